@@ -1,0 +1,7 @@
+/* BrocadeRes.dll holds resources only; this entry point keeps the loader content. */
+#include <windows.h>
+
+BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved) {
+    (void)instance; (void)reason; (void)reserved;
+    return TRUE;
+}

@@ -1,0 +1,14 @@
+// Automation errors raised by the control's public operations.
+#pragma once
+#include <windows.h>
+
+namespace brocade {
+
+// The error number of every failure the control reports itself.
+constexpr HRESULT kBrocadeError = static_cast<HRESULT>(0x80040000);
+
+// Sets the thread's error information (source "Brocade", the description) for iid and
+// returns kBrocadeError.
+HRESULT RaiseError(REFIID iid, const wchar_t *description);
+
+}  // namespace brocade

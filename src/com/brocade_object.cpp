@@ -1,0 +1,230 @@
+// Identity, automation, connection points and the control site of the Brocade COM object.
+#include "com/brocade_object.h"
+
+#include <windows.h>
+#include <oleauto.h>
+
+#include <new>
+
+#include "com/module.h"
+#include "com/type_info.h"
+
+namespace brocade {
+
+HRESULT CreateBrocadeObject(IUnknown *outer, REFIID iid, void **result) {
+    if (!result) return E_POINTER;
+    *result = nullptr;
+    if (outer) return CLASS_E_NOAGGREGATION;
+    return BrocadeObject::Create(iid, result);
+}
+
+HRESULT BrocadeObject::Create(REFIID iid, void **result) {
+    BrocadeObject *object = new (std::nothrow) BrocadeObject();
+    if (!object) return E_OUTOFMEMORY;
+    HRESULT hr = object->QueryInterface(iid, result);
+    object->Release();
+    return hr;
+}
+
+BrocadeObject::BrocadeObject()
+    : events_(static_cast<IConnectionPointContainer *>(this), DIID___Brocade),
+      propertyNotify_(static_cast<IConnectionPointContainer *>(this), IID_IPropertyNotifySink) {
+    LockModule();
+    core_.reset(new Control(static_cast<ControlSite &>(*this)));
+    GetBrocadeTypeInfo(IID__Brocade, typeInfo_.Out());
+}
+
+BrocadeObject::~BrocadeObject() {
+    core_.reset();
+    UnlockModule();
+}
+
+// --- IUnknown ---------------------------------------------------------------------------------
+
+STDMETHODIMP BrocadeObject::QueryInterface(REFIID iid, void **result) {
+    if (!result) return E_POINTER;
+    *result = nullptr;
+    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch) || IsEqualIID(iid, IID__Brocade))
+        *result = static_cast<_Brocade *>(this);
+    else if (IsEqualIID(iid, IID_IConnectionPointContainer))
+        *result = static_cast<IConnectionPointContainer *>(this);
+    else if (IsEqualIID(iid, IID_IProvideClassInfo) || IsEqualIID(iid, IID_IProvideClassInfo2))
+        *result = static_cast<IProvideClassInfo2 *>(this);
+    else if (IsEqualIID(iid, IID_ISupportErrorInfo))
+        *result = static_cast<ISupportErrorInfo *>(this);
+    else if (IsEqualIID(iid, IID_IOleObject))
+        *result = static_cast<IOleObject *>(this);
+    else if (IsEqualIID(iid, IID_IOleWindow) || IsEqualIID(iid, IID_IOleInPlaceObject))
+        *result = static_cast<IOleInPlaceObject *>(this);
+    else if (IsEqualIID(iid, IID_IOleControl))
+        *result = static_cast<IOleControl *>(this);
+    else if (IsEqualIID(iid, IID_IViewObject) || IsEqualIID(iid, IID_IViewObject2))
+        *result = static_cast<IViewObject2 *>(this);
+    else if (IsEqualIID(iid, IID_IPersist) || IsEqualIID(iid, IID_IPersistStreamInit))
+        *result = static_cast<IPersistStreamInit *>(this);
+    else if (IsEqualIID(iid, IID_IPersistPropertyBag))
+        *result = static_cast<IPersistPropertyBag *>(this);
+    else
+        return E_NOINTERFACE;
+    AddRef();
+    return S_OK;
+}
+
+STDMETHODIMP_(ULONG) BrocadeObject::AddRef() { return InterlockedIncrement(&refs_); }
+
+STDMETHODIMP_(ULONG) BrocadeObject::Release() {
+    ULONG refs = InterlockedDecrement(&refs_);
+    if (refs == 0) {
+        refs_ = 1;  // guards against a release from inside the destructor's teardown
+        delete this;
+    }
+    return refs;
+}
+
+// --- IDispatch ------------------------------------------------------------------------------
+
+STDMETHODIMP BrocadeObject::GetTypeInfoCount(UINT *count) {
+    if (!count) return E_POINTER;
+    *count = typeInfo_ ? 1 : 0;
+    return S_OK;
+}
+
+STDMETHODIMP BrocadeObject::GetTypeInfo(UINT index, LCID, ITypeInfo **result) {
+    if (!result) return E_POINTER;
+    *result = nullptr;
+    if (index != 0) return DISP_E_BADINDEX;
+    if (!typeInfo_) return E_UNEXPECTED;
+    *result = typeInfo_.AddRefed();
+    return S_OK;
+}
+
+STDMETHODIMP BrocadeObject::GetIDsOfNames(REFIID iid, LPOLESTR *names, UINT count, LCID, DISPID *ids) {
+    if (!IsEqualIID(iid, IID_NULL)) return DISP_E_UNKNOWNINTERFACE;
+    if (!typeInfo_) return E_UNEXPECTED;
+    return typeInfo_->GetIDsOfNames(names, count, ids);
+}
+
+STDMETHODIMP BrocadeObject::Invoke(DISPID id, REFIID iid, LCID, WORD flags, DISPPARAMS *params, VARIANT *result,
+                                   EXCEPINFO *exception, UINT *argError) {
+    if (!IsEqualIID(iid, IID_NULL)) return DISP_E_UNKNOWNINTERFACE;
+    if (!typeInfo_) return E_UNEXPECTED;
+    // Script hosts create the object without InitNew or Load; it then behaves as a new control.
+    EnsureInitialized();
+    SetErrorInfo(0, nullptr);
+    return typeInfo_->Invoke(static_cast<_Brocade *>(this), id, flags, params, result, exception, argError);
+}
+
+// --- IConnectionPointContainer ----------------------------------------------------------------
+
+STDMETHODIMP BrocadeObject::EnumConnectionPoints(IEnumConnectionPoints **result) {
+    return CreateConnectionPointEnumerator({&events_, &propertyNotify_}, result);
+}
+
+STDMETHODIMP BrocadeObject::FindConnectionPoint(REFIID iid, IConnectionPoint **result) {
+    if (!result) return E_POINTER;
+    *result = nullptr;
+    ConnectionPoint *point = nullptr;
+    if (IsEqualIID(iid, DIID___Brocade))
+        point = &events_;
+    else if (IsEqualIID(iid, IID_IPropertyNotifySink))
+        point = &propertyNotify_;
+    if (!point) return CONNECT_E_NOCONNECTION;
+    point->AddRef();
+    *result = point;
+    return S_OK;
+}
+
+// --- IProvideClassInfo2, ISupportErrorInfo ----------------------------------------------------
+
+STDMETHODIMP BrocadeObject::GetClassInfo(ITypeInfo **result) {
+    if (!result) return E_POINTER;
+    *result = nullptr;
+    ComPtr<ITypeLib> library;
+    HRESULT hr = GetBrocadeTypeLib(library.Out());
+    if (FAILED(hr)) return hr;
+    return library->GetTypeInfoOfGuid(CLSID_Brocade, result);
+}
+
+STDMETHODIMP BrocadeObject::GetGUID(DWORD kind, GUID *guid) {
+    if (!guid) return E_POINTER;
+    if (kind != GUIDKIND_DEFAULT_SOURCE_DISP_IID) {
+        *guid = GUID_NULL;
+        return E_INVALIDARG;
+    }
+    *guid = DIID___Brocade;
+    return S_OK;
+}
+
+STDMETHODIMP BrocadeObject::InterfaceSupportsErrorInfo(REFIID iid) {
+    return IsEqualIID(iid, IID__Brocade) ? S_OK : S_FALSE;
+}
+
+// --- ControlSite ----------------------------------------------------------------------------
+
+HRESULT BrocadeObject::AmbientProperty(DISPID dispid, VARIANT *value) {
+    VariantInit(value);
+    if (!clientSite_) return E_FAIL;
+    ComPtr<IDispatch> ambient = clientSite_.As<IDispatch>(IID_IDispatch);
+    if (!ambient) return E_NOINTERFACE;
+    DISPPARAMS none = {nullptr, nullptr, 0, 0};
+    return ambient->Invoke(dispid, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET, &none, value, nullptr,
+                           nullptr);
+}
+
+void BrocadeObject::ReadAmbientUserMode() {
+    // With no site, or a site that does not answer, the control is in run mode.
+    userMode_ = true;
+    VARIANT value;
+    if (SUCCEEDED(AmbientProperty(DISPID_AMBIENT_USERMODE, &value)) &&
+        SUCCEEDED(VariantChangeType(&value, &value, 0, VT_BOOL)))
+        userMode_ = V_BOOL(&value) != VARIANT_FALSE;
+    VariantClear(&value);
+}
+
+bool BrocadeObject::AmbientRightToLeft() {
+    VARIANT value;
+    bool result = false;
+    if (SUCCEEDED(AmbientProperty(DISPID_AMBIENT_RIGHTTOLEFT, &value)) &&
+        SUCCEEDED(VariantChangeType(&value, &value, 0, VT_BOOL)))
+        result = V_BOOL(&value) != VARIANT_FALSE;
+    VariantClear(&value);
+    return result;
+}
+
+IFontDisp *BrocadeObject::AmbientFont() {
+    VARIANT value;
+    IFontDisp *font = nullptr;
+    if (SUCCEEDED(AmbientProperty(DISPID_AMBIENT_FONT, &value)) &&
+        (V_VT(&value) == VT_DISPATCH || V_VT(&value) == VT_UNKNOWN) && V_UNKNOWN(&value))
+        V_UNKNOWN(&value)->QueryInterface(IID_IFontDisp, reinterpret_cast<void **>(&font));
+    VariantClear(&value);
+    return font;
+}
+
+void BrocadeObject::PropertyChanged(DISPID dispid) {
+    dirty_ = true;
+    for (ComPtr<IUnknown> &sink : propertyNotify_.Sinks())
+        static_cast<IPropertyNotifySink *>(sink.Get())->OnChanged(dispid);
+}
+
+void BrocadeObject::FireEvent(DISPID dispid, VARIANT *args, UINT count) {
+    if (eventsFrozen_ > 0) return;
+    ComPtr<IUnknown> self(static_cast<_Brocade *>(this));  // a sink may release the control
+    for (ComPtr<IUnknown> &sink : events_.Sinks()) {
+        DISPPARAMS params = {args, nullptr, count, 0};
+        EXCEPINFO exception = {};
+        static_cast<IDispatch *>(sink.Get())
+            ->Invoke(dispid, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &params, nullptr, &exception, nullptr);
+        SysFreeString(exception.bstrSource);
+        SysFreeString(exception.bstrDescription);
+        SysFreeString(exception.bstrHelpFile);
+    }
+}
+
+void BrocadeObject::FireClearMenuHelp() { FireEvent(5, nullptr, 0); }
+
+void BrocadeObject::EnsureInitialized() {
+    if (!initialized_) InitNew();
+}
+
+}  // namespace brocade

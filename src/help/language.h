@@ -1,0 +1,13 @@
+// The language model: the user's language, and each language's string base in the
+// resource library.
+#pragma once
+#include "control/enums.h"
+
+namespace brocade {
+
+// A bdLanguage value (never Auto) from the user's default language.
+long DetectLanguage();
+// Identifier of the first resource string of a language.
+int LanguageStringBase(long language);
+
+}  // namespace brocade

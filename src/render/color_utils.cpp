@@ -1,0 +1,57 @@
+#include "render/color_utils.h"
+
+#include <cmath>
+
+namespace brocade {
+
+int RoundEven(double value) { return static_cast<int>(std::nearbyint(value)); }
+
+COLORREF OleToRGB(DWORD oleColor) {
+    if (oleColor & 0x80000000u) return GetSysColor(static_cast<int>(oleColor & 0x7FFFFFFFu));
+    return oleColor;
+}
+
+void SplitRGB(COLORREF color, int &red, int &green, int &blue) {
+    red = color & 255;
+    green = (color >> 8) & 255;
+    blue = (color >> 16) & 255;
+}
+
+int ColorDistance(COLORREF first, COLORREF second) {
+    int r1, g1, b1, r2, g2, b2;
+    SplitRGB(first, r1, g1, b1);
+    SplitRGB(second, r2, g2, b2);
+    return RoundEven((std::abs(r1 - r2) + std::abs(g1 - g2) + std::abs(b1 - b2)) / 3.0);
+}
+
+namespace {
+int ClampChannel(int value) { return value > 255 ? 255 : value; }
+}  // namespace
+
+COLORREF ScaleColor(COLORREF color, float factor) {
+    int r, g, b;
+    SplitRGB(color, r, g, b);
+    // The factor is single precision; the product is taken in double precision.
+    double f = factor;
+    return RGB(ClampChannel(RoundEven(f * r)), ClampChannel(RoundEven(f * g)),
+               ClampChannel(RoundEven(f * b)));
+}
+
+COLORREF DarkenColor(COLORREF color) { return ScaleColor(color, 0.8f); }
+COLORREF LightenColor(COLORREF color) { return ScaleColor(color, 1.1f); }
+
+COLORREF BlendColors(COLORREF first, COLORREF second, float weightOfFirst) {
+    float w = weightOfFirst > 1.0f ? 1.0f : (weightOfFirst < 0.0f ? 0.0f : weightOfFirst);
+    float v = 1.0f - w;
+    int r1, g1, b1, r2, g2, b2;
+    SplitRGB(first, r1, g1, b1);
+    SplitRGB(second, r2, g2, b2);
+    auto mix = [w, v](int a, int b) {
+        return ClampChannel(RoundEven(static_cast<double>(w) * a + static_cast<double>(v) * b));
+    };
+    return RGB(mix(r1, r2), mix(g1, g2), mix(b1, b2));
+}
+
+COLORREF GetMeanColor(COLORREF first, COLORREF second) { return BlendColors(first, second, 0.5f); }
+
+}  // namespace brocade
