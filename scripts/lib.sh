@@ -1,6 +1,6 @@
 # Shared by the scripts: paths, the project's Wine prefix, building both architectures.
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-build="$root/build"
+build="${BROCADE_BUILD:-$root/build}"
 export WINEPREFIX="$build/wineprefix"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
