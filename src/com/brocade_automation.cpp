@@ -242,7 +242,12 @@ STDMETHODIMP BrocadeObject::SetImageList(IDispatch **anImgListControl) {
 
 STDMETHODIMP BrocadeObject::GetImageList(IDispatch **result) { return OutObject(result, core_->ImageList()); }
 
-STDMETHODIMP BrocadeObject::RegisterWindowMenu(LONG, VARIANT_BOOL *) { return E_NOTIMPL; }
+STDMETHODIMP BrocadeObject::RegisterWindowMenu(LONG hWindow, VARIANT_BOOL *bStop) {
+    // Window handles carry 32 significant bits; a 64-bit handle is their sign extension.
+    HWND window = reinterpret_cast<HWND>(static_cast<LONG_PTR>(hWindow));
+    core_->RegisterWindowMenu(window, bStop ? *bStop : VARIANT_FALSE);
+    return S_OK;
+}
 STDMETHODIMP BrocadeObject::GetDefaultPicture(BSTR, IPictureDisp **result) { return E_NOTIMPL; }
 STDMETHODIMP BrocadeObject::GetDefaultPictureEx(BSTR, bdLanguage, IPictureDisp **result) { return E_NOTIMPL; }
 STDMETHODIMP BrocadeObject::GetDefaultPictureEx2(BSTR, bdLanguage, bdMenuIconSet, IPictureDisp **result) {

@@ -201,6 +201,12 @@ IFontDisp *BrocadeObject::AmbientFont() {
     return font;
 }
 
+HWND BrocadeObject::ContainerWindow() {
+    HWND window = nullptr;
+    if (ComPtr<IOleWindow> site = clientSite_.As<IOleWindow>(IID_IOleWindow)) site->GetWindow(&window);
+    return window ? window : parentWindow_;
+}
+
 void BrocadeObject::PropertyChanged(DISPID dispid) {
     dirty_ = true;
     for (ComPtr<IUnknown> &sink : propertyNotify_.Sinks())

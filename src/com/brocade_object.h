@@ -224,6 +224,9 @@ private:
     bool AmbientUserMode() override { return userMode_; }
     bool AmbientRightToLeft() override;
     IFontDisp *AmbientFont() override;
+    HWND ContainerWindow() override;
+    void KeepAlive() override { AddRef(); }
+    void LetGo() override { Release(); }
     void PropertyChanged(DISPID dispid) override;
     void FireClearMenuHelp() override;
 

@@ -21,23 +21,34 @@ DISPID ColorDispid(ColorIndex index) { return kDispMenuBackground + index; }
 
 }  // namespace
 
+int &Control::LiveCounter() {
+    static thread_local int count = 0;
+    return count;
+}
+
+int Control::LiveControlCount() { return LiveCounter(); }
+
 Control::Control(ControlSite &site) : site_(site) {
-    for (int i = 0; i < kColorCount; ++i) customColors_[i] = defaultColors_[i] = 0xFFFFFFFF;
+    ++LiveCounter();
     LoadDefaultColors();
-    for (int i = 0; i < kColorCount; ++i) customColors_[i] = defaultColors_[i];
-    language_ = DetectLanguage();
+    ResetColorsToDefaults();
+    language_ = -1;  // so the detected language counts as a change and loads its texts
+    SetLanguage(DetectLanguage());
+    SystemParametersInfoA(SPI_GETMENUANIMATION, 0, &savedMenuAnimation_, 0);
 }
 
 Control::~Control() { Teardown(); }
 
 void Control::LoadDefaultColors() { ComputeDefaultColors(highlightStyle_, defaultColors_); }
 
+void Control::ResetColorsToDefaults() {
+    for (int i = 0; i < kColorCount; ++i) customColors_[i] = defaultColors_[i];
+}
+
 // --- Lifecycle ------------------------------------------------------------------------------
 
 void Control::InitNew() {
-    LoadDefaultColors();
-    for (int i = 0; i < kColorCount; ++i) customColors_[i] = defaultColors_[i];
-    unicode_ = kFalse;
+    Attach();
     autoShowHelp_ = kTrue;
     highlightStyle_ = kHorizontalLeftToRight;
     menuBorder_ = kBorderNormal;
@@ -50,9 +61,7 @@ void Control::InitNew() {
 }
 
 void Control::Load(PropertyReader &in) {
-    LoadDefaultColors();
-    for (int i = 0; i < kColorCount; ++i) customColors_[i] = defaultColors_[i];
-    unicode_ = kFalse;
+    Attach();
 
     SetAutoShowHelp(in.ReadBoolean(L"AutoShowHelp", kTrue));
     // The style comes first so the derived defaults follow it before any colour is read.
@@ -84,6 +93,9 @@ void Control::Load(PropertyReader &in) {
     SetTootipStyle(in.ReadLong(L"TootipStyle", kBalloon));
     Boolean title = in.ReadBoolean(L"ShowTootipTitle", kFalse);
     SetShowTootipTitle(title);
+
+    if (IsTrue(useCustomColors_) && customColors_[kMenuBarBackground] != 0xFFFFFFFF) MakeMenuBarBrush();
+    Refresh(hostWindow_);
 }
 
 void Control::Save(PropertyWriter &out) {
@@ -112,15 +124,6 @@ void Control::Save(PropertyWriter &out) {
     out.WriteBoolean(L"Unicode", unicode_, kFalse);
     out.WriteLong(L"HighlightOverBitmap", highlightOverBitmap_, 0);
     out.WriteLong(L"MenuIconSet", menuIconSet_, kIconsDefault);
-}
-
-void Control::Teardown() {
-    if (tornDown_) return;
-    tornDown_ = true;
-    window_.Destroy();
-    backgroundPicture_.Reset();
-    checkMark_.Reset();
-    imageList_.Reset();
 }
 
 // --- Properties -----------------------------------------------------------------------------
@@ -152,6 +155,7 @@ void Control::SetMenuBorder(long value) {
 void Control::SetUseCustomColors(Boolean value) {
     if (value == useCustomColors_) return;
     useCustomColors_ = value;
+    Refresh(hostWindow_);
     Notify(kDispUseCustomColors);
 }
 
@@ -166,7 +170,32 @@ OLE_COLOR Control::Color(ColorIndex index) {
 void Control::SetColor(ColorIndex index, OLE_COLOR value) {
     if (value == customColors_[index]) return;
     customColors_[index] = value;
+    switch (index) {
+    case kMenuBackground:
+        popupBrush_.Reset(CreateSolidBrush(OleToRGB(Color(kMenuBackground))));
+        break;
+    case kMenuHighlightBorder:
+        highlightPen_.Reset(CreatePen(PS_INSIDEFRAME, 1, OleToRGB(Color(kMenuHighlightBorder))));
+        break;
+    case kMenuBarBackground: {
+        UniqueBrush previous(menuBarBrush_.Release());
+        MakeMenuBarBrush();
+        Refresh(hostWindow_);
+        break;  // the previous brush goes only after the menu bar no longer uses it
+    }
+    case kTextColor:
+    case kDisabledTextColor:
+        Refresh(hostWindow_);
+        break;
+    default:
+        break;
+    }
     Notify(ColorDispid(index));
+}
+
+void Control::MakeMenuBarBrush() {
+    OLE_COLOR value = customColors_[kMenuBarBackground];
+    menuBarBrush_.Reset(value == 0x80000004 ? nullptr : CreateSolidBrush(OleToRGB(value)));
 }
 
 void Control::SetLanguage(long value) {
@@ -178,6 +207,8 @@ void Control::SetLanguage(long value) {
 void Control::SetRightToLeft(Boolean value) {
     if (value == rightToLeft_) return;
     rightToLeft_ = value;
+    RedrawMenuBar(hostWindow_);
+    for (HWND window : std::vector<HWND>(registered_)) RedrawMenuBar(window);
     Notify(kDispRightToLeft);
 }
 
@@ -226,6 +257,17 @@ void Control::SetTooltipAutopopDelay(short value) {
 void Control::SetEnabled(Boolean value) {
     if (value == enabled_) return;
     enabled_ = value;
+    std::vector<HWND> lastFirst(registered_.rbegin(), registered_.rend());
+    if (IsTrue(enabled_)) {
+        for (HWND window : lastFirst) RedrawMenuBar(window);
+    } else {
+        RestoreMenus(hostWindow_);
+        for (HWND window : lastFirst) {
+            RestoreMenus(window);
+            Refresh(window);
+        }
+    }
+    Refresh(hostWindow_);
     Notify(kDispEnabled);
 }
 
@@ -256,6 +298,7 @@ void Control::SetMenuIconSet(long value) {
 void Control::SetLockRefresh(Boolean value) {
     if (value == lockRefresh_) return;
     lockRefresh_ = value;
+    if (!IsTrue(lockRefresh_)) Refresh(hostWindow_);
 }
 
 std::wstring Control::Version() const { return kVersionText; }

@@ -6,17 +6,29 @@
 #include <olectl.h>
 
 #include <string>
+#include <vector>
 
 #include "common/boolean.h"
 #include "common/com_ptr.h"
+#include "common/gdi.h"
 #include "control/control_site.h"
 #include "control/control_window.h"
 #include "control/enums.h"
 #include "control/persist.h"
+#include "subclass/subclass_listener.h"
 
 namespace brocade {
 
-class Control {
+// A window message as the dispatch hands it to a handler.
+struct WindowMessage {
+    HWND hwnd;
+    UINT msg;
+    WPARAM wParam;
+    LPARAM lParam;
+    Boolean &route;  // leave True to run the window's own procedure afterwards
+};
+
+class Control : public cSubclassListener {
 public:
     explicit Control(ControlSite &site);
     ~Control();
@@ -94,10 +106,69 @@ public:
     // --- Events the core raises ---------------------------------------------------------
     void RaiseClearMenuHelp() { site_.FireClearMenuHelp(); }
 
+    // --- Message dispatch (the control's subclass listener) -----------------------------
+    LRESULT WindowMsgListener(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, Boolean &bRouteToOriginal) override;
+    bool AddListenerRef() override;
+    void ReleaseListenerRef() override;
+    void OnTimer(UINT_PTR timer);
+
+    // Rebuilds the cached brush and pen and redraws the menu bar of the window (or of the
+    // MDI frame while it is hooked).
+    void Refresh(HWND window);
+    // Gives a window's system menu and menu bar their system look back.
+    void RestoreMenus(HWND window);
+    void UnhighlightMenuBar(HWND window);
+
+    // --- Host window attachment ---------------------------------------------------------
+    void RegisterWindowMenu(HWND window, Boolean stop);
+    bool RegisterWindowMenuCore(HWND window, bool stop, bool noRedraw);
+    void HookMDIFrame();
+    void UnhookMDIFrame();
+    void RedrawMenuBar(HWND window);
+    HWND RedrawTarget(HWND window) const { return frameHooked_ ? mdiFrame_ : window; }
+
+    HWND HostWindow() const { return hostWindow_; }
+    HWND MdiFrameWindow() const { return mdiFrame_; }
+    HWND MdiClientWindow() const { return mdiClient_; }
+    bool FrameHooked() const { return frameHooked_; }
+    const std::vector<HWND> &RegisteredWindows() const { return registered_; }
+    bool InMenuLoop() const { return inMenuLoop_; }
+    bool KeyboardCuesHidden() const { return keyboardCuesHidden_; }
+    HBRUSH PopupBackgroundBrush() const { return popupBrush_.Get(); }
+    HPEN HighlightBorderPen() const { return highlightPen_.Get(); }
+    HBRUSH MenuBarBrush() const { return menuBarBrush_.Get(); }
+    // Controls constructed and not yet torn down on this thread.
+    static int LiveControlCount();
+
+    static constexpr UINT_PTR kMdiTimer = 1;
+    static constexpr UINT_PTR kHotTrackTimer = 2;
+    static constexpr UINT kPurgeMessage = WM_USER + 101;
+
 private:
     ControlSite &site_;
     ControlWindow window_{*this};
     bool tornDown_ = false;
+
+    // Attachment state.
+    HWND hostWindow_ = nullptr;
+    bool attached_ = false;
+    HWND mdiFrame_ = nullptr;
+    bool frameHooked_ = false;
+    HWND mdiClient_ = nullptr;
+    std::vector<HWND> registered_;  // in registration order
+    HWND statusBar_ = nullptr;
+
+    // Menu-loop state.
+    bool inMenuLoop_ = false;
+    bool keyboardCuesHidden_ = false;
+    UINT savedMenuAnimation_ = 0;
+    HWND hotTrackWindow_ = nullptr;
+    HWND tooltipAnchor_ = nullptr;
+
+    // Cached GDI objects, rebuilt from the colour properties.
+    UniqueBrush popupBrush_;
+    UniquePen highlightPen_;
+    UniqueBrush menuBarBrush_;
 
     Boolean autoShowHelp_ = kTrue;
     ComPtr<IPictureDisp> checkMark_;
@@ -125,6 +196,66 @@ private:
 
     void Notify(DISPID dispid) { site_.PropertyChanged(dispid); }
     void LoadDefaultColors();
+    void ResetColorsToDefaults();
+    void MakeMenuBarBrush();
+
+    static int &LiveCounter();
+
+    // Attachment.
+    void Attach();
+    HWND FindHostWindow();
+    void ReadKeyboardCues();
+    bool IsRegistered(HWND window) const;
+    void ForgetRegistered(HWND window);
+    HWND EnsureOwnWindow();
+    void StartMdiTimer();
+
+    // Dispatch handlers, one per message of the dispatch table.
+    using Handler = LRESULT (Control::*)(WindowMessage &);
+    struct Route {
+        UINT message;
+        Handler handler;
+    };
+    static const Route kRoutes[];
+    LRESULT OnDestroy(WindowMessage &m);
+    LRESULT OnActivate(WindowMessage &m);
+    LRESULT OnSysColorChange(WindowMessage &m);
+    LRESULT OnSettingChange(WindowMessage &m);
+    LRESULT OnActivateApp(WindowMessage &m);
+    LRESULT OnGetMinMaxInfo(WindowMessage &m);
+    LRESULT OnDrawItemMessage(WindowMessage &m);
+    LRESULT OnMeasureItemMessage(WindowMessage &m);
+    LRESULT OnNotify(WindowMessage &m);
+    LRESULT OnNCMouseMove(WindowMessage &m);
+    LRESULT OnInitMenu(WindowMessage &m);
+    LRESULT OnInitMenuPopupMessage(WindowMessage &m);
+    LRESULT OnMenuSelectMessage(WindowMessage &m);
+    LRESULT OnMenuCharMessage(WindowMessage &m);
+    LRESULT OnEnterMenuLoop(WindowMessage &m);
+    LRESULT OnExitMenuLoop(WindowMessage &m);
+    LRESULT OnMDIDestroy(WindowMessage &m);
+    LRESULT OnMDIActivate(WindowMessage &m);
+    LRESULT OnMDISetMenu(WindowMessage &m);
+    LRESULT OnWindowFromPoint(WindowMessage &m);
+    LRESULT OnPurge(WindowMessage &m);
+
+    // Where the menu machinery of the other subsystems is called.
+    bool HasMenuRecords() const;
+    void ScanMenuBar(HMENU menu);
+    void RestoreMenu(HMENU menu);
+    void OnInitMenuPopup(HWND window, HMENU popup, LPARAM lParam);
+    LRESULT OnDrawItem(HWND window, WPARAM wParam, LPARAM lParam, Boolean &route);
+    LRESULT OnMeasureItem(WPARAM wParam, LPARAM lParam, Boolean &route);
+    LRESULT OnMenuChar(WPARAM wParam, LPARAM lParam, Boolean &route);
+    LRESULT OnMenuSelect(HWND window, WPARAM wParam, LPARAM lParam);
+    void HotTrackCheck(HWND window);
+    void CaptureShadowBackdrop();
+    void ReleaseShadowBackdrop();
+    void PurgeDeadRecords();
+    void RemoveRecordsOfWindow(HWND window);
+    void CreateTooltip();
+    HWND TooltipWindow() const;
+    void ReleaseTooltip();
 };
 
 }  // namespace brocade

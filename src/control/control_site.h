@@ -17,6 +17,15 @@ public:
     // The container's ambient font with a new reference, or null.
     virtual IFontDisp *AmbientFont() = 0;
 
+    // The window the container gives the control (the in-place site's window), or null.
+    virtual HWND ContainerWindow() = 0;
+
+    // Hold the control's host object alive around a call from the system (a window
+    // message), so a host that lets go of the control inside an event cannot pull it away
+    // mid-call.
+    virtual void KeepAlive() = 0;
+    virtual void LetGo() = 0;
+
     // Standard property-change notification to the container.
     virtual void PropertyChanged(DISPID dispid) = 0;
 

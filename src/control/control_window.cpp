@@ -53,6 +53,10 @@ void ControlWindow::Move(const RECT &position) {
 LRESULT CALLBACK ControlWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     auto *self = reinterpret_cast<ControlWindow *>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (self && message == WM_PAINT) return self->OnPaint();
+    if (self && message == WM_TIMER) {
+        self->control_.OnTimer(wParam);
+        return 0;
+    }
     return DefWindowProcW(window, message, wParam, lParam);
 }
 

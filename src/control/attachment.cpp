@@ -1,0 +1,203 @@
+// Attachment to the host form's window, further windows registered by the host, the MDI
+// frame of an MDI child form, and the orderly teardown that removes every hook.
+#include <algorithm>
+
+#include "control/control.h"
+#include "menu/os_version.h"
+#include "subclass/menu_message_set.h"
+#include "subclass/subclass_wnd.h"
+
+namespace brocade {
+
+namespace {
+
+bool IsMdiChild(HWND window) { return (GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_MDICHILD) != 0; }
+
+HWND FindMDIClient(HWND window) { return FindWindowExA(window, nullptr, "MDIClient", nullptr); }
+
+HWND GetTopLevelAncestor(HWND window) {
+    HWND top = window;
+    for (HWND parent = GetParent(window); parent; parent = GetParent(parent)) top = parent;
+    return top;
+}
+
+// Runs a step whose failure must not stop the steps after it.
+template <class Step>
+void Suppressed(Step step) {
+    try {
+        step();
+    } catch (...) {
+    }
+}
+
+}  // namespace
+
+// The host form: the container's window, or the first window up its parent chain that is a
+// form of its own (top level, or an MDI child).
+HWND Control::FindHostWindow() {
+    HWND window = site_.ContainerWindow();
+    while (window && (GetWindowLongPtrW(window, GWL_STYLE) & WS_CHILD) && !IsMdiChild(window))
+        window = GetParent(window);
+    return window;
+}
+
+void Control::Attach() {
+    HWND host = RunMode() ? FindHostWindow() : nullptr;
+    if (host && !attached_) {
+        attached_ = true;
+        hostWindow_ = host;
+        Suppressed([&] {
+            SubclassWnd::SubclassWindow(host, this);
+            HookMenuMessages(host);
+        });
+        bool mdiForm = FindMDIClient(host) != nullptr;
+        if (!mdiForm && IsMdiChild(host)) {
+            mdiFrame_ = GetTopLevelAncestor(host);
+            HWND client = GetParent(host);
+            // An MDI child is never the active top-level window; its client knows whether it
+            // is the active child.
+            if (GetActiveWindow() == host ||
+                reinterpret_cast<HWND>(SendMessageW(client, WM_MDIGETACTIVE, 0, 0)) == host)
+                HookMDIFrame();
+        }
+        if (mdiForm) {
+            mdiClient_ = FindMDIClient(host);
+            if (mdiClient_) RegisterWindowMenu(mdiClient_, kFalse);
+        }
+        statusBar_ = nullptr;  // found by the help subsystem
+        StartMdiTimer();
+    }
+    if (host) {
+        CreateTooltip();
+        if (GetOSVersionNumber() >= 5.0f) ReadKeyboardCues();
+    }
+    LoadDefaultColors();
+    ResetColorsToDefaults();
+    unicode_ = kFalse;
+}
+
+void Control::ReadKeyboardCues() {
+    BOOL cues = FALSE;
+    SystemParametersInfoA(SPI_GETKEYBOARDCUES, 0, &cues, 0);
+    keyboardCuesHidden_ = cues == 0;
+}
+
+HWND Control::EnsureOwnWindow() {
+    if (!window_.Handle()) {
+        RECT none = {0, 0, 0, 0};
+        window_.Create(site_.ContainerWindow() ? site_.ContainerWindow() : HWND_MESSAGE, none, false);
+    }
+    return window_.Handle();
+}
+
+void Control::StartMdiTimer() {
+    if (HWND own = EnsureOwnWindow()) SetTimer(own, kMdiTimer, 5, nullptr);
+}
+
+// --- Registered windows ---------------------------------------------------------------------
+
+bool Control::IsRegistered(HWND window) const {
+    return std::find(registered_.begin(), registered_.end(), window) != registered_.end();
+}
+
+void Control::ForgetRegistered(HWND window) {
+    registered_.erase(std::remove(registered_.begin(), registered_.end(), window), registered_.end());
+}
+
+void Control::RegisterWindowMenu(HWND window, Boolean stop) {
+    bool redraw = RegisterWindowMenuCore(window, IsTrue(stop), false);
+    if (IsWindowVisible(window) && redraw) RedrawMenuBar(window);
+}
+
+bool Control::RegisterWindowMenuCore(HWND window, bool stop, bool noRedraw) {
+    if (!window || window == hostWindow_ || window == mdiFrame_ || !IsWindow(window)) return false;
+    // A window of another thread cannot be subclassed from here.
+    if (GetWindowThreadProcessId(window, nullptr) != GetCurrentThreadId()) return false;
+    if (stop) {
+        if (IsRegistered(window) && IsTrue(SubclassWnd::IsWindowSubclassed(window))) {
+            Suppressed([&] { UnhookMenuMessages(window); });
+            SubclassWnd::UnsubclassWindow(window);
+            ForgetRegistered(window);
+        }
+        return !noRedraw;
+    }
+    if (IsTrue(SubclassWnd::IsWindowSubclassed(window))) return false;
+    bool hooked = false;
+    Suppressed([&] {
+        SubclassWnd::SubclassWindow(window, this);
+        HookMenuMessages(window);
+        hooked = true;
+    });
+    if (hooked && !IsRegistered(window)) registered_.push_back(window);
+    return hooked;
+}
+
+// --- MDI frame ------------------------------------------------------------------------------
+
+void Control::HookMDIFrame() {
+    if (!mdiFrame_) return;
+    Suppressed([&] {
+        SubclassWnd::SubclassWindow(mdiFrame_, this);
+        HookMenuMessages(mdiFrame_);
+        frameHooked_ = true;
+    });
+}
+
+void Control::UnhookMDIFrame() {
+    if (!frameHooked_) return;
+    Suppressed([&] { UnhookMenuMessages(mdiFrame_); });
+    SubclassWnd::UnsubclassWindow(mdiFrame_);
+    RemoveRecordsOfWindow(mdiFrame_);
+    frameHooked_ = false;
+}
+
+// --- Menu bar redraw ------------------------------------------------------------------------
+
+void Control::RedrawMenuBar(HWND window) {
+    if (!window || !IsWindow(window)) return;
+    if (IsTrue(enabled_)) {
+        if (HMENU menu = GetMenu(window)) ScanMenuBar(menu);
+    }
+    if (!IsTrue(lockRefresh_)) DrawMenuBar(window);
+}
+
+// --- Teardown -------------------------------------------------------------------------------
+
+void Control::Teardown() {
+    if (tornDown_) return;
+    tornDown_ = true;
+    Suppressed([&] { SetBackgroundPicture(nullptr); });
+    Suppressed([&] { ReleaseTooltip(); });
+    Suppressed([&] {
+        if (mdiFrame_ && frameHooked_) UnhookMDIFrame();
+    });
+    Suppressed([&] {
+        if (mdiClient_) RegisterWindowMenuCore(mdiClient_, true, true);
+        mdiClient_ = nullptr;
+    });
+    // Every listed window leaves the list, also one that no longer exists or was unhooked
+    // behind the control's back.
+    while (!registered_.empty()) {
+        HWND window = registered_.front();
+        Suppressed([&] { RegisterWindowMenuCore(window, true, true); });
+        if (!registered_.empty() && registered_.front() == window) {
+            SubclassWnd::UnsubclassWindow(window);
+            registered_.erase(registered_.begin());
+        }
+    }
+    Suppressed([&] {
+        if (hostWindow_) {
+            UnhookMenuMessages(hostWindow_);
+            SubclassWnd::UnsubclassWindow(hostWindow_);
+        }
+    });
+    checkMark_.Reset();
+    imageList_.Reset();
+    popupBrush_.Reset();
+    highlightPen_.Reset();
+    menuBarBrush_.Reset();
+    window_.Destroy();
+    --LiveCounter();
+}
+
+}  // namespace brocade

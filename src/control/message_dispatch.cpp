@@ -1,0 +1,197 @@
+// The control's subclass listener: every hooked message of a window the control handles
+// comes here first and goes to its handler in the table below.
+#include <windows.h>
+#include <commctrl.h>
+
+#include "control/control.h"
+#include "control/message_pump.h"
+#include "menu/os_version.h"
+#include "subclass/subclass_wnd.h"
+
+namespace brocade {
+
+const Control::Route Control::kRoutes[] = {
+    {WM_DESTROY, &Control::OnDestroy},
+    {WM_ACTIVATE, &Control::OnActivate},
+    {WM_SYSCOLORCHANGE, &Control::OnSysColorChange},
+    {WM_SETTINGCHANGE, &Control::OnSettingChange},
+    {WM_ACTIVATEAPP, &Control::OnActivateApp},
+    {WM_GETMINMAXINFO, &Control::OnGetMinMaxInfo},
+    {WM_DRAWITEM, &Control::OnDrawItemMessage},
+    {WM_MEASUREITEM, &Control::OnMeasureItemMessage},
+    {WM_NOTIFY, &Control::OnNotify},
+    {WM_NCMOUSEMOVE, &Control::OnNCMouseMove},
+    {WM_INITMENU, &Control::OnInitMenu},
+    {WM_INITMENUPOPUP, &Control::OnInitMenuPopupMessage},
+    {WM_MENUSELECT, &Control::OnMenuSelectMessage},
+    {WM_MENUCHAR, &Control::OnMenuCharMessage},
+    {WM_ENTERMENULOOP, &Control::OnEnterMenuLoop},
+    {WM_EXITMENULOOP, &Control::OnExitMenuLoop},
+    {WM_MDIDESTROY, &Control::OnMDIDestroy},
+    {WM_MDIACTIVATE, &Control::OnMDIActivate},
+    {WM_MDISETMENU, &Control::OnMDISetMenu},
+    {TTM_WINDOWFROMPOINT, &Control::OnWindowFromPoint},
+    {Control::kPurgeMessage, &Control::OnPurge},
+};
+
+LRESULT Control::WindowMsgListener(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, Boolean &bRouteToOriginal) {
+    WindowMessage m{hwnd, msg, wParam, lParam, bRouteToOriginal};
+    for (const Route &route : kRoutes)
+        if (route.message == msg) return (this->*route.handler)(m);
+    return 0;
+}
+
+bool Control::AddListenerRef() {
+    if (tornDown_) return false;
+    site_.KeepAlive();
+    return true;
+}
+
+void Control::ReleaseListenerRef() { site_.LetGo(); }
+
+// --- Handlers -------------------------------------------------------------------------------
+
+LRESULT Control::OnDestroy(WindowMessage &m) {
+    RegisterWindowMenuCore(m.hwnd, true, true);
+    if (m.hwnd == mdiClient_) mdiClient_ = nullptr;
+    return 0;
+}
+
+LRESULT Control::OnActivate(WindowMessage &m) {
+    // A minimized window's activation carries its state in the high word and does not match.
+    if (m.wParam != WA_ACTIVE && m.wParam != WA_CLICKACTIVE) return 0;
+    return SystemParametersInfoA(SPI_SETMENUANIMATION, 0, nullptr, SPIF_UPDATEINIFILE);
+}
+
+LRESULT Control::OnSysColorChange(WindowMessage &) { return 0; }
+
+LRESULT Control::OnSettingChange(WindowMessage &m) {
+    if (HasMenuRecords()) {
+        LoadDefaultColors();
+        Refresh(m.hwnd);
+    }
+    return 0;
+}
+
+LRESULT Control::OnActivateApp(WindowMessage &m) {
+    if (IsWin95() || IsWinNT3() || IsWinNT4()) return 0;
+    if (m.wParam)
+        SystemParametersInfoA(SPI_SETMENUANIMATION, 0, nullptr, SPIF_UPDATEINIFILE);
+    else
+        SystemParametersInfoA(SPI_SETMENUANIMATION, 0, reinterpret_cast<void *>(static_cast<UINT_PTR>(savedMenuAnimation_)), 0);
+    BOOL cues = FALSE;
+    LRESULT result = SystemParametersInfoA(SPI_GETKEYBOARDCUES, 0, &cues, 0);
+    keyboardCuesHidden_ = cues == 0;
+    return result;
+}
+
+LRESULT Control::OnGetMinMaxInfo(WindowMessage &m) {
+    if (m.hwnd != hostWindow_ && HasMenuRecords()) Refresh(m.hwnd);
+    return 0;
+}
+
+LRESULT Control::OnDrawItemMessage(WindowMessage &m) { return OnDrawItem(m.hwnd, m.wParam, m.lParam, m.route); }
+
+LRESULT Control::OnMeasureItemMessage(WindowMessage &m) { return OnMeasureItem(m.wParam, m.lParam, m.route); }
+
+LRESULT Control::OnNotify(WindowMessage &m) {
+    const NMHDR *header = reinterpret_cast<const NMHDR *>(m.lParam);
+    HWND tooltip = TooltipWindow();
+    if (!header || !tooltip || header->code != static_cast<UINT>(TTN_SHOW)) return 0;
+    return SetWindowPos(tooltip, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
+}
+
+LRESULT Control::OnNCMouseMove(WindowMessage &m) {
+    if (!inMenuLoop_ && m.wParam == HTMENU) HotTrackCheck(m.hwnd);
+    return 0;
+}
+
+LRESULT Control::OnInitMenu(WindowMessage &m) {
+    HMENU menu = reinterpret_cast<HMENU>(m.wParam);
+    if (menu && menu == GetMenu(m.hwnd)) {
+        ScanMenuBar(menu);
+        m.route = kTrue;
+    }
+    return 0;
+}
+
+LRESULT Control::OnInitMenuPopupMessage(WindowMessage &m) {
+    if (!IsTrue(enabled_)) return 0;
+    // The host enables, checks and adds items in its own handler before the scan sees them.
+    SubclassWnd::CallSavedWndProc(m.hwnd, WM_INITMENUPOPUP, m.wParam, m.lParam);
+    ProcessPendingMessages(2);
+    OnInitMenuPopup(m.hwnd, reinterpret_cast<HMENU>(m.wParam), m.lParam);
+    m.route = kFalse;
+    return 0;
+}
+
+LRESULT Control::OnMenuSelectMessage(WindowMessage &m) { return OnMenuSelect(m.hwnd, m.wParam, m.lParam); }
+
+LRESULT Control::OnMenuCharMessage(WindowMessage &m) { return OnMenuChar(m.wParam, m.lParam, m.route); }
+
+LRESULT Control::OnEnterMenuLoop(WindowMessage &m) {
+    if (!IsTrue(enabled_)) {
+        RestoreMenus(m.hwnd);
+        return 0;
+    }
+    if (window_.Handle()) KillTimer(window_.Handle(), kHotTrackTimer);
+    inMenuLoop_ = true;
+    if (menuBorder_ == kBorderFlatWithShadow) CaptureShadowBackdrop();
+    UnhighlightMenuBar(m.hwnd);
+    return 0;
+}
+
+LRESULT Control::OnExitMenuLoop(WindowMessage &) {
+    inMenuLoop_ = false;
+    ReleaseShadowBackdrop();
+    return 0;
+}
+
+LRESULT Control::OnMDIDestroy(WindowMessage &m) {
+    // The purge runs once the child is gone.
+    return PostMessageA(m.hwnd, kPurgeMessage, 0, 0);
+}
+
+LRESULT Control::OnMDIActivate(WindowMessage &m) {
+    HWND child = reinterpret_cast<HWND>(m.wParam);
+    if (child && m.hwnd == mdiClient_) RegisterWindowMenu(child, kFalse);
+    if (reinterpret_cast<HWND>(m.lParam) == m.hwnd) {
+        HookMDIFrame();
+        StartMdiTimer();
+    } else {
+        if (window_.Handle()) KillTimer(window_.Handle(), kMdiTimer);
+        UnhookMDIFrame();
+    }
+    return 0;
+}
+
+LRESULT Control::OnMDISetMenu(WindowMessage &) {
+    if (!IsTrue(enabled_)) RestoreMenus(hostWindow_);
+    Refresh(hostWindow_);
+    return 0;
+}
+
+LRESULT Control::OnWindowFromPoint(WindowMessage &m) {
+    if (!tooltipAnchor_) return 0;
+    m.route = kFalse;
+    return reinterpret_cast<LRESULT>(tooltipAnchor_);
+}
+
+LRESULT Control::OnPurge(WindowMessage &) {
+    ProcessPendingMessages(1);
+    PurgeDeadRecords();
+    return 0;
+}
+
+// --- Timers ---------------------------------------------------------------------------------
+
+void Control::OnTimer(UINT_PTR timer) {
+    if (timer == kMdiTimer) {
+        KillTimer(window_.Handle(), kMdiTimer);  // one shot
+        RedrawMenuBar(frameHooked_ ? mdiFrame_ : hostWindow_);
+    } else if (timer == kHotTrackTimer) {
+        HotTrackCheck(hotTrackWindow_);
+    }
+}
+
+}  // namespace brocade
