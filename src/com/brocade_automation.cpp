@@ -229,10 +229,21 @@ STDMETHODIMP BrocadeObject::ShowAboutBox() {
     return S_OK;
 }
 
-STDMETHODIMP BrocadeObject::GetMenuCaptionFont(IFontDisp **result) { return E_NOTIMPL; }
-STDMETHODIMP BrocadeObject::SetMenuCaptionFont(IFontDisp *) { return E_NOTIMPL; }
-STDMETHODIMP BrocadeObject::GetMenuShortcutFont(IFontDisp **result) { return E_NOTIMPL; }
-STDMETHODIMP BrocadeObject::SetMenuShortcutFont(IFontDisp *) { return E_NOTIMPL; }
+STDMETHODIMP BrocadeObject::GetMenuCaptionFont(IFontDisp **result) { return OutObject(result, core_->MenuCaptionFont()); }
+
+STDMETHODIMP BrocadeObject::SetMenuCaptionFont(IFontDisp *aFont) {
+    core_->SetMenuCaptionFont(aFont);
+    return S_OK;
+}
+
+STDMETHODIMP BrocadeObject::GetMenuShortcutFont(IFontDisp **result) {
+    return OutObject(result, core_->MenuShortcutFont());
+}
+
+STDMETHODIMP BrocadeObject::SetMenuShortcutFont(IFontDisp *aFont) {
+    core_->SetMenuShortcutFont(aFont);
+    return S_OK;
+}
 
 STDMETHODIMP BrocadeObject::SetImageList(IDispatch **anImgListControl) {
     if (!anImgListControl) return E_POINTER;

@@ -193,6 +193,9 @@ void Control::Teardown() {
     });
     checkMark_.Reset();
     imageList_.Reset();
+    captionFont_.Reset();
+    shortcutFont_.Reset();
+    systemMenuFont_.Reset();
     popupBrush_.Reset();
     highlightPen_.Reset();
     menuBarBrush_.Reset();

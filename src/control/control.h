@@ -99,6 +99,13 @@ public:
     std::wstring Version() const;
 
     // --- Methods ------------------------------------------------------------------------
+    // The set fonts, or the system menu font when none is set.
+    ComPtr<IFontDisp> MenuCaptionFont();
+    ComPtr<IFontDisp> MenuShortcutFont();
+    void SetMenuCaptionFont(IFontDisp *font);
+    void SetMenuShortcutFont(IFontDisp *font);
+    // The menu font of the system's non-client metrics, cached; rebuilt on request.
+    ComPtr<IFontDisp> GetSystemMenuFont(bool rebuild);
     ComPtr<IDispatch> ImageList() const { return imageList_; }
     void SetImageList(IDispatch *value) { imageList_ = ComPtr<IDispatch>(value); }
     void ShowAboutBox(HWND owner);
@@ -193,6 +200,9 @@ private:
     long menuIconSet_ = kIconsDefault;
     Boolean lockRefresh_ = kFalse;
     ComPtr<IDispatch> imageList_;
+    ComPtr<IFontDisp> captionFont_;
+    ComPtr<IFontDisp> shortcutFont_;
+    ComPtr<IFontDisp> systemMenuFont_;
 
     void Notify(DISPID dispid) { site_.PropertyChanged(dispid); }
     void LoadDefaultColors();
@@ -206,6 +216,7 @@ private:
     HWND FindHostWindow();
     void ReadKeyboardCues();
     bool IsRegistered(HWND window) const;
+    bool IsMdiChildHost() const { return mdiFrame_ != nullptr; }
     void ForgetRegistered(HWND window);
     HWND EnsureOwnWindow();
     void StartMdiTimer();
