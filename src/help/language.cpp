@@ -1,11 +1,8 @@
 #include "help/language.h"
 
-#include <windows.h>
-
 namespace brocade {
 
-long DetectLanguage() {
-    LANGID id = GetUserDefaultLangID();
+long LanguageFromLangId(LANGID id) {
     int primary = id & 0xFF;
     if (primary < 4 || primary > 25) return kEnglish;
     switch (primary) {
@@ -20,6 +17,8 @@ long DetectLanguage() {
     default: return kEnglish;
     }
 }
+
+long DetectLanguage() { return LanguageFromLangId(GetUserDefaultLangID()); }
 
 int LanguageStringBase(long language) {
     switch (language) {
