@@ -200,6 +200,8 @@ void Control::Teardown() {
     highlightPen_.Reset();
     menuBarBrush_.Reset();
     window_.Destroy();
+    if (resourceLibrary_) FreeLibrary(resourceLibrary_);
+    resourceLibrary_ = nullptr;
     --LiveCounter();
 }
 

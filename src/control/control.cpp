@@ -32,8 +32,11 @@ Control::Control(ControlSite &site) : site_(site) {
     ++LiveCounter();
     LoadDefaultColors();
     ResetColorsToDefaults();
+    // The bare name: the system's library search order finds it.
+    resourceLibrary_ = LoadLibraryA("BrocadeRes.dll");
     language_ = -1;  // so the detected language counts as a change and loads its texts
     SetLanguage(DetectLanguage());
+    LoadLanguageHelp(kEnglish);
     SystemParametersInfoA(SPI_GETMENUANIMATION, 0, &savedMenuAnimation_, 0);
 }
 
@@ -201,6 +204,7 @@ void Control::MakeMenuBarBrush() {
 void Control::SetLanguage(long value) {
     if (value == language_ && value != kAuto) return;
     language_ = value == kAuto ? DetectLanguage() : value;
+    LoadLanguageHelp(language_);
     Notify(kDispLanguage);
 }
 

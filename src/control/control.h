@@ -15,6 +15,7 @@
 #include "control/control_window.h"
 #include "control/enums.h"
 #include "control/persist.h"
+#include "help/default_help.h"
 #include "subclass/subclass_listener.h"
 
 namespace brocade {
@@ -110,6 +111,11 @@ public:
     void SetImageList(IDispatch *value) { imageList_ = ComPtr<IDispatch>(value); }
     void ShowAboutBox(HWND owner);
 
+    // --- Default help texts -------------------------------------------------------------
+    HMODULE ResourceLibrary() const { return resourceLibrary_; }
+    const DefaultHelp &DefaultHelpTexts() const { return defaultHelp_; }
+    void LoadLanguageHelp(long language) { defaultHelp_.LoadDefaultHelp(resourceLibrary_, language); }
+
     // --- Events the core raises ---------------------------------------------------------
     void RaiseClearMenuHelp() { site_.FireClearMenuHelp(); }
 
@@ -155,6 +161,9 @@ private:
     ControlSite &site_;
     ControlWindow window_{*this};
     bool tornDown_ = false;
+
+    HMODULE resourceLibrary_ = nullptr;
+    DefaultHelp defaultHelp_;
 
     // Attachment state.
     HWND hostWindow_ = nullptr;

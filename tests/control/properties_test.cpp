@@ -140,3 +140,17 @@ TEST(Properties, DerivedDefaultsFollowTheHighlightStyle) {
     control.SetHighlightStyle(kPlain);
     EXPECT_EQ(control.DefaultColor(kMenuHighlight), plainHighlight);
 }
+
+TEST(Properties, TheResourceLibraryServesDefaultHelpInTheChosenLanguage) {
+    TestSite site;
+    Control control(site);
+    control.InitNew();
+    ASSERT_NE(control.ResourceLibrary(), nullptr);
+    EXPECT_FALSE(control.DefaultHelpTexts().FindDefaultHelp("Save &As...", kEnglish).empty());
+    std::string english = control.DefaultHelpTexts().FindDefaultHelp("SAVE AS", kEnglish);
+    control.SetLanguage(kGerman);
+    EXPECT_EQ(control.DefaultHelpTexts().FindDefaultHelp("SAVE AS", kGerman), english)
+        << "a German caption is looked up in German; an English one falls back to English";
+    control.Teardown();
+    EXPECT_EQ(control.ResourceLibrary(), nullptr);
+}
