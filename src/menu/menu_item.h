@@ -1,0 +1,199 @@
+// The control's record of one menu item it has taken over: what the system said about the
+// item, the measured sizes of its texts, and the attributes the host may change.
+// Records are reference counted: the item collection holds the long-lived reference, events
+// and handlers temporary ones.
+#pragma once
+#include <windows.h>
+#include <ocidl.h>
+#include <olectl.h>
+
+#include <memory>
+#include <string>
+
+#include "common/boolean.h"
+#include "common/com_ptr.h"
+
+namespace brocade {
+
+class MenuItemRecord;
+
+// Something that lives exactly as long as a record and belongs to it: its automation object.
+class RecordCompanion {
+public:
+    virtual ~RecordCompanion() = default;
+};
+
+// Told when a record's menu handle changes, so an index by menu stays right.
+class RecordMenuObserver {
+public:
+    virtual void MenuHandleChanged(MenuItemRecord &record, HMENU previous) = 0;
+
+protected:
+    ~RecordMenuObserver() = default;
+};
+
+// The colour a new record leaves transparent in bitmap pictures: light gray.
+constexpr OLE_COLOR kDefaultPictureBackColor = 0x00C0C0C0;
+
+class MenuItemRecord {
+public:
+    static ComPtr<MenuItemRecord> Create();
+    MenuItemRecord(const MenuItemRecord &) = delete;
+    MenuItemRecord &operator=(const MenuItemRecord &) = delete;
+
+    ULONG AddRef();
+    ULONG Release();
+
+    // --- The item's text --------------------------------------------------------------------
+    const std::string &MenuText() const { return menuText_; }
+    // Stores the text and splits it into caption, shortcut text and mnemonic code.
+    void SetMenuText(const std::string &text);
+    const std::string &Caption() const { return caption_; }
+    const std::string &ShortcutText() const { return shortcutText_; }
+    long MnemonicCode() const { return mnemonicCode_; }
+
+    // --- Attributes the host may change -----------------------------------------------------
+    ComPtr<IPictureDisp> Picture() const { return picture_; }
+    // Marks the record changed only when another object takes the place of the held one.
+    void SetPicture(IPictureDisp *picture);
+    OLE_COLOR PictureBackColor() const { return pictureBackColor_; }
+    void SetPictureBackColor(OLE_COLOR color);
+    const std::string &TooltTipText() const { return tooltTipText_; }
+    // Stores the text without its leading and trailing spaces.
+    void SetTooltTipText(const std::string &text);
+    long Language() const { return language_; }
+    // Stores the language and gives both fonts, where set, the language's character set.
+    void SetLanguage(long language);
+    Boolean Unicode() const { return unicode_; }
+    void SetUnicode(Boolean value) { unicode_ = value; }
+
+    // The record's own fonts; their properties may change, the objects are not replaced by the host.
+    ComPtr<IFontDisp> CaptionFont() const { return captionFont_.font; }
+    ComPtr<IFontDisp> ShortcutFont() const { return shortcutFont_.font; }
+    // Internal: replace a font (null allowed); a font now held gets the language's character set.
+    void SetCaptionFont(IFontDisp *font);
+    void SetShortcutFont(IFontDisp *font);
+
+    // --- What the scan learnt from the system -------------------------------------------------
+    long Position() const { return position_; }
+    void SetPosition(long value) { position_ = value; }
+    Boolean IsFirst() const { return isFirst_; }
+    void SetIsFirst(Boolean value) { isFirst_ = value; }
+    Boolean IsLast() const { return isLast_; }
+    void SetIsLast(Boolean value) { isLast_ = value; }
+    long ParentMenuId() const { return parentMenuId_; }
+    void SetParentMenuId(long value) { parentMenuId_ = value; }
+    long MenuId() const { return menuId_; }
+    void SetMenuId(long value) { menuId_ = value; }
+    HMENU MenuHandle() const { return menu_; }
+    void SetMenuHandle(HMENU menu);
+    HWND OwnerWindow() const { return owner_; }
+    void SetOwnerWindow(HWND window) { owner_ = window; }
+    Boolean Checked() const { return checked_; }
+    void SetChecked(Boolean value) { checked_ = value; }
+    Boolean Disabled() const { return disabled_; }
+    void SetDisabled(Boolean value) { disabled_ = value; }
+    Boolean IsTopLevel() const { return isTopLevel_; }
+    void SetIsTopLevel(Boolean value) { isTopLevel_ = value; }
+    Boolean HasSubMenus() const { return hasSubMenus_; }
+    void SetHasSubMenus(Boolean value) { hasSubMenus_ = value; }
+    Boolean IsSeparator() const { return isSeparator_; }
+    void SetIsSeparator(Boolean value) { isSeparator_ = value; }
+
+    long CaptionTextWidth() const { return captionTextWidth_; }
+    long CaptionTextHeight() const { return captionTextHeight_; }
+    void SetCaptionTextSize(SIZE size);
+    long ShortcutTextWidth() const { return shortcutTextWidth_; }
+    long ShortcutTextHeight() const { return shortcutTextHeight_; }
+    void SetShortcutTextSize(SIZE size);
+
+    // --- Bookkeeping of the conversion ------------------------------------------------------
+    long ItemSerial() const { return itemSerial_; }
+    // A new serial means a new item data: the item must be converted again.
+    void SetItemSerial(long serial);
+    UINT AppliedMenuFlags() const { return appliedMenuFlags_; }
+    void SetAppliedMenuFlags(UINT flags) { appliedMenuFlags_ = flags; }
+    Boolean AttributesChanged() const { return attributesChanged_; }
+    void SetAttributesChanged(Boolean value) { attributesChanged_ = value; }
+
+    // Drops both fonts and the picture, for a record that leaves the collection.
+    void ReleaseAttributes();
+
+    // The automation object of this record, created by the COM layer on first demand.
+    RecordCompanion *Companion() const { return companion_.get(); }
+    void SetCompanion(std::unique_ptr<RecordCompanion> companion) { companion_ = std::move(companion); }
+
+    // The collection that indexes this record by menu (one at most).
+    void SetMenuObserver(RecordMenuObserver *observer) { menuObserver_ = observer; }
+
+private:
+    MenuItemRecord();
+    ~MenuItemRecord();
+
+    // Receives both fonts' change notifications; lives and dies with the record, so it keeps
+    // no reference on it (the fonts are disconnected before the record goes).
+    class FontChangeSink final : public IPropertyNotifySink {
+    public:
+        explicit FontChangeSink(MenuItemRecord &record) : record_(record) {}
+        STDMETHODIMP QueryInterface(REFIID iid, void **result) override;
+        STDMETHODIMP_(ULONG) AddRef() override { return 2; }
+        STDMETHODIMP_(ULONG) Release() override { return 1; }
+        STDMETHODIMP OnChanged(DISPID) override;
+        STDMETHODIMP OnRequestEdit(DISPID) override { return S_OK; }
+
+    private:
+        MenuItemRecord &record_;
+    };
+
+    struct ConnectedFont {
+        ComPtr<IFontDisp> font;
+        DWORD cookie = 0;
+    };
+
+    void ReplaceFont(ConnectedFont &slot, IFontDisp *font);
+    void ApplyCharset(IFontDisp *font) const;
+
+    LONG refs_ = 1;
+    std::string menuText_;
+    std::string caption_;
+    std::string shortcutText_;
+    long mnemonicCode_ = 0;
+    ComPtr<IPictureDisp> picture_;
+    OLE_COLOR pictureBackColor_ = kDefaultPictureBackColor;
+    long position_ = 0;
+    Boolean isFirst_ = kFalse;
+    Boolean isLast_ = kFalse;
+    long parentMenuId_ = 0;
+    long menuId_ = 0;
+    HMENU menu_ = nullptr;
+    HWND owner_ = nullptr;
+    Boolean checked_ = kFalse;
+    Boolean disabled_ = kFalse;
+    long shortcutTextWidth_ = 0;
+    long shortcutTextHeight_ = 0;
+    long captionTextWidth_ = 0;
+    long captionTextHeight_ = 0;
+    Boolean isTopLevel_ = kFalse;
+    Boolean hasSubMenus_ = kFalse;
+    Boolean isSeparator_ = kFalse;
+    std::string tooltTipText_;
+    UINT appliedMenuFlags_ = 0;
+    long itemSerial_ = 0;
+    Boolean attributesChanged_ = kFalse;
+    long language_ = 0;
+    Boolean unicode_ = kFalse;
+
+    FontChangeSink fontSink_{*this};
+    ConnectedFont captionFont_;
+    ConnectedFont shortcutFont_;
+
+    RecordMenuObserver *menuObserver_ = nullptr;
+    std::unique_ptr<RecordCompanion> companion_;
+};
+
+using RecordPtr = ComPtr<MenuItemRecord>;
+
+// Character set of a bdLanguage value's fonts (ANSI_CHARSET for the languages written in it).
+short GetLanguageCharset(long language);
+
+}  // namespace brocade

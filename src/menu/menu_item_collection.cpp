@@ -1,0 +1,91 @@
+#include "menu/menu_item_collection.h"
+
+namespace brocade {
+
+std::string MenuItemKey(long serial) { return "MENU_" + std::to_string(serial); }
+
+MenuItemCollection::~MenuItemCollection() { Clear(); }
+
+std::string MenuItemCollection::Normalized(const std::string &key) {
+    std::string upper = key;
+    for (char &c : upper)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    return upper;
+}
+
+bool MenuItemCollection::Add(const std::string &key, const RecordPtr &record) {
+    if (!record) return false;
+    std::string normalized = Normalized(key);
+    if (byKey_.count(normalized) || byRecord_.count(record.Get())) return false;
+    entries_.push_back(Entry{key, record, nextSequence_++, nullptr});
+    auto position = std::prev(entries_.end());
+    byKey_.emplace(std::move(normalized), position);
+    byRecord_.emplace(record.Get(), position);
+    IndexMenu(*position, record->MenuHandle());
+    record->SetMenuObserver(this);
+    return true;
+}
+
+RecordPtr MenuItemCollection::Find(const std::string &key) const {
+    auto found = byKey_.find(Normalized(key));
+    return found == byKey_.end() ? RecordPtr() : found->second->record;
+}
+
+RecordPtr MenuItemCollection::Remove(const std::string &key) {
+    auto found = byKey_.find(Normalized(key));
+    if (found == byKey_.end()) return RecordPtr();
+    auto position = found->second;
+    RecordPtr record = position->record;
+    UnindexMenu(*position);
+    record->SetMenuObserver(nullptr);
+    byRecord_.erase(record.Get());
+    byKey_.erase(found);
+    entries_.erase(position);
+    return record;
+}
+
+void MenuItemCollection::Clear() {
+    for (Entry &entry : entries_) entry.record->SetMenuObserver(nullptr);
+    byMenu_.clear();
+    byRecord_.clear();
+    byKey_.clear();
+    // Records may run host code when released; the collection is consistent by then.
+    EntryList released;
+    released.swap(entries_);
+}
+
+std::vector<RecordPtr> MenuItemCollection::Records() const {
+    std::vector<RecordPtr> records;
+    records.reserve(entries_.size());
+    for (const Entry &entry : entries_) records.push_back(entry.record);
+    return records;
+}
+
+std::vector<std::pair<std::string, RecordPtr>> MenuItemCollection::Entries() const {
+    std::vector<std::pair<std::string, RecordPtr>> entries;
+    entries.reserve(entries_.size());
+    for (const Entry &entry : entries_) entries.emplace_back(entry.key, entry.record);
+    return entries;
+}
+
+void MenuItemCollection::IndexMenu(Entry &entry, HMENU menu) {
+    entry.indexedMenu = menu;
+    byMenu_[menu].emplace(entry.sequence, &entry);
+}
+
+void MenuItemCollection::UnindexMenu(Entry &entry) {
+    auto found = byMenu_.find(entry.indexedMenu);
+    if (found == byMenu_.end()) return;
+    found->second.erase(entry.sequence);
+    if (found->second.empty()) byMenu_.erase(found);
+}
+
+void MenuItemCollection::MenuHandleChanged(MenuItemRecord &record, HMENU) {
+    auto found = byRecord_.find(&record);
+    if (found == byRecord_.end()) return;
+    Entry &entry = *found->second;
+    UnindexMenu(entry);
+    IndexMenu(entry, record.MenuHandle());
+}
+
+}  // namespace brocade

@@ -1,0 +1,81 @@
+#include "menu/ole_font.h"
+
+#include <cwchar>
+
+#include "render/color_utils.h"
+
+namespace brocade {
+
+namespace {
+
+ComPtr<IFont> PropertiesOf(IFontDisp *font) {
+    return font ? ComPtr<IFontDisp>(font).As<IFont>(IID_IFont) : ComPtr<IFont>();
+}
+
+int ScreenPixelsPerInchY() {
+    WindowDc screen(nullptr);
+    return screen ? GetDeviceCaps(screen.Get(), LOGPIXELSY) : 96;
+}
+
+}  // namespace
+
+ComPtr<IFontDisp> CreateRecordFont() {
+    FONTDESC description = {};
+    description.cbSizeofstruct = sizeof(description);
+    description.lpstrName = const_cast<LPOLESTR>(L"MS Sans Serif");
+    description.cySize.int64 = 8 * 10000;  // points, as currency
+    description.sWeight = FW_NORMAL;
+    description.sCharset = ANSI_CHARSET;
+    ComPtr<IFontDisp> font;
+    if (FAILED(OleCreateFontIndirect(&description, IID_IFontDisp, reinterpret_cast<void **>(font.Out()))))
+        return ComPtr<IFontDisp>();
+    return font;
+}
+
+void CopyFont(IFontDisp *from, IFontDisp *to) {
+    ComPtr<IFont> source = PropertiesOf(from);
+    ComPtr<IFont> target = PropertiesOf(to);
+    if (!source || !target) return;
+
+    BOOL flag;
+    SHORT number;
+    CY size;
+    if (SUCCEEDED(source->get_Bold(&flag))) target->put_Bold(flag);
+    if (SUCCEEDED(source->get_Charset(&number))) target->put_Charset(number);
+    if (SUCCEEDED(source->get_Italic(&flag))) target->put_Italic(flag);
+    BSTR name = nullptr;
+    if (SUCCEEDED(source->get_Name(&name)) && name) target->put_Name(name);
+    SysFreeString(name);
+    if (SUCCEEDED(source->get_Size(&size))) target->put_Size(size);
+    if (SUCCEEDED(source->get_Strikethrough(&flag))) target->put_Strikethrough(flag);
+    if (SUCCEEDED(source->get_Underline(&flag))) target->put_Underline(flag);
+    if (SUCCEEDED(source->get_Weight(&number))) target->put_Weight(number);
+}
+
+UniqueFont CreateMeasuringFont(IFontDisp *font) {
+    ComPtr<IFont> properties = PropertiesOf(font);
+    if (!properties) return UniqueFont();
+
+    LOGFONTW logFont = {};
+    CY size = {};
+    if (SUCCEEDED(properties->get_Size(&size))) {
+        // Points (as currency, 1/10000) to a character height in pixels.
+        double points = static_cast<double>(size.int64) / 10000.0;
+        logFont.lfHeight = -RoundEven(points * ScreenPixelsPerInchY() / 72.0);
+    }
+    SHORT weight = FW_NORMAL;
+    if (SUCCEEDED(properties->get_Weight(&weight))) logFont.lfWeight = weight;
+    BOOL flag = FALSE;
+    if (SUCCEEDED(properties->get_Italic(&flag))) logFont.lfItalic = flag ? TRUE : FALSE;
+    if (SUCCEEDED(properties->get_Underline(&flag))) logFont.lfUnderline = flag ? TRUE : FALSE;
+    if (SUCCEEDED(properties->get_Strikethrough(&flag))) logFont.lfStrikeOut = flag ? TRUE : FALSE;
+    SHORT charset = ANSI_CHARSET;
+    if (SUCCEEDED(properties->get_Charset(&charset))) logFont.lfCharSet = static_cast<BYTE>(charset);
+    BSTR name = nullptr;
+    if (SUCCEEDED(properties->get_Name(&name)) && name)
+        wcsncpy(logFont.lfFaceName, name, LF_FACESIZE - 1);
+    SysFreeString(name);
+    return UniqueFont(CreateFontIndirectW(&logFont));
+}
+
+}  // namespace brocade
