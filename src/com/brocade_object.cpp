@@ -6,6 +6,7 @@
 
 #include <new>
 
+#include "com/menu_item_object.h"
 #include "com/module.h"
 #include "com/type_info.h"
 
@@ -225,6 +226,14 @@ void BrocadeObject::FireEvent(DISPID dispid, VARIANT *args, UINT count) {
         SysFreeString(exception.bstrDescription);
         SysFreeString(exception.bstrHelpFile);
     }
+}
+
+void BrocadeObject::FireSetMenuItemAttributes(MenuItemRecord &record) {
+    ComPtr<IDispatch> item = MenuItemDispatch(record);
+    VARIANT arg;
+    V_VT(&arg) = VT_DISPATCH;
+    V_DISPATCH(&arg) = item.Get();
+    FireEvent(1, &arg, 1);
 }
 
 void BrocadeObject::FireClearMenuHelp() { FireEvent(5, nullptr, 0); }

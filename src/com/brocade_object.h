@@ -228,6 +228,7 @@ private:
     void KeepAlive() override { AddRef(); }
     void LetGo() override { Release(); }
     void PropertyChanged(DISPID dispid) override;
+    void FireSetMenuItemAttributes(MenuItemRecord &record) override;
     void FireClearMenuHelp() override;
 
     HRESULT AmbientProperty(DISPID dispid, VARIANT *value);

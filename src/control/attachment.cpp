@@ -192,6 +192,8 @@ void Control::Teardown() {
         }
     });
     checkMark_.Reset();
+    builtInCheckMark_.Reset();
+    if (defaultPictures_) defaultPictures_->Clear();
     imageList_.Reset();
     captionFont_.Reset();
     shortcutFont_.Reset();
@@ -200,6 +202,8 @@ void Control::Teardown() {
     highlightPen_.Reset();
     menuBarBrush_.Reset();
     window_.Destroy();
+    scanner_.Items().Clear();
+    defaultPictures_.reset();
     if (resourceLibrary_) FreeLibrary(resourceLibrary_);
     resourceLibrary_ = nullptr;
     --LiveCounter();

@@ -34,9 +34,14 @@ Control::Control(ControlSite &site) : site_(site) {
     ResetColorsToDefaults();
     // The bare name: the system's library search order finds it.
     resourceLibrary_ = LoadLibraryA("BrocadeRes.dll");
+    defaultPictures_ = std::make_unique<DefaultPictures>(
+        resourceLibrary_, [this](const std::string &caption, bool convert, long language) {
+            return DefaultPictureName(caption, convert, language);
+        });
     language_ = -1;  // so the detected language counts as a change and loads its texts
     SetLanguage(DetectLanguage());
     LoadLanguageHelp(kEnglish);
+    LoadBuiltInCheckMark();
     SystemParametersInfoA(SPI_GETMENUANIMATION, 0, &savedMenuAnimation_, 0);
 }
 
@@ -296,6 +301,7 @@ void Control::SetHighlightOverBitmap(long value) {
 void Control::SetMenuIconSet(long value) {
     if (value == menuIconSet_) return;
     menuIconSet_ = value;
+    LoadBuiltInCheckMark();
     Notify(kDispMenuIconSet);
 }
 

@@ -5,6 +5,7 @@
 #include <ole2.h>
 #include <olectl.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,8 @@
 #include "control/enums.h"
 #include "control/persist.h"
 #include "help/default_help.h"
+#include "menu/menu_scan.h"
+#include "render/default_pictures.h"
 #include "subclass/subclass_listener.h"
 
 namespace brocade {
@@ -29,7 +32,7 @@ struct WindowMessage {
     Boolean &route;  // leave True to run the window's own procedure afterwards
 };
 
-class Control : public cSubclassListener {
+class Control : public cSubclassListener, public ScanHost {
 public:
     explicit Control(ControlSite &site);
     ~Control();
@@ -101,8 +104,8 @@ public:
 
     // --- Methods ------------------------------------------------------------------------
     // The set fonts, or the system menu font when none is set.
-    ComPtr<IFontDisp> MenuCaptionFont();
-    ComPtr<IFontDisp> MenuShortcutFont();
+    ComPtr<IFontDisp> MenuCaptionFont() override;
+    ComPtr<IFontDisp> MenuShortcutFont() override;
     void SetMenuCaptionFont(IFontDisp *font);
     void SetMenuShortcutFont(IFontDisp *font);
     // The menu font of the system's non-client metrics, cached; rebuilt on request.
@@ -114,7 +117,34 @@ public:
     // --- Default help texts -------------------------------------------------------------
     HMODULE ResourceLibrary() const { return resourceLibrary_; }
     const DefaultHelp &DefaultHelpTexts() const { return defaultHelp_; }
-    void LoadLanguageHelp(long language) { defaultHelp_.LoadDefaultHelp(resourceLibrary_, language); }
+    void LoadLanguageHelp(long language) override { defaultHelp_.LoadDefaultHelp(resourceLibrary_, language); }
+
+    // --- Menu records and built-in pictures ---------------------------------------------
+    MenuScanner &Scanner() { return scanner_; }
+    // A built-in picture of a caption in a language and icon set (null when there is none).
+    ComPtr<IPictureDisp> DefaultPicture(const std::string &caption, long language, long iconSet);
+    // The check mark drawn while CheckMark is null: the current icon set's own.
+    ComPtr<IPictureDisp> BuiltInCheckMark() const { return builtInCheckMark_; }
+
+    // --- What the menu scan reads from the control --------------------------------------
+    bool ScanEnabled() override { return IsTrue(enabled_); }
+    bool ScanUnicode() override { return IsTrue(unicode_); }
+    bool ScanRightToLeft() override { return IsTrue(rightToLeft_); }
+    long ScanLanguage() override { return language_; }
+    bool ScanUseCustomColors() override { return IsTrue(useCustomColors_); }
+    long ScanMenuIconSet() override { return menuIconSet_; }
+    HBRUSH MenuBarBackgroundBrush() override { return menuBarBrush_.Get(); }
+    HWND HostFormWindow() override { return hostWindow_; }
+    HWND ControlOwnWindow() override { return EnsureOwnWindow(); }
+    void RebuildSystemMenuFont() override { GetSystemMenuFont(true); }
+    std::string UserHelpMessage(const std::string &text) override;
+    std::string DefaultHelpText(const std::string &text, long language) override {
+        return defaultHelp_.FindDefaultHelp(text, language);
+    }
+    ComPtr<IDispatch> ImageListObject() override { return imageList_; }
+    ComPtr<IPictureDisp> DefaultPictureFor(const std::string &caption, bool convert, long language,
+                                           long iconSet) override;
+    void RaiseSetMenuItemAttributes(MenuItemRecord &record) override { site_.FireSetMenuItemAttributes(record); }
 
     // --- Events the core raises ---------------------------------------------------------
     void RaiseClearMenuHelp() { site_.FireClearMenuHelp(); }
@@ -164,6 +194,9 @@ private:
 
     HMODULE resourceLibrary_ = nullptr;
     DefaultHelp defaultHelp_;
+    std::unique_ptr<DefaultPictures> defaultPictures_;
+    ComPtr<IPictureDisp> builtInCheckMark_;
+    MenuScanner scanner_{*this};
 
     // Attachment state.
     HWND hostWindow_ = nullptr;
@@ -216,6 +249,8 @@ private:
     void Notify(DISPID dispid) { site_.PropertyChanged(dispid); }
     void LoadDefaultColors();
     void ResetColorsToDefaults();
+    std::string DefaultPictureName(const std::string &caption, bool convert, long language);
+    void LoadBuiltInCheckMark();
     void MakeMenuBarBrush();
 
     static int &LiveCounter();

@@ -9,6 +9,8 @@
 
 namespace brocade {
 
+class MenuItemRecord;
+
 class ControlSite {
 public:
     // Ambient UserMode; run mode when the container does not say.
@@ -30,6 +32,7 @@ public:
     virtual void PropertyChanged(DISPID dispid) = 0;
 
     // Events of the control.
+    virtual void FireSetMenuItemAttributes(MenuItemRecord &record) = 0;
     virtual void FireClearMenuHelp() = 0;
 
 protected:

@@ -2,16 +2,23 @@
 // item measurement and painting, help and tooltips, hot tracking and the popup shadow.
 // Until a subsystem is wired in here, its messages reach the window's own procedure.
 #include "control/control.h"
+#include "menu/menu_char.h"
+#include "menu/unicode_caption.h"
+#include "menu/captions.h"
 
 namespace brocade {
 
-bool Control::HasMenuRecords() const { return false; }
-void Control::ScanMenuBar(HMENU) {}
-void Control::RestoreMenu(HMENU) {}
-void Control::OnInitMenuPopup(HWND, HMENU, LPARAM) {}
+bool Control::HasMenuRecords() const { return !scanner_.Items().Empty(); }
+void Control::ScanMenuBar(HMENU menu) { scanner_.ScanMenuBar(menu); }
+void Control::RestoreMenu(HMENU menu) { scanner_.RestoreMenu(menu); }
+void Control::OnInitMenuPopup(HWND window, HMENU popup, LPARAM lParam) {
+    scanner_.OnInitMenuPopup(window, popup, lParam);
+}
 LRESULT Control::OnDrawItem(HWND, WPARAM, LPARAM, Boolean &) { return 0; }
 LRESULT Control::OnMeasureItem(WPARAM, LPARAM, Boolean &) { return 0; }
-LRESULT Control::OnMenuChar(WPARAM, LPARAM, Boolean &) { return 0; }
+LRESULT Control::OnMenuChar(WPARAM wParam, LPARAM lParam, Boolean &route) {
+    return brocade::OnMenuChar(&scanner_.Items(), wParam, lParam, route);
+}
 LRESULT Control::OnMenuSelect(HWND, WPARAM, LPARAM) { return 0; }
 void Control::HotTrackCheck(HWND window) {
     if (window_.Handle()) KillTimer(window_.Handle(), kHotTrackTimer);
@@ -19,10 +26,33 @@ void Control::HotTrackCheck(HWND window) {
 }
 void Control::CaptureShadowBackdrop() {}
 void Control::ReleaseShadowBackdrop() {}
-void Control::PurgeDeadRecords() {}
-void Control::RemoveRecordsOfWindow(HWND) {}
+void Control::PurgeDeadRecords() { scanner_.PurgeDeadRecords(); }
+void Control::RemoveRecordsOfWindow(HWND window) { scanner_.RemoveRecordsOfWindow(window); }
 void Control::CreateTooltip() {}
 HWND Control::TooltipWindow() const { return nullptr; }
 void Control::ReleaseTooltip() {}
+std::string Control::UserHelpMessage(const std::string &) { return std::string(); }
+
+// --- Built-in pictures ----------------------------------------------------------------------
+
+std::string Control::DefaultPictureName(const std::string &caption, bool convert, long language) {
+    if (!defaultHelp_.HasPictureNames(language)) LoadLanguageHelp(language);
+    std::string name = defaultHelp_.FindDefaultPictureName(caption, language);
+    if (name.empty() && convert)
+        name = defaultHelp_.FindDefaultPictureName(GetConvertedUnicodeString(caption, language), language);
+    return name;
+}
+
+ComPtr<IPictureDisp> Control::DefaultPictureFor(const std::string &caption, bool convert, long language,
+                                                long iconSet) {
+    if (!defaultPictures_) return {};
+    return defaultPictures_->Load(caption, convert, language, iconSet);
+}
+
+ComPtr<IPictureDisp> Control::DefaultPicture(const std::string &caption, long language, long iconSet) {
+    return DefaultPictureFor(caption, false, language, iconSet);
+}
+
+void Control::LoadBuiltInCheckMark() { builtInCheckMark_ = DefaultPictureFor(kCheckMarkCaption, false, kEnglish, menuIconSet_); }
 
 }  // namespace brocade

@@ -2,9 +2,21 @@
 
 #include <cmath>
 
+#include "render/single_precision.h"
+
 namespace brocade {
 
-int RoundEven(double value) { return static_cast<int>(std::nearbyint(value)); }
+// Halves go to even whatever rounding mode the host left the FPU in. (std::nearbyint follows
+// that mode, and with this runtime saves and restores the floating-point environment on every
+// call: about 180 ns under Wine, the bulk of every gradient pixel.)
+int RoundEven(double value) {
+    if (!(std::fabs(value) < 2147483648.0)) return 0;  // no int holds it
+    long long whole = static_cast<long long>(value);   // towards zero, then down to the floor
+    if (static_cast<double>(whole) > value) --whole;
+    const double fraction = value - static_cast<double>(whole);
+    if (fraction > 0.5 || (fraction == 0.5 && (whole & 1) != 0)) ++whole;
+    return static_cast<int>(whole);
+}
 
 COLORREF OleToRGB(DWORD oleColor) {
     if (oleColor & 0x80000000u) return GetSysColor(static_cast<int>(oleColor & 0x7FFFFFFFu));
@@ -42,7 +54,7 @@ COLORREF LightenColor(COLORREF color) { return ScaleColor(color, 1.1f); }
 
 COLORREF BlendColors(COLORREF first, COLORREF second, float weightOfFirst) {
     float w = weightOfFirst > 1.0f ? 1.0f : (weightOfFirst < 0.0f ? 0.0f : weightOfFirst);
-    float v = 1.0f - w;
+    float v = ToSingle(1.0 - w);  // rounded to single precision on x87 too
     int r1, g1, b1, r2, g2, b2;
     SplitRGB(first, r1, g1, b1);
     SplitRGB(second, r2, g2, b2);

@@ -27,7 +27,6 @@ struct MdiApplication {
         CLIENTCREATESTRUCT ccs = {GetSubMenu(GetMenu(frame), 0), 5000};
         client = CreateWindowExW(0, L"MDIClient", nullptr, WS_CHILD | WS_CLIPCHILDREN | WS_VISIBLE, 0, 0, 300, 200,
                                  frame, nullptr, GetModuleHandleW(nullptr), &ccs);
-        ShowWindow(frame, SW_SHOW);
     }
     ~MdiApplication() { DestroyWindow(frame); }
 

@@ -37,7 +37,9 @@ public:
     void KeepAlive() override { ++keepAlive; }
     void LetGo() override { --keepAlive; }
     void PropertyChanged(DISPID id) override { changed.push_back(id); }
+    void FireSetMenuItemAttributes(brocade::MenuItemRecord &) override { ++setMenuItemAttributes; }
     void FireClearMenuHelp() override { ++clearMenuHelp; }
+    int setMenuItemAttributes = 0;
 };
 
 // A control attached (new instance) to a container inside the given form.

@@ -1,0 +1,82 @@
+#include "render/default_pictures.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "control/enums.h"
+#include "render/picture_handles.h"
+
+namespace brocade {
+
+namespace {
+
+constexpr int kBuiltInPicturePixels = 16;
+
+struct IconSetRow {
+    const char *suffix;
+    UINT type;
+};
+
+IconSetRow IconSetResource(long iconSet) {
+    switch (iconSet) {
+    case kIconsOffice2003: return {"_3", IMAGE_BITMAP};
+    case kIconsSkyline: return {"_B", IMAGE_BITMAP};
+    case kIconsSunrise: return {"_O", IMAGE_BITMAP};
+    case kIconsSnowflakes: return {"_P", IMAGE_BITMAP};
+    default: return {"_I", IMAGE_ICON};  // bdDefault and anything else
+    }
+}
+
+std::string TrimBlanks(const std::string &text) {
+    const size_t first = text.find_first_not_of(' ');
+    if (first == std::string::npos) return std::string();
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+// Resource names, like the keys of the cache, do not tell upper from lower case.
+std::string CacheKey(std::string name) {
+    if (!name.empty()) CharUpperBuffA(&name[0], static_cast<DWORD>(name.size()));
+    return name;
+}
+
+}  // namespace
+
+DefaultPictures::DefaultPictures(HMODULE resources, PictureNameLookup lookup)
+    : resources_(resources), lookup_(std::move(lookup)) {}
+
+PictureResource DefaultPictures::ResourceFor(const std::string &caption, bool convert, long language,
+                                             long iconSet) const {
+    const std::string name = TrimBlanks(caption);
+    std::string base;
+    if (name == kCheckMarkCaption) {
+        base = kCheckMarkCaption;
+    } else {
+        if (lookup_) base = lookup_(name, convert, language);
+        if (base.empty()) base = name;
+        std::replace(base.begin(), base.end(), ' ', '_');
+    }
+    const IconSetRow row = IconSetResource(iconSet);
+    return PictureResource{base + row.suffix, row.type};
+}
+
+ComPtr<IPictureDisp> DefaultPictures::Load(const std::string &caption, bool convert, long language, long iconSet) {
+    if (!resources_) return nullptr;
+    const PictureResource resource = ResourceFor(caption, convert, language, iconSet);
+    const std::string key = CacheKey(resource.name);
+    auto cached = cache_.find(key);
+    if (cached != cache_.end()) return cached->second;
+    ComPtr<IPictureDisp> picture = LoadFromLibrary(resource);
+    if (picture) cache_.emplace(key, picture);
+    return picture;
+}
+
+ComPtr<IPictureDisp> DefaultPictures::LoadFromLibrary(const PictureResource &resource) const {
+    HANDLE handle = LoadImageA(resources_, resource.name.c_str(), resource.type, kBuiltInPicturePixels,
+                               kBuiltInPicturePixels, LR_DEFAULTCOLOR);
+    if (!handle) return nullptr;
+    ComPtr<IPicture> picture = resource.type == IMAGE_ICON ? IconToPicture(static_cast<HICON>(handle))
+                                                           : BitmapToPicture(static_cast<HBITMAP>(handle), nullptr);
+    return picture.As<IPictureDisp>(IID_IPictureDisp);
+}
+
+}  // namespace brocade

@@ -1,0 +1,17 @@
+// The highlight bar of a selected popup item.
+#pragma once
+#include <windows.h>
+
+#include "render/paint_style.h"
+
+namespace brocade {
+
+// Whether the bar spans the bitmap column too (HighlightOverBitmap with HighlightStyle).
+bool HighlightCoversBitmap(const PaintStyle &style);
+
+// Paints the bar over an item of cx x cy with a bitmap column bitmapWidth wide, then its
+// edge. Separators and unselected items get nothing.
+void DrawItemHighlight(HDC dc, int cx, int cy, int bitmapWidth, bool hasPicture, bool isSeparator, bool selected,
+                       const PaintStyle &style);
+
+}  // namespace brocade

@@ -1,0 +1,43 @@
+// Everything the painters read from the control, resolved once per draw by the caller, so
+// the painters depend on values only and never on the control itself.
+#pragma once
+#include <windows.h>
+
+#include "control/enums.h"
+
+namespace brocade {
+
+struct PaintStyle {
+    // Effective colours as RGB values (0x00BBGGRR).
+    COLORREF menuBackground = 0;
+    COLORREF bitmapBackground = 0;
+    COLORREF menuBarBackground = 0;
+    COLORREF textColor = 0;
+    COLORREF disabledTextColor = 0;
+    COLORREF highlightedTextColor = 0;
+    COLORREF menuHighlight = 0;
+    COLORREF menuHighlightBorder = 0;
+    COLORREF tootipBackground = 0;
+    COLORREF tootipTextColor = 0;
+
+    long highlightStyle = kHorizontalLeftToRight;  // bdHighlight
+    long menuBorder = kBorderNormal;               // bdBorder
+    long highlightAppearance = 0;                  // bdHighlightAppearance
+    long highlightOverBitmap = 0;                  // bdHighlightOverBitmap
+    bool rightToLeft = false;
+    bool useCustomColors = false;
+    bool hasBackgroundPicture = false;
+    bool inMenuLoop = false;
+};
+
+// Values of bdHighlightAppearance and bdHighlightOverBitmap.
+enum HighlightAppearanceValue : long {
+    kAppearanceFlat = 0,
+    kAppearance3DRaised = 1,
+    kAppearance3DSunken = 2,
+    kAppearanceEdgeEtched = 3,
+    kAppearanceFlatWithBorder = 4,
+};
+enum HighlightOverBitmapValue : long { kOverBitmapCompatible = 0, kOverBitmapAlways = 1, kOverBitmapNever = 2 };
+
+}  // namespace brocade
