@@ -4,7 +4,10 @@
 
 #include "com/automation_error.h"
 #include "com/brocade_object.h"
+#include "menu/captions.h"
 #include "render/color_utils.h"
+
+#include <string>
 
 namespace brocade {
 
@@ -22,6 +25,24 @@ HRESULT OutObject(T **target, ComPtr<T> value) {
     if (!target) return E_POINTER;
     *target = value.Detach();
     return S_OK;
+}
+
+// Captions reach the control as the host's text in the system code page, as menu texts do.
+std::string AnsiText(BSTR text) {
+    int length = text ? static_cast<int>(SysStringLen(text)) : 0;
+    if (!length) return std::string();
+    int bytes = WideCharToMultiByte(CP_ACP, 0, text, length, nullptr, 0, nullptr, nullptr);
+    std::string result(bytes, '\0');
+    WideCharToMultiByte(CP_ACP, 0, text, length, result.data(), bytes, nullptr, nullptr);
+    return result;
+}
+
+std::wstring WideText(const std::string &text) {
+    if (text.empty()) return std::wstring();
+    int chars = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring result(chars, L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), result.data(), chars);
+    return result;
 }
 
 }  // namespace
@@ -151,7 +172,7 @@ STDMETHODIMP BrocadeObject::put_ShowTootipTitle(VARIANT_BOOL *value) {
 
 STDMETHODIMP BrocadeObject::get_BackgroundPicture(IPictureDisp **value) { return OutObject(value, core_->BackgroundPicture()); }
 STDMETHODIMP BrocadeObject::putref_BackgroundPicture(IPictureDisp *value) {
-    core_->SetBackgroundPicture(value);
+    if (!core_->SetBackgroundPicture(value)) return RaiseError(IID__Brocade, L"Invalid picture type");
     return S_OK;
 }
 
@@ -221,7 +242,11 @@ STDMETHODIMP BrocadeObject::get_Version(BSTR *value) {
 STDMETHODIMP BrocadeObject::AddMessage(BSTR, BSTR) { return E_NOTIMPL; }
 STDMETHODIMP BrocadeObject::AddCompositeMessage(BSTR) { return E_NOTIMPL; }
 STDMETHODIMP BrocadeObject::RemoveMessage(BSTR) { return E_NOTIMPL; }
-STDMETHODIMP BrocadeObject::GetCleanCaption(BSTR, BSTR *result) { return E_NOTIMPL; }
+STDMETHODIMP BrocadeObject::GetCleanCaption(BSTR sCaption, BSTR *result) {
+    if (!result) return E_POINTER;
+    *result = SysAllocString(WideText(brocade::GetCleanCaption(AnsiText(sCaption))).c_str());
+    return *result ? S_OK : E_OUTOFMEMORY;
+}
 
 STDMETHODIMP BrocadeObject::ShowAboutBox() {
     HWND owner = parentWindow_ ? parentWindow_ : GetActiveWindow();
@@ -259,10 +284,17 @@ STDMETHODIMP BrocadeObject::RegisterWindowMenu(LONG hWindow, VARIANT_BOOL *bStop
     core_->RegisterWindowMenu(window, bStop ? *bStop : VARIANT_FALSE);
     return S_OK;
 }
-STDMETHODIMP BrocadeObject::GetDefaultPicture(BSTR, IPictureDisp **result) { return E_NOTIMPL; }
-STDMETHODIMP BrocadeObject::GetDefaultPictureEx(BSTR, bdLanguage, IPictureDisp **result) { return E_NOTIMPL; }
-STDMETHODIMP BrocadeObject::GetDefaultPictureEx2(BSTR, bdLanguage, bdMenuIconSet, IPictureDisp **result) {
-    return E_NOTIMPL;
+STDMETHODIMP BrocadeObject::GetDefaultPicture(BSTR sCaption, IPictureDisp **result) {
+    return OutObject(result, core_->DefaultPicture(AnsiText(sCaption), core_->Language(), core_->MenuIconSet()));
+}
+
+STDMETHODIMP BrocadeObject::GetDefaultPictureEx(BSTR sCaption, bdLanguage eLanguage, IPictureDisp **result) {
+    return OutObject(result, core_->DefaultPicture(AnsiText(sCaption), eLanguage, core_->MenuIconSet()));
+}
+
+STDMETHODIMP BrocadeObject::GetDefaultPictureEx2(BSTR sCaption, bdLanguage eLanguage, bdMenuIconSet eMenuIconSet,
+                                                 IPictureDisp **result) {
+    return OutObject(result, core_->DefaultPicture(AnsiText(sCaption), eLanguage, eMenuIconSet));
 }
 
 STDMETHODIMP BrocadeObject::GetMeanColor(LONG aColor1, LONG aColor2, LONG *result) {

@@ -203,8 +203,12 @@ IFontDisp *BrocadeObject::AmbientFont() {
 }
 
 HWND BrocadeObject::ContainerWindow() {
+    // Containers answer for the in-place site; not all of them for its IOleWindow base.
     HWND window = nullptr;
-    if (ComPtr<IOleWindow> site = clientSite_.As<IOleWindow>(IID_IOleWindow)) site->GetWindow(&window);
+    if (ComPtr<IOleInPlaceSite> site = clientSite_.As<IOleInPlaceSite>(IID_IOleInPlaceSite))
+        site->GetWindow(&window);
+    else if (ComPtr<IOleWindow> oleWindow = clientSite_.As<IOleWindow>(IID_IOleWindow))
+        oleWindow->GetWindow(&window);
     return window ? window : parentWindow_;
 }
 

@@ -29,6 +29,7 @@ SIZEL DesignExtent() {
 STDMETHODIMP BrocadeObject::SetClientSite(IOleClientSite *site) {
     clientSite_ = ComPtr<IOleClientSite>(site);
     ReadAmbientUserMode();
+    if (site && initialized_) core_->AttachLate();
     return S_OK;
 }
 
@@ -81,6 +82,7 @@ STDMETHODIMP BrocadeObject::DoVerb(LONG verb, LPMSG, IOleClientSite *site, LONG,
         core_->Window().Create(parentWindow_, position, !userMode_);
         inPlaceActive_ = true;
         EnsureInitialized();
+        core_->AttachLate();
         return S_OK;
     }
     case OLEIVERB_HIDE:

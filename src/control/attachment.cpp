@@ -42,6 +42,18 @@ HWND Control::FindHostWindow() {
 }
 
 void Control::Attach() {
+    AttachToHost();
+    LoadDefaultColors();
+    ResetColorsToDefaults();
+    unicode_ = kFalse;
+}
+
+void Control::AttachLate() {
+    if (attached_ || tornDown_ || !AttachToHost()) return;
+    Refresh(hostWindow_);
+}
+
+bool Control::AttachToHost() {
     HWND host = RunMode() ? FindHostWindow() : nullptr;
     if (host && !attached_) {
         attached_ = true;
@@ -71,9 +83,7 @@ void Control::Attach() {
         CreateTooltip();
         if (GetOSVersionNumber() >= 5.0f) ReadKeyboardCues();
     }
-    LoadDefaultColors();
-    ResetColorsToDefaults();
-    unicode_ = kFalse;
+    return host != nullptr;
 }
 
 void Control::ReadKeyboardCues() {
@@ -167,6 +177,7 @@ void Control::Teardown() {
     if (tornDown_) return;
     tornDown_ = true;
     Suppressed([&] { SetBackgroundPicture(nullptr); });
+    backgroundSurface_.Clear();
     Suppressed([&] { ReleaseTooltip(); });
     Suppressed([&] {
         if (mdiFrame_ && frameHooked_) UnhookMDIFrame();

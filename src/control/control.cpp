@@ -239,10 +239,14 @@ void Control::SetShowTootipTitle(Boolean value) {
     Notify(kDispShowTootipTitle);
 }
 
-void Control::SetBackgroundPicture(IPictureDisp *value) {
-    if (SameObject(backgroundPicture_, value)) return;
+bool Control::SetBackgroundPicture(IPictureDisp *value) {
+    if (SameObject(backgroundPicture_, value)) return true;
+    backgroundSurface_.Clear();
     backgroundPicture_ = ComPtr<IPictureDisp>(value);
+    if (value && backgroundSurface_.Prepare(value, OleToRGB(Color(kMenuBackground))) != PictureTypeStatus::kAccepted)
+        return false;  // kept, but not drawable and not announced
     Notify(kDispBackgroundPicture);
+    return true;
 }
 
 void Control::SetTooltipInitialDelay(short value) {

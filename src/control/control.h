@@ -18,6 +18,7 @@
 #include "control/persist.h"
 #include "help/default_help.h"
 #include "menu/menu_scan.h"
+#include "render/background_surface.h"
 #include "render/default_pictures.h"
 #include "subclass/subclass_listener.h"
 
@@ -45,6 +46,10 @@ public:
     void Save(PropertyWriter &writer);
     void Teardown();
     bool TornDown() const { return tornDown_; }
+
+    // A container that initialises the control before it gives it a site (Wine's ATL host
+    // does) gets the attachment when the site arrives; properties already set are kept.
+    void AttachLate();
 
     // Run mode follows the container's ambient UserMode.
     bool RunMode() { return site_.AmbientUserMode(); }
@@ -81,7 +86,10 @@ public:
     Boolean ShowTootipTitle() const { return showTootipTitle_; }
     void SetShowTootipTitle(Boolean value);
     ComPtr<IPictureDisp> BackgroundPicture() const { return backgroundPicture_; }
-    void SetBackgroundPicture(IPictureDisp *value);
+    // False when the picture is of a type that cannot be tiled ("Invalid picture type"); the
+    // picture is kept but nothing is drawn from it.
+    bool SetBackgroundPicture(IPictureDisp *value);
+    const BackgroundSurface &BackgroundPictureSurface() const { return backgroundSurface_; }
     short TooltipInitialDelay() const { return tooltipInitialDelay_; }
     void SetTooltipInitialDelay(short value);
     short TooltipReshowDelay() const { return tooltipReshowDelay_; }
@@ -122,7 +130,10 @@ public:
     // --- Menu records and built-in pictures ---------------------------------------------
     MenuScanner &Scanner() { return scanner_; }
     // A built-in picture of a caption in a language and icon set (null when there is none).
-    ComPtr<IPictureDisp> DefaultPicture(const std::string &caption, long language, long iconSet);
+    // LoadDefaultPicture: a built-in picture of a caption in a language and icon set.
+    ComPtr<IPictureDisp> DefaultPicture(const std::string &caption, long language, long iconSet) {
+        return DefaultPictureFor(caption, IsTrue(unicode_), language, iconSet);
+    }
     // The check mark drawn while CheckMark is null: the current icon set's own.
     ComPtr<IPictureDisp> BuiltInCheckMark() const { return builtInCheckMark_; }
 
@@ -232,6 +243,7 @@ private:
     long tootipStyle_ = kBalloon;
     Boolean showTootipTitle_ = kFalse;
     ComPtr<IPictureDisp> backgroundPicture_;
+    BackgroundSurface backgroundSurface_;
     short tooltipInitialDelay_ = -1;
     short tooltipReshowDelay_ = -1;
     short tooltipAutopopDelay_ = -1;
@@ -257,6 +269,7 @@ private:
 
     // Attachment.
     void Attach();
+    bool AttachToHost();
     HWND FindHostWindow();
     void ReadKeyboardCues();
     bool IsRegistered(HWND window) const;

@@ -49,10 +49,6 @@ ComPtr<IPictureDisp> Control::DefaultPictureFor(const std::string &caption, bool
     return defaultPictures_->Load(caption, convert, language, iconSet);
 }
 
-ComPtr<IPictureDisp> Control::DefaultPicture(const std::string &caption, long language, long iconSet) {
-    return DefaultPictureFor(caption, false, language, iconSet);
-}
-
 void Control::LoadBuiltInCheckMark() { builtInCheckMark_ = DefaultPictureFor(kCheckMarkCaption, false, kEnglish, menuIconSet_); }
 
 }  // namespace brocade

@@ -85,8 +85,17 @@ STDMETHODIMP RecordingSink::GetTypeInfoCount(UINT *count) {
     return S_OK;
 }
 
-STDMETHODIMP RecordingSink::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS *, VARIANT *, EXCEPINFO *, UINT *) {
+STDMETHODIMP RecordingSink::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS *params, VARIANT *, EXCEPINFO *,
+                                   UINT *) {
     received.push_back(id);
+    if (id == 1 && params && params->cArgs == 1 && V_VT(&params->rgvarg[0]) == VT_DISPATCH) {
+        VARIANT caption;
+        if (SUCCEEDED(GetProperty(V_DISPATCH(&params->rgvarg[0]), DispidOf(V_DISPATCH(&params->rgvarg[0]), L"Caption"),
+                                  caption)) &&
+            V_VT(&caption) == VT_BSTR)
+            captions.push_back(V_BSTR(&caption));
+        VariantClear(&caption);
+    }
     return S_OK;
 }
 

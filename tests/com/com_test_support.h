@@ -32,6 +32,8 @@ VARIANT MakeString(const wchar_t *text);  // the caller clears it
 class RecordingSink final : public IDispatch {
 public:
     std::vector<DISPID> received;
+    // The Caption of the CMenuItem each SetMenuItemAttributes carried.
+    std::vector<std::wstring> captions;
     LONG refs = 1;
     STDMETHODIMP QueryInterface(REFIID iid, void **result) override;
     STDMETHODIMP_(ULONG) AddRef() override { return ++refs; }

@@ -69,7 +69,7 @@ TEST(Container, StockAtlHostSetsTheClientSiteAndTheControlRunsInUserMode) {
     auto init = reinterpret_cast<AtlAxWinInitFn>(GetProcAddress(atl, "AtlAxWinInit"));
     auto getControl = reinterpret_cast<AtlAxGetControlFn>(GetProcAddress(atl, "AtlAxGetControl"));
     ASSERT_TRUE(init && getControl);
-    ASSERT_TRUE(init());
+    init();  // registers the window class once per process; later calls may answer FALSE
 
     HWND form = CreateWindowExW(0, L"STATIC", L"form", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200, nullptr, nullptr,
                                 nullptr, nullptr);
