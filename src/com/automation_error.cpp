@@ -3,9 +3,17 @@
 #include <windows.h>
 #include <oleauto.h>
 
+#include <cstring>
+#include <string>
+
+#include "Brocade.h"
+#include "subclass/collection_error.h"
+
 namespace brocade {
 
-HRESULT RaiseError(REFIID iid, const wchar_t *description) {
+namespace {
+
+HRESULT SetError(REFIID iid, const wchar_t *description, HRESULT number) {
     ICreateErrorInfo *create = nullptr;
     if (SUCCEEDED(CreateErrorInfo(&create))) {
         create->SetGUID(iid);
@@ -18,7 +26,16 @@ HRESULT RaiseError(REFIID iid, const wchar_t *description) {
         }
         create->Release();
     }
-    return kBrocadeError;
+    return number;
+}
+
+}  // namespace
+
+HRESULT RaiseError(REFIID iid, const wchar_t *description) { return SetError(iid, description, kBrocadeError); }
+
+HRESULT RaiseCollectionError(const CollectionError &error) {
+    std::wstring description(error.what(), error.what() + strlen(error.what()));
+    return SetError(IID__Brocade, description.c_str(), MAKE_HRESULT(SEVERITY_ERROR, FACILITY_CONTROL, error.Number()));
 }
 
 }  // namespace brocade

@@ -11,4 +11,9 @@ constexpr HRESULT kBrocadeError = static_cast<HRESULT>(0x80040000);
 // returns kBrocadeError.
 HRESULT RaiseError(REFIID iid, const wchar_t *description);
 
+class CollectionError;
+// A keyed collection's error (duplicate key 457, not found 5) as the automation error a
+// collection raises: the number in the control facility, with its description.
+HRESULT RaiseCollectionError(const CollectionError &error);
+
 }  // namespace brocade

@@ -3,6 +3,8 @@
 #include <oleauto.h>
 
 #include "com/automation_error.h"
+#include "com/text_conversion.h"
+#include "subclass/collection_error.h"
 #include "com/brocade_object.h"
 #include "menu/captions.h"
 #include "render/color_utils.h"
@@ -25,24 +27,6 @@ HRESULT OutObject(T **target, ComPtr<T> value) {
     if (!target) return E_POINTER;
     *target = value.Detach();
     return S_OK;
-}
-
-// Captions reach the control as the host's text in the system code page, as menu texts do.
-std::string AnsiText(BSTR text) {
-    int length = text ? static_cast<int>(SysStringLen(text)) : 0;
-    if (!length) return std::string();
-    int bytes = WideCharToMultiByte(CP_ACP, 0, text, length, nullptr, 0, nullptr, nullptr);
-    std::string result(bytes, '\0');
-    WideCharToMultiByte(CP_ACP, 0, text, length, result.data(), bytes, nullptr, nullptr);
-    return result;
-}
-
-std::wstring WideText(const std::string &text) {
-    if (text.empty()) return std::wstring();
-    int chars = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring result(chars, L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), result.data(), chars);
-    return result;
 }
 
 }  // namespace
@@ -239,12 +223,31 @@ STDMETHODIMP BrocadeObject::get_Version(BSTR *value) {
 
 // --- Methods --------------------------------------------------------------------------------
 
-STDMETHODIMP BrocadeObject::AddMessage(BSTR, BSTR) { return E_NOTIMPL; }
-STDMETHODIMP BrocadeObject::AddCompositeMessage(BSTR) { return E_NOTIMPL; }
-STDMETHODIMP BrocadeObject::RemoveMessage(BSTR) { return E_NOTIMPL; }
+STDMETHODIMP BrocadeObject::AddMessage(BSTR sCaption, BSTR sHelpMessage) {
+    try {
+        core_->HelpMessages().AddMessage(AnsiFromWide(sCaption), AnsiFromWide(sHelpMessage));
+    } catch (const CollectionError &error) {
+        return RaiseCollectionError(error);
+    }
+    return S_OK;
+}
+
+STDMETHODIMP BrocadeObject::AddCompositeMessage(BSTR sComposite) {
+    try {
+        core_->HelpMessages().AddCompositeMessage(AnsiFromWide(sComposite));
+    } catch (const CollectionError &error) {
+        return RaiseCollectionError(error);
+    }
+    return S_OK;
+}
+
+STDMETHODIMP BrocadeObject::RemoveMessage(BSTR sCaption) {
+    core_->HelpMessages().RemoveMessage(AnsiFromWide(sCaption));
+    return S_OK;
+}
 STDMETHODIMP BrocadeObject::GetCleanCaption(BSTR sCaption, BSTR *result) {
     if (!result) return E_POINTER;
-    *result = SysAllocString(WideText(brocade::GetCleanCaption(AnsiText(sCaption))).c_str());
+    *result = SysAllocString(WideFromAnsi(brocade::GetCleanCaption(AnsiFromWide(sCaption))).c_str());
     return *result ? S_OK : E_OUTOFMEMORY;
 }
 
@@ -285,16 +288,16 @@ STDMETHODIMP BrocadeObject::RegisterWindowMenu(LONG hWindow, VARIANT_BOOL *bStop
     return S_OK;
 }
 STDMETHODIMP BrocadeObject::GetDefaultPicture(BSTR sCaption, IPictureDisp **result) {
-    return OutObject(result, core_->DefaultPicture(AnsiText(sCaption), core_->Language(), core_->MenuIconSet()));
+    return OutObject(result, core_->DefaultPicture(AnsiFromWide(sCaption), core_->Language(), core_->MenuIconSet()));
 }
 
 STDMETHODIMP BrocadeObject::GetDefaultPictureEx(BSTR sCaption, bdLanguage eLanguage, IPictureDisp **result) {
-    return OutObject(result, core_->DefaultPicture(AnsiText(sCaption), eLanguage, core_->MenuIconSet()));
+    return OutObject(result, core_->DefaultPicture(AnsiFromWide(sCaption), eLanguage, core_->MenuIconSet()));
 }
 
 STDMETHODIMP BrocadeObject::GetDefaultPictureEx2(BSTR sCaption, bdLanguage eLanguage, bdMenuIconSet eMenuIconSet,
                                                  IPictureDisp **result) {
-    return OutObject(result, core_->DefaultPicture(AnsiText(sCaption), eLanguage, eMenuIconSet));
+    return OutObject(result, core_->DefaultPicture(AnsiFromWide(sCaption), eLanguage, eMenuIconSet));
 }
 
 STDMETHODIMP BrocadeObject::GetMeanColor(LONG aColor1, LONG aColor2, LONG *result) {

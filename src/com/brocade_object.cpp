@@ -8,6 +8,7 @@
 
 #include "com/menu_item_object.h"
 #include "com/module.h"
+#include "com/text_conversion.h"
 #include "com/type_info.h"
 
 namespace brocade {
@@ -238,6 +239,19 @@ void BrocadeObject::FireSetMenuItemAttributes(MenuItemRecord &record) {
     V_VT(&arg) = VT_DISPATCH;
     V_DISPATCH(&arg) = item.Get();
     FireEvent(1, &arg, 1);
+}
+
+void BrocadeObject::FireShowMenuHelp(MenuItemRecord &record, std::string &helpMessage) {
+    ComPtr<IDispatch> item = MenuItemDispatch(record);
+    BSTR text = SysAllocString(WideFromAnsi(helpMessage).c_str());
+    VARIANT args[2];  // reversed: the help text by reference, then the item
+    V_VT(&args[0]) = VT_BSTR | VT_BYREF;
+    V_BSTRREF(&args[0]) = &text;
+    V_VT(&args[1]) = VT_DISPATCH;
+    V_DISPATCH(&args[1]) = item.Get();
+    FireEvent(4, args, 2);
+    helpMessage = AnsiFromWide(text);
+    SysFreeString(text);
 }
 
 void BrocadeObject::FireClearMenuHelp() { FireEvent(5, nullptr, 0); }

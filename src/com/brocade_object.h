@@ -229,6 +229,7 @@ private:
     void LetGo() override { Release(); }
     void PropertyChanged(DISPID dispid) override;
     void FireSetMenuItemAttributes(MenuItemRecord &record) override;
+    void FireShowMenuHelp(MenuItemRecord &record, std::string &helpMessage) override;
     void FireClearMenuHelp() override;
 
     HRESULT AmbientProperty(DISPID dispid, VARIANT *value);

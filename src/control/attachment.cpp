@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "control/control.h"
+#include "help/status_bar.h"
 #include "menu/os_version.h"
 #include "subclass/menu_message_set.h"
 #include "subclass/subclass_wnd.h"
@@ -76,7 +77,7 @@ bool Control::AttachToHost() {
             mdiClient_ = FindMDIClient(host);
             if (mdiClient_) RegisterWindowMenu(mdiClient_, kFalse);
         }
-        statusBar_ = nullptr;  // found by the help subsystem
+        statusBar_ = FindStatusBar(mdiFrame_ ? mdiFrame_ : host);
         StartMdiTimer();
     }
     if (host) {

@@ -2,6 +2,7 @@
 
 #include "control/dispids.h"
 #include "control/version.h"
+#include "help/control_tooltip.h"
 #include "help/language.h"
 #include "menu/os_version.h"
 #include "render/color_utils.h"
@@ -102,6 +103,7 @@ void Control::Load(PropertyReader &in) {
     Boolean title = in.ReadBoolean(L"ShowTootipTitle", kFalse);
     SetShowTootipTitle(title);
 
+    if (tooltip_) ConfigureTooltip(*this);
     if (IsTrue(useCustomColors_) && customColors_[kMenuBarBackground] != 0xFFFFFFFF) MakeMenuBarBrush();
     Refresh(hostWindow_);
 }
@@ -163,6 +165,10 @@ void Control::SetMenuBorder(long value) {
 void Control::SetUseCustomColors(Boolean value) {
     if (value == useCustomColors_) return;
     useCustomColors_ = value;
+    if (tooltip_) {
+        tooltip_->SetForeColor(OleToRGB(Color(kTootipTextColor)));
+        tooltip_->SetBackColor(OleToRGB(Color(kTootipBackground)));
+    }
     Refresh(hostWindow_);
     Notify(kDispUseCustomColors);
 }
@@ -195,6 +201,12 @@ void Control::SetColor(ColorIndex index, OLE_COLOR value) {
     case kDisabledTextColor:
         Refresh(hostWindow_);
         break;
+    case kTootipBackground:
+        if (tooltip_ && RunMode()) tooltip_->SetBackColor(OleToRGB(value));
+        break;
+    case kTootipTextColor:
+        if (tooltip_ && RunMode()) tooltip_->SetForeColor(OleToRGB(value));
+        break;
     default:
         break;
     }
@@ -224,12 +236,14 @@ void Control::SetRightToLeft(Boolean value) {
 void Control::SetShowTooltip(Boolean value) {
     if (value == showTooltip_) return;
     showTooltip_ = value;
+    if (tooltip_) tooltip_->SetActivate(value);
     Notify(kDispShowTooltip);
 }
 
 void Control::SetTootipStyle(long value) {
     if (value == tootipStyle_) return;
     tootipStyle_ = value;
+    if (tooltip_) ApplyTootipStyle(*tooltip_, value);
     Notify(kDispTootipStyle);
 }
 
@@ -252,18 +266,21 @@ bool Control::SetBackgroundPicture(IPictureDisp *value) {
 void Control::SetTooltipInitialDelay(short value) {
     if (value == tooltipInitialDelay_) return;
     tooltipInitialDelay_ = value;
+    if (tooltip_) tooltip_->SetInitialDelay(value);
     Notify(kDispTooltipInitialDelay);
 }
 
 void Control::SetTooltipReshowDelay(short value) {
     if (value == tooltipReshowDelay_) return;
     tooltipReshowDelay_ = value;
+    if (tooltip_) tooltip_->SetReshowDelay(value);
     Notify(kDispTooltipReshowDelay);
 }
 
 void Control::SetTooltipAutopopDelay(short value) {
     if (value == tooltipAutopopDelay_) return;
     tooltipAutopopDelay_ = value;
+    if (tooltip_) tooltip_->SetAutopopDelay(value);
     Notify(kDispTooltipAutopopDelay);
 }
 

@@ -17,6 +17,10 @@
 #include "control/enums.h"
 #include "control/persist.h"
 #include "help/default_help.h"
+#include "help/help_host.h"
+#include "help/help_messages.h"
+#include "help/menu_selection_help.h"
+#include "help/tooltip.h"
 #include "menu/menu_scan.h"
 #include "render/background_surface.h"
 #include "render/default_pictures.h"
@@ -33,7 +37,7 @@ struct WindowMessage {
     Boolean &route;  // leave True to run the window's own procedure afterwards
 };
 
-class Control : public cSubclassListener, public ScanHost {
+class Control : public cSubclassListener, public ScanHost, public HelpHost {
 public:
     explicit Control(ControlSite &site);
     ~Control();
@@ -157,8 +161,31 @@ public:
                                            long iconSet) override;
     void RaiseSetMenuItemAttributes(MenuItemRecord &record) override { site_.FireSetMenuItemAttributes(record); }
 
+    // --- Help messages and tooltips -----------------------------------------------------
+    HelpMessageTable &HelpMessages() { return helpMessages_; }
+    CTooltip *Tooltip() { return tooltip_.get(); }
+    HWND StatusBar() const { return statusBar_; }
+
+    bool HelpAutoShowHelp() override { return IsTrue(autoShowHelp_); }
+    bool HelpShowTootipTitle() override { return IsTrue(showTootipTitle_); }
+    long HelpTootipStyle() override { return tootipStyle_; }
+    COLORREF HelpTooltipBackColor() override;
+    COLORREF HelpTooltipTextColor() override;
+    short HelpTooltipAutopopDelay() override { return tooltipAutopopDelay_; }
+    short HelpTooltipInitialDelay() override { return tooltipInitialDelay_; }
+    short HelpTooltipReshowDelay() override { return tooltipReshowDelay_; }
+    long HelpLanguage() override { return language_; }
+    HWND HelpStatusBar() override { return statusBar_; }
+    RecordPtr HelpMenuItemByKey(const std::string &key) override { return scanner_.GetMenuItemByKey(key); }
+    std::string HelpFindHelpMessage(const std::string &text, long language, bool unicode) override {
+        return scanner_.FindHelpMessage(text, language, unicode);
+    }
+    CTooltip *HelpTooltip() override { return tooltip_.get(); }
+    void SetTooltipAnchorWindow(HWND window) override { tooltipAnchor_ = window; }
+    void RaiseShowMenuHelp(MenuItemRecord &record, std::string &text) override { site_.FireShowMenuHelp(record, text); }
+
     // --- Events the core raises ---------------------------------------------------------
-    void RaiseClearMenuHelp() { site_.FireClearMenuHelp(); }
+    void RaiseClearMenuHelp() override { site_.FireClearMenuHelp(); }
 
     // --- Message dispatch (the control's subclass listener) -----------------------------
     LRESULT WindowMsgListener(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, Boolean &bRouteToOriginal) override;
@@ -208,6 +235,9 @@ private:
     std::unique_ptr<DefaultPictures> defaultPictures_;
     ComPtr<IPictureDisp> builtInCheckMark_;
     MenuScanner scanner_{*this};
+    HelpMessageTable helpMessages_;
+    std::unique_ptr<CTooltip> tooltip_;
+    MenuSelectionHelp menuHelp_{*this};
 
     // Attachment state.
     HWND hostWindow_ = nullptr;

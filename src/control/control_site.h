@@ -7,6 +7,8 @@
 #include <ole2.h>
 #include <olectl.h>
 
+#include <string>
+
 namespace brocade {
 
 class MenuItemRecord;
@@ -33,6 +35,8 @@ public:
 
     // Events of the control.
     virtual void FireSetMenuItemAttributes(MenuItemRecord &record) = 0;
+    // The host may replace the help text (passed by reference).
+    virtual void FireShowMenuHelp(MenuItemRecord &record, std::string &helpMessage) = 0;
     virtual void FireClearMenuHelp() = 0;
 
 protected:

@@ -5,6 +5,8 @@
 #include "menu/menu_char.h"
 #include "menu/unicode_caption.h"
 #include "menu/captions.h"
+#include "help/control_tooltip.h"
+#include "render/color_utils.h"
 
 namespace brocade {
 
@@ -19,7 +21,9 @@ LRESULT Control::OnMeasureItem(WPARAM, LPARAM, Boolean &) { return 0; }
 LRESULT Control::OnMenuChar(WPARAM wParam, LPARAM lParam, Boolean &route) {
     return brocade::OnMenuChar(&scanner_.Items(), wParam, lParam, route);
 }
-LRESULT Control::OnMenuSelect(HWND, WPARAM, LPARAM) { return 0; }
+LRESULT Control::OnMenuSelect(HWND window, WPARAM wParam, LPARAM lParam) {
+    return menuHelp_.OnMenuSelect(window, wParam, lParam);
+}
 void Control::HotTrackCheck(HWND window) {
     if (window_.Handle()) KillTimer(window_.Handle(), kHotTrackTimer);
     hotTrackWindow_ = window;
@@ -28,10 +32,12 @@ void Control::CaptureShadowBackdrop() {}
 void Control::ReleaseShadowBackdrop() {}
 void Control::PurgeDeadRecords() { scanner_.PurgeDeadRecords(); }
 void Control::RemoveRecordsOfWindow(HWND window) { scanner_.RemoveRecordsOfWindow(window); }
-void Control::CreateTooltip() {}
-HWND Control::TooltipWindow() const { return nullptr; }
-void Control::ReleaseTooltip() {}
-std::string Control::UserHelpMessage(const std::string &) { return std::string(); }
+void Control::CreateTooltip() { CreateControlTooltip(tooltip_, hostWindow_, this); }
+HWND Control::TooltipWindow() const { return tooltip_ ? tooltip_->Hwnd() : nullptr; }
+void Control::ReleaseTooltip() { ReleaseControlTooltip(tooltip_); }
+std::string Control::UserHelpMessage(const std::string &text) { return helpMessages_.Find(text); }
+COLORREF Control::HelpTooltipBackColor() { return OleToRGB(Color(kTootipBackground)); }
+COLORREF Control::HelpTooltipTextColor() { return OleToRGB(Color(kTootipTextColor)); }
 
 // --- Built-in pictures ----------------------------------------------------------------------
 

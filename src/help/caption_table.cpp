@@ -24,4 +24,6 @@ std::string CaptionTable::Find(const std::string &key) const {
     return found == items_.end() ? std::string() : found->second;
 }
 
+bool CaptionTable::Remove(const std::string &key) { return items_.erase(FoldCase(key)) > 0; }
+
 }  // namespace brocade

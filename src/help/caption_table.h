@@ -12,6 +12,8 @@ public:
     bool Add(const std::string &key, const std::string &item);
     // The item under the key; empty when there is none.
     std::string Find(const std::string &key) const;
+    // False when the key is not present.
+    bool Remove(const std::string &key);
     bool Empty() const { return items_.empty(); }
     size_t Size() const { return items_.size(); }
 

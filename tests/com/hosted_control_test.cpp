@@ -2,6 +2,7 @@
 // menu scan raises events to a connected sink, and its picture methods answer.
 #include <windows.h>
 #include <oleauto.h>
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include "com/com_test_support.h"
@@ -23,6 +24,7 @@ class HostedForm : public testing::Test {
 protected:
     HWND form = nullptr;
     HMENU file = nullptr;
+    HWND statusBar = nullptr;
     ComPtr<IDispatch> control;
 
     void SetUp() override {
@@ -40,12 +42,16 @@ protected:
         AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), L"&File");
         form = CreateWindowExW(0, L"STATIC", L"form", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200, nullptr, bar, nullptr,
                                nullptr);
+        INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_BAR_CLASSES};
+        InitCommonControlsEx(&controls);
+        statusBar = CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD, 0, 0, 0, 0, form, nullptr, nullptr, nullptr);
         HWND host = CreateWindowExW(0, L"AtlAxWin", L"Brocade.Brocade", WS_CHILD | WS_VISIBLE, 0, 0, 32, 32, form,
                                     nullptr, nullptr, nullptr);
         ComPtr<IUnknown> unknown;
         ASSERT_EQ(getControl(host, unknown.Out()), S_OK);
         control = unknown.As<IDispatch>(IID_IDispatch);
         ASSERT_TRUE(control);
+        PumpMessages(50);  // the control's first menu bar redraw after attaching
     }
     void TearDown() override {
         control.Reset();
@@ -122,4 +128,32 @@ TEST_F(HostedForm, AMetafileBackgroundPictureRaisesInvalidPictureType) {
     dual->get_BackgroundPicture(stored.Out());
     EXPECT_EQ(stored.Get(), metafile.Get()) << "the picture stays stored";
     EXPECT_EQ(dual->putref_BackgroundPicture(nullptr), S_OK);
+}
+
+TEST_F(HostedForm, HelpMessagesReachTheStatusBarAndTheShowMenuHelpEvent) {
+    DISPID add = DispidOf(control.Get(), L"AddMessage");
+    VARIANT result;
+    ASSERT_EQ(CallMethod(control.Get(), add, {MakeString(L"&Open..."), MakeString(L"  Opens a file  ")}, &result), S_OK);
+    EXCEPINFO exception = {};
+    EXPECT_EQ(CallMethod(control.Get(), add, {MakeString(L"OPEN"), MakeString(L"again")}, &result, &exception),
+              DISP_E_EXCEPTION);
+    EXPECT_EQ(exception.scode, static_cast<HRESULT>(0x800A01C9)) << "the collection's duplicate-key error";
+    SysFreeString(exception.bstrSource);
+    SysFreeString(exception.bstrDescription);
+    SysFreeString(exception.bstrHelpFile);
+
+    RecordingSink sink;
+    DWORD cookie = Connect(control.Get(), DIID___Brocade, &sink);
+    SendMessageW(form, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(file), 0);
+    SendMessageW(form, WM_MENUSELECT, MAKEWPARAM(100, MF_STRING), reinterpret_cast<LPARAM>(file));
+    wchar_t text[64] = {};
+    SendMessageW(statusBar, SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(text));
+    EXPECT_STREQ(text, L"Opens a file");
+    EXPECT_EQ(std::count(sink.received.begin(), sink.received.end(), 4), 1);
+
+    SendMessageW(form, WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);  // the menu closed
+    SendMessageW(statusBar, SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(text));
+    EXPECT_STREQ(text, L"");
+    EXPECT_EQ(std::count(sink.received.begin(), sink.received.end(), 5), 1);
+    Disconnect(control.Get(), DIID___Brocade, cookie);
 }

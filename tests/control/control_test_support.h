@@ -38,7 +38,9 @@ public:
     void LetGo() override { --keepAlive; }
     void PropertyChanged(DISPID id) override { changed.push_back(id); }
     void FireSetMenuItemAttributes(brocade::MenuItemRecord &) override { ++setMenuItemAttributes; }
+    void FireShowMenuHelp(brocade::MenuItemRecord &, std::string &) override { ++showMenuHelp; }
     void FireClearMenuHelp() override { ++clearMenuHelp; }
+    int showMenuHelp = 0;
     int setMenuItemAttributes = 0;
 };
 

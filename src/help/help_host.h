@@ -1,0 +1,56 @@
+// Everything the help and tooltip handling reads from the control or raises through it. The
+// control implements it; the help subsystem knows nothing else of the control.
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+#include "menu/menu_item.h"
+
+namespace brocade {
+
+class CTooltip;
+
+class HelpHost {
+public:
+    // --- Properties of the control ----------------------------------------------------------
+    virtual bool HelpAutoShowHelp() = 0;
+    virtual bool HelpShowTootipTitle() = 0;
+    // The bdTooltipStyle value as stored (any value but bdBalloon means rectangle).
+    virtual long HelpTootipStyle() = 0;
+    // The read values (custom or default, as RGB) of TootipBackground and TootipTextColor.
+    virtual COLORREF HelpTooltipBackColor() = 0;
+    virtual COLORREF HelpTooltipTextColor() = 0;
+    // TooltipAutopopDelay, TooltipInitialDelay, TooltipReshowDelay (-1: the window's default).
+    virtual short HelpTooltipAutopopDelay() = 0;
+    virtual short HelpTooltipInitialDelay() = 0;
+    virtual short HelpTooltipReshowDelay() = 0;
+    // The effective bdLanguage value (never Auto).
+    virtual long HelpLanguage() = 0;
+
+    // --- Windows ---------------------------------------------------------------------------
+    // The status bar found at attachment; null when there is none.
+    virtual HWND HelpStatusBar() = 0;
+
+    // --- Records and help texts ---------------------------------------------------------------
+    // The record stored under a MenuItemKey; null when there is none.
+    virtual RecordPtr HelpMenuItemByKey(const std::string &key) = 0;
+    // The host's help message for the text, else the built-in one (MenuScanner::FindHelpMessage).
+    virtual std::string HelpFindHelpMessage(const std::string &text, long language, bool unicode) = 0;
+
+    // --- Tooltip -----------------------------------------------------------------------------
+    // The control's tooltip; null when it has none.
+    virtual CTooltip *HelpTooltip() = 0;
+    // The window the control answers to the tooltip's TTM_WINDOWFROMPOINT; null for none.
+    virtual void SetTooltipAnchorWindow(HWND window) = 0;
+
+    // --- Events ------------------------------------------------------------------------------
+    // ShowMenuHelp(aMenuItem, sHelpMessage): the text the handler leaves is the one shown.
+    virtual void RaiseShowMenuHelp(MenuItemRecord &record, std::string &text) = 0;
+    virtual void RaiseClearMenuHelp() = 0;
+
+protected:
+    ~HelpHost() = default;
+};
+
+}  // namespace brocade

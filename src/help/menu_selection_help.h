@@ -1,0 +1,35 @@
+// Help for the selected menu item: WM_MENUSELECT finds the item's help text, offers it to the
+// host (ShowMenuHelp), writes it to the status bar, clears both when the menu closes, and
+// shows the item's tooltip beside the cursor for a mouse selection.
+#pragma once
+#include <windows.h>
+
+#include "help/help_host.h"
+
+namespace brocade {
+
+class MenuSelectionHelp {
+public:
+    explicit MenuSelectionHelp(HelpHost &host) : host_(host) {}
+    MenuSelectionHelp(const MenuSelectionHelp &) = delete;
+    MenuSelectionHelp &operator=(const MenuSelectionHelp &) = delete;
+
+    // WM_MENUSELECT received by window: lParam is the menu, LOWORD(wParam) the item's command
+    // identifier, HIWORD(wParam) its menu flags. Returns 0. Failures end the handling quietly;
+    // nothing is thrown.
+    LRESULT OnMenuSelect(HWND window, WPARAM wParam, LPARAM lParam);
+
+private:
+    HelpHost &host_;
+
+    // Removes any tool, so at most one exists at a time, and the anchor with it.
+    void ResetTooltip();
+    // Empties the status bar (with AutoShowHelp) and raises ClearMenuHelp.
+    void ClearHelp();
+    void ShowItemHelp(HWND window, HMENU menu, UINT id, UINT flags);
+    // The record of a converted item, through its item data; null for any other item.
+    RecordPtr FindSelectedRecord(HMENU menu, UINT id);
+    void ShowItemTooltip(HWND window, MenuItemRecord &record);
+};
+
+}  // namespace brocade
