@@ -241,6 +241,21 @@ void BrocadeObject::FireSetMenuItemAttributes(MenuItemRecord &record) {
     FireEvent(1, &arg, 1);
 }
 
+void BrocadeObject::FireSetMenuItemSize(MenuItemRecord &record, long &width, long &height) {
+    ComPtr<IDispatch> item = MenuItemDispatch(record);
+    LONG itemWidth = width, itemHeight = height;
+    VARIANT args[3];  // reversed: height and width by reference, then the item
+    V_VT(&args[0]) = VT_I4 | VT_BYREF;
+    V_I4REF(&args[0]) = &itemHeight;
+    V_VT(&args[1]) = VT_I4 | VT_BYREF;
+    V_I4REF(&args[1]) = &itemWidth;
+    V_VT(&args[2]) = VT_DISPATCH;
+    V_DISPATCH(&args[2]) = item.Get();
+    FireEvent(2, args, 3);
+    width = itemWidth;
+    height = itemHeight;
+}
+
 void BrocadeObject::FireShowMenuHelp(MenuItemRecord &record, std::string &helpMessage) {
     ComPtr<IDispatch> item = MenuItemDispatch(record);
     BSTR text = SysAllocString(WideFromAnsi(helpMessage).c_str());

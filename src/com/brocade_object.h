@@ -229,6 +229,7 @@ private:
     void LetGo() override { Release(); }
     void PropertyChanged(DISPID dispid) override;
     void FireSetMenuItemAttributes(MenuItemRecord &record) override;
+    void FireSetMenuItemSize(MenuItemRecord &record, long &width, long &height) override;
     void FireShowMenuHelp(MenuItemRecord &record, std::string &helpMessage) override;
     void FireClearMenuHelp() override;
 

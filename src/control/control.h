@@ -24,6 +24,7 @@
 #include "menu/menu_scan.h"
 #include "render/background_surface.h"
 #include "render/default_pictures.h"
+#include "render/measure_host.h"
 #include "subclass/subclass_listener.h"
 
 namespace brocade {
@@ -37,7 +38,7 @@ struct WindowMessage {
     Boolean &route;  // leave True to run the window's own procedure afterwards
 };
 
-class Control : public cSubclassListener, public ScanHost, public HelpHost {
+class Control : public cSubclassListener, public ScanHost, public HelpHost, public MeasureHost {
 public:
     explicit Control(ControlSite &site);
     ~Control();
@@ -183,6 +184,20 @@ public:
     CTooltip *HelpTooltip() override { return tooltip_.get(); }
     void SetTooltipAnchorWindow(HWND window) override { tooltipAnchor_ = window; }
     void RaiseShowMenuHelp(MenuItemRecord &record, std::string &text) override { site_.FireShowMenuHelp(record, text); }
+
+    // --- What item measurement reads from the control -----------------------------------
+    long MeasureMenuBorder() override { return menuBorder_; }
+    long MeasureMenuIconSet() override { return menuIconSet_; }
+    ComPtr<IPictureDisp> MeasureCheckMark() override { return checkMark_; }
+    ComPtr<IPictureDisp> MeasureBuiltInCheckMark() override { return builtInCheckMark_; }
+    RecordPtr MeasureMenuItemByKey(const std::string &key) override { return scanner_.GetMenuItemByKey(key); }
+    const MenuItemCollection &MeasureMenuItems() override { return scanner_.Items(); }
+    SIZE MeasureTextRect(IFontDisp *font, long language, const std::string &text) override {
+        return scanner_.GetTextRect(font, language, text);
+    }
+    void RaiseSetMenuItemSize(MenuItemRecord &record, long &width, long &height) override {
+        site_.FireSetMenuItemSize(record, width, height);
+    }
 
     // --- Events the core raises ---------------------------------------------------------
     void RaiseClearMenuHelp() override { site_.FireClearMenuHelp(); }

@@ -35,6 +35,8 @@ public:
 
     // Events of the control.
     virtual void FireSetMenuItemAttributes(MenuItemRecord &record) = 0;
+    // The host may change the measured size (both passed by reference).
+    virtual void FireSetMenuItemSize(MenuItemRecord &record, long &width, long &height) = 0;
     // The host may replace the help text (passed by reference).
     virtual void FireShowMenuHelp(MenuItemRecord &record, std::string &helpMessage) = 0;
     virtual void FireClearMenuHelp() = 0;

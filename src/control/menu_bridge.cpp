@@ -7,6 +7,7 @@
 #include "menu/captions.h"
 #include "help/control_tooltip.h"
 #include "render/color_utils.h"
+#include "render/measure_item.h"
 
 namespace brocade {
 
@@ -17,7 +18,9 @@ void Control::OnInitMenuPopup(HWND window, HMENU popup, LPARAM lParam) {
     scanner_.OnInitMenuPopup(window, popup, lParam);
 }
 LRESULT Control::OnDrawItem(HWND, WPARAM, LPARAM, Boolean &) { return 0; }
-LRESULT Control::OnMeasureItem(WPARAM, LPARAM, Boolean &) { return 0; }
+LRESULT Control::OnMeasureItem(WPARAM wParam, LPARAM lParam, Boolean &route) {
+    return brocade::OnMeasureItem(*this, wParam, lParam, route);
+}
 LRESULT Control::OnMenuChar(WPARAM wParam, LPARAM lParam, Boolean &route) {
     return brocade::OnMenuChar(&scanner_.Items(), wParam, lParam, route);
 }

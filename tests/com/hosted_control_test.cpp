@@ -157,3 +157,17 @@ TEST_F(HostedForm, HelpMessagesReachTheStatusBarAndTheShowMenuHelpEvent) {
     EXPECT_EQ(std::count(sink.received.begin(), sink.received.end(), 5), 1);
     Disconnect(control.Get(), DIID___Brocade, cookie);
 }
+
+TEST_F(HostedForm, MeasuringAnItemRaisesSetMenuItemSize) {
+    RecordingSink sink;
+    DWORD cookie = Connect(control.Get(), DIID___Brocade, &sink);
+    SendMessageW(form, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(file), 0);
+    MENUITEMINFOW info = {sizeof info, MIIM_DATA};
+    ASSERT_TRUE(GetMenuItemInfoW(file, 0, TRUE, &info));
+    MEASUREITEMSTRUCT measure = {ODT_MENU, 0, 100, 0, 0, info.dwItemData};
+    EXPECT_EQ(SendMessageW(form, WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&measure)), 1);
+    EXPECT_GT(measure.itemWidth, 0u);
+    EXPECT_GT(measure.itemHeight, 0u);
+    EXPECT_EQ(std::count(sink.received.begin(), sink.received.end(), 2), 1);
+    Disconnect(control.Get(), DIID___Brocade, cookie);
+}

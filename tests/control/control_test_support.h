@@ -39,6 +39,8 @@ public:
     void PropertyChanged(DISPID id) override { changed.push_back(id); }
     void FireSetMenuItemAttributes(brocade::MenuItemRecord &) override { ++setMenuItemAttributes; }
     void FireShowMenuHelp(brocade::MenuItemRecord &, std::string &) override { ++showMenuHelp; }
+    void FireSetMenuItemSize(brocade::MenuItemRecord &, long &, long &) override { ++setMenuItemSize; }
+    int setMenuItemSize = 0;
     void FireClearMenuHelp() override { ++clearMenuHelp; }
     int showMenuHelp = 0;
     int setMenuItemAttributes = 0;

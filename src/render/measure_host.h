@@ -1,0 +1,46 @@
+// Everything item measurement reads from the control or raises through it. The control
+// implements it; measurement knows nothing else of the control.
+#pragma once
+#include <windows.h>
+#include <ocidl.h>
+#include <olectl.h>
+
+#include <string>
+
+#include "common/com_ptr.h"
+#include "menu/menu_item.h"
+
+namespace brocade {
+
+class MenuItemCollection;
+
+class MeasureHost {
+public:
+    // --- Properties of the control ----------------------------------------------------------
+    // The bdBorder value of MenuBorder as stored.
+    virtual long MeasureMenuBorder() = 0;
+    // The bdMenuIconSet value of MenuIconSet as stored.
+    virtual long MeasureMenuIconSet() = 0;
+    // The CheckMark property; null when it is not set.
+    virtual ComPtr<IPictureDisp> MeasureCheckMark() = 0;
+    // The built-in check mark of the current icon set; null when there is none.
+    virtual ComPtr<IPictureDisp> MeasureBuiltInCheckMark() = 0;
+
+    // --- Records ------------------------------------------------------------------------------
+    // GetMenuItemByKey: the record stored under a MenuItemKey; null when there is none.
+    virtual RecordPtr MeasureMenuItemByKey(const std::string &key) = 0;
+    // The item collection: the records of every menu the control has scanned.
+    virtual const MenuItemCollection &MeasureMenuItems() = 0;
+    // GetTextRect of the menu scan (MenuScanner::GetTextRect): the size of a text in a font.
+    virtual SIZE MeasureTextRect(IFontDisp *font, long language, const std::string &text) = 0;
+
+    // --- Events -------------------------------------------------------------------------------
+    // SetMenuItemSize(aMenuItem, ItemWidth, ItemHeight): whatever the handler leaves in width
+    // and height is the item's size.
+    virtual void RaiseSetMenuItemSize(MenuItemRecord &record, long &width, long &height) = 0;
+
+protected:
+    ~MeasureHost() = default;
+};
+
+}  // namespace brocade

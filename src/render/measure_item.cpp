@@ -1,0 +1,209 @@
+#include "render/measure_item.h"
+
+#include <string>
+
+#include "control/enums.h"
+#include "menu/menu_item_collection.h"
+#include "menu/menu_text.h"
+#include "render/color_utils.h"
+#include "render/measure_units.h"
+
+namespace brocade {
+
+namespace {
+
+// A failing step (a picture, a font, the host's handler) is skipped and measuring goes on, so
+// the structure always goes back to the system.
+template <class Step>
+void Skippable(Step step) noexcept {
+    try {
+        step();
+    } catch (...) {
+    }
+}
+
+template <class Result, class Step>
+Result SkippableOr(Result fallback, Step step) noexcept {
+    try {
+        return step();
+    } catch (...) {
+        return fallback;
+    }
+}
+
+struct ItemSize {
+    long width = 0;
+    long height = 0;
+};
+
+long Larger(long first, long second) { return first > second ? first : second; }
+
+bool IsPaletteIconSet(long iconSet) {
+    return iconSet == kIconsSkyline || iconSet == kIconsSunrise || iconSet == kIconsSnowflakes;
+}
+
+// The built-in check marks are bitmaps drawn on the icon set's own key colour.
+void TakeCheckMarkBackColor(MenuItemRecord &record, long iconSet) {
+    if (iconSet == kIconsOffice2003)
+        record.SetPictureBackColor(kOffice2003CheckMarkBackColor);
+    else if (IsPaletteIconSet(iconSet))
+        record.SetPictureBackColor(kPaletteCheckMarkBackColor);
+}
+
+// The item data of a converted item is its record's serial, 32 bits wide where the host runs.
+RecordPtr RecordOfItemData(MeasureHost &host, ULONG_PTR itemData) {
+    std::string key = MenuItemKey(static_cast<LONG>(static_cast<ULONG>(itemData)));
+    return SkippableOr(RecordPtr(), [&] { return host.MeasureMenuItemByKey(key); });
+}
+
+// The host may have renamed the item since the scan; an owner-drawn item reads no text.
+void RefreshMenuText(MenuItemRecord &record) {
+    std::string text = GetMenuText(record.MenuHandle(), static_cast<int>(record.Position()));
+    if (!text.empty() && text != record.MenuText()) record.SetMenuText(text);
+}
+
+long ScaledPictureWidth(IPictureDisp *picture, float pixelsPerHimetric) {
+    SIZE himetric{0, 0};
+    return PictureHimetricSize(picture, himetric) ? ScaleHimetric(himetric.cx, pixelsPerHimetric) : 0;
+}
+
+// What a checked item without a picture of its own gives the bitmap column.
+long CheckMarkColumnWidth(MeasureHost &host, float pixelsPerHimetric) {
+    ComPtr<IPictureDisp> mark = SkippableOr(ComPtr<IPictureDisp>(), [&] { return host.MeasureCheckMark(); });
+    if (!mark) mark = SkippableOr(ComPtr<IPictureDisp>(), [&] { return host.MeasureBuiltInCheckMark(); });
+    if (!mark) return kDefaultCheckMarkWidth;
+    return ScaledPictureWidth(mark.Get(), pixelsPerHimetric);
+}
+
+long BitmapColumnCandidate(const MenuItemRecord &record, float pixelsPerHimetric, long checkMarkWidth) {
+    ComPtr<IPictureDisp> picture = record.Picture();
+    if (picture) return ScaledPictureWidth(picture.Get(), pixelsPerHimetric);
+    return IsTrue(record.Checked()) ? checkMarkWidth : 0;
+}
+
+// The largest value among the records of the record's menu, the record itself included.
+template <class Value>
+long LargestInMenu(MeasureHost &host, const MenuItemRecord &record, Value value) {
+    long largest = Larger(0, value(record));
+    Skippable([&] {
+        host.MeasureMenuItems().VisitMenu(record.MenuHandle(), [&](const MenuItemRecord &other) {
+            largest = Larger(largest, value(other));
+            return false;
+        });
+    });
+    return largest;
+}
+
+// The size before the host's say: texts and picture set the height, the kind of item the width.
+ItemSize ComputedItemSize(MeasureHost &host, MenuItemRecord &record, long cyMenu) {
+    ComPtr<IPictureDisp> picture =
+        SkippableOr(ComPtr<IPictureDisp>(), [&] { return ItemPictureOrCheckMark(host, record); });
+    const SIZE pixels = picture ? PicturePixels(picture.Get()) : SIZE{0, 0};
+
+    ItemSize size;
+    size.height = cyMenu;
+    size.height = Larger(size.height, pixels.cy + kItemMargin);
+    size.height = Larger(size.height, record.CaptionTextHeight() + kItemMargin);
+    size.height = Larger(size.height, record.ShortcutTextHeight() + kItemMargin);
+
+    if (IsTrue(record.IsTopLevel())) {
+        // A standing-in check mark adds no spacing: only a picture of the item's own does.
+        size.width = pixels.cx + record.CaptionTextWidth();
+        if (record.Picture()) size.width += kMenuBarPictureSpacing;
+        size.height = GetMenuBarItemHeight(host);
+    } else if (IsTrue(record.IsSeparator())) {
+        size.width = 0;
+        size.height = RoundEven(cyMenu / 2.0);
+    } else {
+        size.width = GetBitmapColumnWidth(host, record) + GetMaxCaptionWidth(host, record) +
+                     GetMaxShortcutWidth(host, record) + GetSystemMetrics(SM_CXMENUCHECK);
+    }
+    return size;
+}
+
+}  // namespace
+
+LRESULT OnMeasureItem(MeasureHost &host, WPARAM, LPARAM lParam, Boolean &bRouteToOriginal) {
+    auto *target = reinterpret_cast<MEASUREITEMSTRUCT *>(lParam);
+    if (!target) return 0;
+    MEASUREITEMSTRUCT item = *target;
+    if (item.CtlType != ODT_MENU) return 0;
+
+    const long cyMenu = GetSystemMetrics(SM_CYMENU);
+    RecordPtr record = RecordOfItemData(host, item.itemData);
+    // An owner-drawn item of the host's own, which the control knows nothing of.
+    ItemSize size{4 * cyMenu, cyMenu};
+    if (record) {
+        MenuItemRecord &measured = *record.Get();
+        Skippable([&] { RefreshMenuText(measured); });
+        RemeasureItem(host, measured);
+        size = ComputedItemSize(host, measured, cyMenu);
+        Skippable([&] { host.RaiseSetMenuItemSize(measured, size.width, size.height); });
+    }
+
+    item.itemWidth = static_cast<UINT>(size.width);
+    item.itemHeight = static_cast<UINT>(size.height);
+    if (SkippableOr<long>(kBorderNormal, [&] { return host.MeasureMenuBorder(); }) == kBorderFlatWithShadow) {
+        // The shadow runs down the right of every item and under the last one of a popup.
+        item.itemWidth = static_cast<UINT>(size.width + kShadowAllowance);
+        if (record && IsTrue(record->IsLast())) item.itemHeight = static_cast<UINT>(size.height + kShadowAllowance);
+    }
+
+    *target = item;
+    bRouteToOriginal = kFalse;
+    return 1;
+}
+
+void RemeasureItem(MeasureHost &host, MenuItemRecord &record) {
+    // Runs at every measurement, so the sizes follow font changes made since the scan.
+    Skippable([&] {
+        record.SetCaptionTextSize(host.MeasureTextRect(record.CaptionFont().Get(), record.Language(), record.Caption()));
+    });
+    Skippable([&] {
+        record.SetShortcutTextSize(
+            host.MeasureTextRect(record.ShortcutFont().Get(), record.Language(), record.ShortcutText()));
+    });
+}
+
+long GetMenuBarItemHeight(MeasureHost &host) {
+    // Every menu bar's items count, so all of them get one height.
+    long height = GetSystemMetrics(SM_CYMENU);
+    Skippable([&] {
+        for (const RecordPtr &record : host.MeasureMenuItems().Records()) {
+            if (!IsTrue(record->IsTopLevel())) continue;
+            ComPtr<IPictureDisp> picture = record->Picture();
+            if (picture) height = Larger(height, PicturePixels(picture.Get()).cy + kItemMargin);
+            height = Larger(height, record->CaptionTextHeight() + kItemMargin);
+        }
+    });
+    return height;
+}
+
+long GetBitmapColumnWidth(MeasureHost &host, const MenuItemRecord &record) {
+    const float pixelsPerHimetric = PixelsPerHimetric(ScreenPixelsPerInch(LOGPIXELSX));
+    const long checkMarkWidth = CheckMarkColumnWidth(host, pixelsPerHimetric);
+    long widest = LargestInMenu(host, record, [&](const MenuItemRecord &other) {
+        return BitmapColumnCandidate(other, pixelsPerHimetric, checkMarkWidth);
+    });
+    return Larger(widest + kItemMargin, GetSystemMetrics(SM_CYMENU));
+}
+
+long GetMaxCaptionWidth(MeasureHost &host, const MenuItemRecord &record) {
+    return LargestInMenu(host, record, [](const MenuItemRecord &other) { return other.CaptionTextWidth(); });
+}
+
+long GetMaxShortcutWidth(MeasureHost &host, const MenuItemRecord &record) {
+    return LargestInMenu(host, record, [](const MenuItemRecord &other) { return other.ShortcutTextWidth(); });
+}
+
+ComPtr<IPictureDisp> ItemPictureOrCheckMark(MeasureHost &host, MenuItemRecord &record) {
+    ComPtr<IPictureDisp> picture = record.Picture();
+    if (picture || !IsTrue(record.Checked())) return picture;
+    picture = SkippableOr(ComPtr<IPictureDisp>(), [&] { return host.MeasureCheckMark(); });
+    if (picture) return picture;
+    picture = SkippableOr(ComPtr<IPictureDisp>(), [&] { return host.MeasureBuiltInCheckMark(); });
+    if (picture) Skippable([&] { TakeCheckMarkBackColor(record, host.MeasureMenuIconSet()); });
+    return picture;
+}
+
+}  // namespace brocade
