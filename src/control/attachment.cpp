@@ -2,6 +2,7 @@
 // frame of an MDI child form, and the orderly teardown that removes every hook.
 #include <algorithm>
 
+#include "common/skippable.h"
 #include "control/control.h"
 #include "help/status_bar.h"
 #include "menu/os_version.h"
@@ -20,15 +21,6 @@ HWND GetTopLevelAncestor(HWND window) {
     HWND top = window;
     for (HWND parent = GetParent(window); parent; parent = GetParent(parent)) top = parent;
     return top;
-}
-
-// Runs a step whose failure must not stop the steps after it.
-template <class Step>
-void Suppressed(Step step) {
-    try {
-        step();
-    } catch (...) {
-    }
 }
 
 }  // namespace
@@ -59,7 +51,7 @@ bool Control::AttachToHost() {
     if (host && !attached_) {
         attached_ = true;
         hostWindow_ = host;
-        Suppressed([&] {
+        Skippable([&] {
             SubclassWnd::SubclassWindow(host, this);
             HookMenuMessages(host);
         });
@@ -126,7 +118,7 @@ bool Control::RegisterWindowMenuCore(HWND window, bool stop, bool noRedraw) {
     if (GetWindowThreadProcessId(window, nullptr) != GetCurrentThreadId()) return false;
     if (stop) {
         if (IsRegistered(window) && IsTrue(SubclassWnd::IsWindowSubclassed(window))) {
-            Suppressed([&] { UnhookMenuMessages(window); });
+            Skippable([&] { UnhookMenuMessages(window); });
             SubclassWnd::UnsubclassWindow(window);
             ForgetRegistered(window);
         }
@@ -134,7 +126,7 @@ bool Control::RegisterWindowMenuCore(HWND window, bool stop, bool noRedraw) {
     }
     if (IsTrue(SubclassWnd::IsWindowSubclassed(window))) return false;
     bool hooked = false;
-    Suppressed([&] {
+    Skippable([&] {
         SubclassWnd::SubclassWindow(window, this);
         HookMenuMessages(window);
         hooked = true;
@@ -147,7 +139,7 @@ bool Control::RegisterWindowMenuCore(HWND window, bool stop, bool noRedraw) {
 
 void Control::HookMDIFrame() {
     if (!mdiFrame_) return;
-    Suppressed([&] {
+    Skippable([&] {
         SubclassWnd::SubclassWindow(mdiFrame_, this);
         HookMenuMessages(mdiFrame_);
         frameHooked_ = true;
@@ -156,7 +148,7 @@ void Control::HookMDIFrame() {
 
 void Control::UnhookMDIFrame() {
     if (!frameHooked_) return;
-    Suppressed([&] { UnhookMenuMessages(mdiFrame_); });
+    Skippable([&] { UnhookMenuMessages(mdiFrame_); });
     SubclassWnd::UnsubclassWindow(mdiFrame_);
     RemoveRecordsOfWindow(mdiFrame_);
     frameHooked_ = false;
@@ -177,13 +169,13 @@ void Control::RedrawMenuBar(HWND window) {
 void Control::Teardown() {
     if (tornDown_) return;
     tornDown_ = true;
-    Suppressed([&] { SetBackgroundPicture(nullptr); });
+    Skippable([&] { SetBackgroundPicture(nullptr); });
     backgroundSurface_.Clear();
-    Suppressed([&] { ReleaseTooltip(); });
-    Suppressed([&] {
+    Skippable([&] { ReleaseTooltip(); });
+    Skippable([&] {
         if (mdiFrame_ && frameHooked_) UnhookMDIFrame();
     });
-    Suppressed([&] {
+    Skippable([&] {
         if (mdiClient_) RegisterWindowMenuCore(mdiClient_, true, true);
         mdiClient_ = nullptr;
     });
@@ -191,13 +183,13 @@ void Control::Teardown() {
     // behind the control's back.
     while (!registered_.empty()) {
         HWND window = registered_.front();
-        Suppressed([&] { RegisterWindowMenuCore(window, true, true); });
+        Skippable([&] { RegisterWindowMenuCore(window, true, true); });
         if (!registered_.empty() && registered_.front() == window) {
             SubclassWnd::UnsubclassWindow(window);
             registered_.erase(registered_.begin());
         }
     }
-    Suppressed([&] {
+    Skippable([&] {
         if (hostWindow_) {
             UnhookMenuMessages(hostWindow_);
             SubclassWnd::UnsubclassWindow(hostWindow_);

@@ -1,7 +1,7 @@
 #include "help/control_tooltip.h"
 
 #include "control/enums.h"
-#include "help/skippable.h"
+#include "common/skippable.h"
 #include "subclass/tooltip_hook.h"
 
 namespace brocade {
@@ -12,7 +12,7 @@ void CreateControlTooltip(std::unique_ptr<CTooltip> &slot, HWND hostWindow, cSub
     ReleaseControlTooltip(slot);
     auto tooltip = std::make_unique<CTooltip>();
     if (!tooltip->Init(hostWindow)) return;
-    SkipOnFailure([&] { AttachTooltipWindow(tooltip->Hwnd(), listener); });
+    Skippable([&] { AttachTooltipWindow(tooltip->Hwnd(), listener); });
     tooltip->SetInitialDelay(kAttachedInitialDelay);
     tooltip->SetIcon(CTooltip::kIconInformation);
     slot = std::move(tooltip);
@@ -20,7 +20,7 @@ void CreateControlTooltip(std::unique_ptr<CTooltip> &slot, HWND hostWindow, cSub
 
 void ReleaseControlTooltip(std::unique_ptr<CTooltip> &slot) {
     if (!slot) return;
-    if (reinterpret_cast<LONG_PTR>(slot->Hwnd()) > 0) SkipOnFailure([&] { DetachTooltipWindow(slot->Hwnd()); });
+    if (reinterpret_cast<LONG_PTR>(slot->Hwnd()) > 0) Skippable([&] { DetachTooltipWindow(slot->Hwnd()); });
     slot.reset();
 }
 
@@ -30,14 +30,14 @@ void ApplyTootipStyle(CTooltip &tooltip, long tootipStyle) {
 
 void ConfigureTooltip(HelpHost &host) {
     CTooltip *tooltip = nullptr;
-    SkipOnFailure([&] { tooltip = host.HelpTooltip(); });
+    Skippable([&] { tooltip = host.HelpTooltip(); });
     if (!tooltip) return;
-    SkipOnFailure([&] { ApplyTootipStyle(*tooltip, host.HelpTootipStyle()); });
-    SkipOnFailure([&] { tooltip->SetBackColor(host.HelpTooltipBackColor()); });
-    SkipOnFailure([&] { tooltip->SetForeColor(host.HelpTooltipTextColor()); });
-    SkipOnFailure([&] { tooltip->SetAutopopDelay(host.HelpTooltipAutopopDelay()); });
-    SkipOnFailure([&] { tooltip->SetInitialDelay(host.HelpTooltipInitialDelay()); });
-    SkipOnFailure([&] { tooltip->SetReshowDelay(host.HelpTooltipReshowDelay()); });
+    Skippable([&] { ApplyTootipStyle(*tooltip, host.HelpTootipStyle()); });
+    Skippable([&] { tooltip->SetBackColor(host.HelpTooltipBackColor()); });
+    Skippable([&] { tooltip->SetForeColor(host.HelpTooltipTextColor()); });
+    Skippable([&] { tooltip->SetAutopopDelay(host.HelpTooltipAutopopDelay()); });
+    Skippable([&] { tooltip->SetInitialDelay(host.HelpTooltipInitialDelay()); });
+    Skippable([&] { tooltip->SetReshowDelay(host.HelpTooltipReshowDelay()); });
 }
 
 }  // namespace brocade

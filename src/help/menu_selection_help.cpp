@@ -3,7 +3,7 @@
 #include <climits>
 #include <cstddef>
 
-#include "help/skippable.h"
+#include "common/skippable.h"
 #include "help/status_bar.h"
 #include "help/tooltip.h"
 #include "menu/captions.h"
@@ -25,7 +25,7 @@ UINT MenuItemInfoSize() {
 }  // namespace
 
 LRESULT MenuSelectionHelp::OnMenuSelect(HWND window, WPARAM wParam, LPARAM lParam) {
-    SkipOnFailure([&] { ResetTooltip(); });
+    Skippable([&] { ResetTooltip(); });
     UINT flags = HIWORD(wParam);
     HMENU menu = reinterpret_cast<HMENU>(lParam);
     if (MenuClosed(flags, menu)) {
@@ -37,7 +37,7 @@ LRESULT MenuSelectionHelp::OnMenuSelect(HWND window, WPARAM wParam, LPARAM lPara
         ClearHelp();
         return 0;
     }
-    SkipOnFailure([&] { ShowItemHelp(window, menu, LOWORD(wParam), flags); });
+    Skippable([&] { ShowItemHelp(window, menu, LOWORD(wParam), flags); });
     return 0;
 }
 
@@ -50,10 +50,10 @@ void MenuSelectionHelp::ResetTooltip() {
 }
 
 void MenuSelectionHelp::ClearHelp() {
-    SkipOnFailure([&] {
+    Skippable([&] {
         if (host_.HelpAutoShowHelp()) SetStatusText(host_.HelpStatusBar(), std::string(), host_.HelpLanguage());
     });
-    SkipOnFailure([&] { host_.RaiseClearMenuHelp(); });
+    Skippable([&] { host_.RaiseClearMenuHelp(); });
 }
 
 RecordPtr MenuSelectionHelp::FindSelectedRecord(HMENU menu, UINT id) {

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 
+#include "common/skippable.h"
 #include "control/enums.h"
 #include "menu/captions.h"
 #include "menu/image_list_lookup.h"
@@ -20,23 +21,6 @@ constexpr UINT kMissingItem = 0xFFFFFFFF;
 constexpr OLE_COLOR kMagenta = 0x00FF00FF;
 constexpr OLE_COLOR kYellow = 0x0000FFFF;
 
-// A failing step of the scan (the host's code, an allocation) is skipped; the scan goes on.
-template <class Step>
-void Skippable(Step step) noexcept {
-    try {
-        step();
-    } catch (...) {
-    }
-}
-
-template <class Result, class Step>
-Result SkippableOr(Result fallback, Step step) noexcept {
-    try {
-        return step();
-    } catch (...) {
-        return fallback;
-    }
-}
 
 // MENUITEMINFO as the running system knows it: NT 4.0 lacks the trailing bitmap member.
 UINT MenuItemInfoSize() {

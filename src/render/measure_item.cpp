@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "common/skippable.h"
 #include "control/enums.h"
 #include "menu/menu_item_collection.h"
 #include "menu/menu_text.h"
@@ -12,24 +13,6 @@ namespace brocade {
 
 namespace {
 
-// A failing step (a picture, a font, the host's handler) is skipped and measuring goes on, so
-// the structure always goes back to the system.
-template <class Step>
-void Skippable(Step step) noexcept {
-    try {
-        step();
-    } catch (...) {
-    }
-}
-
-template <class Result, class Step>
-Result SkippableOr(Result fallback, Step step) noexcept {
-    try {
-        return step();
-    } catch (...) {
-        return fallback;
-    }
-}
 
 struct ItemSize {
     long width = 0;
