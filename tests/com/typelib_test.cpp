@@ -8,6 +8,7 @@
 
 #include <olectl.h>
 
+#include "support/menu_item_members.h"
 #include "Brocade.h"
 #include "common/com_ptr.h"
 #include "control/dispids.h"
@@ -170,18 +171,7 @@ TEST_F(TypeLibrary, EventsHaveTheirDispatchIdentifiers) {
 TEST_F(TypeLibrary, MenuItemMembersHaveTheirSlotsDispidsAndHelpStrings) {
     ComPtr<ITypeInfo> info = InfoByName(L"_CMenuItem");
     ASSERT_TRUE(info);
-    // The members in slot order, with DISPIDs, as the public class publishes them.
-    const std::pair<const wchar_t *, DISPID> members[] = {
-        {L"CaptionFont", 0x6803001B},      {L"ShortcutFont", 0x6803001A},    {L"HasSubMenus", 0x68030019},
-        {L"IsTopLevel", 0x68030018},       {L"IsSeparator", 0x68030016},     {L"ShortcutText", 0x68030013},
-        {L"Caption", 0x68030012},          {L"Disabled", 0x68030011},        {L"Checked", 0x68030010},
-        {L"hwnd", 0x6803000F},             {L"hMenu", 0x6803000E},           {L"MenuId", 0x6803000D},
-        {L"ParentMenuId", 0x6803000C},     {L"Picture", 0x6803000B},         {L"PictureBackColor", 0x6803000A},
-        {L"MenuText", 0x68030009},         {L"ShortcutTextWidth", 0x68030008}, {L"ShortcutTextHeight", 0x68030007},
-        {L"CaptionTextWidth", 0x68030006}, {L"CaptionTextHeight", 0x68030005}, {L"Position", 0x68030004},
-        {L"IsFirst", 0x68030002},          {L"IsLast", 0x68030000},          {L"TooltTipText", 0x68030026},
-        {L"Language", 0x68030020},         {L"Unicode", 0x68030027},
-    };
+    const auto &members = brocade_test::kMenuItemMembers;
     TYPEATTR *attr = nullptr;
     info->GetTypeAttr(&attr);
     UINT funcs = attr->cFuncs;
