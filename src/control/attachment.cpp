@@ -205,6 +205,7 @@ void Control::Teardown() {
     popupBrush_.Reset();
     highlightPen_.Reset();
     menuBarBrush_.Reset();
+    shadowBackdrop_.Release();
     window_.Destroy();
     scanner_.Items().Clear();
     defaultPictures_.reset();

@@ -25,6 +25,7 @@
 #include "render/background_surface.h"
 #include "render/default_pictures.h"
 #include "render/measure_host.h"
+#include "render/shadow_backdrop.h"
 #include "subclass/subclass_listener.h"
 
 namespace brocade {
@@ -269,6 +270,9 @@ private:
     UINT savedMenuAnimation_ = 0;
     HWND hotTrackWindow_ = nullptr;
     HWND tooltipAnchor_ = nullptr;
+
+    // The screen behind the popups of the current menu loop (Flat with Shadow only).
+    ShadowBackdrop shadowBackdrop_;
 
     // Cached GDI objects, rebuilt from the colour properties.
     UniqueBrush popupBrush_;

@@ -31,8 +31,8 @@ void Control::HotTrackCheck(HWND window) {
     if (window_.Handle()) KillTimer(window_.Handle(), kHotTrackTimer);
     hotTrackWindow_ = window;
 }
-void Control::CaptureShadowBackdrop() {}
-void Control::ReleaseShadowBackdrop() {}
+void Control::CaptureShadowBackdrop() { shadowBackdrop_.Capture(); }
+void Control::ReleaseShadowBackdrop() { shadowBackdrop_.Release(); }
 void Control::PurgeDeadRecords() { scanner_.PurgeDeadRecords(); }
 void Control::RemoveRecordsOfWindow(HWND window) { scanner_.RemoveRecordsOfWindow(window); }
 void Control::CreateTooltip() { CreateControlTooltip(tooltip_, hostWindow_, this); }

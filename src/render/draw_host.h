@@ -1,0 +1,51 @@
+// Everything item painting reads from the control or raises through it. The control
+// implements it; the painters know nothing else of the control.
+#pragma once
+#include <windows.h>
+#include <ocidl.h>
+#include <olectl.h>
+
+#include "common/boolean.h"
+#include "common/com_ptr.h"
+#include "menu/menu_item.h"
+#include "render/measure_host.h"
+#include "render/paint_style.h"
+
+namespace brocade {
+
+class BackgroundSurface;
+class ShadowBackdrop;
+
+// Values of bdDrawStage.
+enum DrawStage : long { kPreErase = 0, kPostErase = 1, kPostDraw = 2 };
+
+class DrawHost : public MeasureHost {
+public:
+    // The effective colours and style properties, resolved for this draw.
+    virtual PaintStyle DrawPaintStyle() = 0;
+    // The cached popup background brush (MenuBackground) and highlight border pen
+    // (MenuHighlightBorder); null while the control has none.
+    virtual HBRUSH DrawPopupBrush() = 0;
+    virtual HPEN DrawHighlightBorderPen() = 0;
+    // The tiling surface of BackgroundPicture; null when no drawable picture is set.
+    virtual const BackgroundSurface *DrawBackgroundSurface() = 0;
+    // The screen captured when the menu loop began (Flat with Shadow); null when there is none.
+    virtual ShadowBackdrop *DrawShadowBackdrop() = 0;
+    // The keyboard cues hidden flag of the menu loop.
+    virtual bool DrawKeyboardCuesHidden() = 0;
+    // The container's ambient font, for records whose fonts are null.
+    virtual ComPtr<IFontDisp> DrawAmbientFont() = 0;
+
+    // --- Events -------------------------------------------------------------------------------
+    // DrawMenuItem(aMenuItem, menuDC, bSelected, cx, cy, bUserDrawn).
+    virtual void RaiseDrawMenuItem(MenuItemRecord &record, HDC menuDC, bool selected, long cx, long cy,
+                                   Boolean &userDrawn) = 0;
+    // DrawMenuItemEx(aMenuItem, menuDC, bSelected, cx, cy, eDrawStage, bDoDefault).
+    virtual void RaiseDrawMenuItemEx(MenuItemRecord &record, HDC menuDC, bool selected, long cx, long cy,
+                                     DrawStage stage, Boolean &doDefault) = 0;
+
+protected:
+    ~DrawHost() = default;
+};
+
+}  // namespace brocade

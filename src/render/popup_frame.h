@@ -1,0 +1,26 @@
+// The flat border of a popup window and its soft shadow, repainted beside each item as the
+// item is drawn.
+#pragma once
+#include <windows.h>
+
+#include "menu/menu_item.h"
+#include "render/paint_style.h"
+
+namespace brocade {
+
+class ShadowBackdrop;
+
+// What the frame painter needs besides the item.
+struct PopupFrameStyle {
+    long menuBorder = 0;               // bdBorder
+    COLORREF menuBackground = 0;       // effective MenuBackground (RGB)
+    HBRUSH backgroundBrush = nullptr;  // the popup background brush
+    HPEN borderPen = nullptr;          // the highlight border pen
+    ShadowBackdrop *backdrop = nullptr;  // null: no shadow can be computed
+};
+
+// Repaints the part of the popup's frame beside one item (the top part for the first item, the
+// bottom part for the last). top is the item's top in the client area, viewport origin included.
+void DrawPopup(HWND popup, const MenuItemRecord &record, int cx, int cy, int top, const PopupFrameStyle &style);
+
+}  // namespace brocade
