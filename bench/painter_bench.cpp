@@ -1,6 +1,7 @@
 // Cost of the highlight painters on a 300 x 24 bar, each against one plain FillRect of the same
 // rectangle, and the speed-up of the pixel-copy versions of Diagonal, Radial and the grey-out
-// over one GetPixel / SetPixelV call per pixel. Prints a table; run by hand.
+// over one GetPixel / SetPixelV call per pixel, on a 300 x 24 bar and a 16 x 16 icon. Prints a
+// table; run by hand.
 #include <windows.h>
 
 #include <algorithm>
@@ -95,11 +96,17 @@ struct ItemBitmap {
     }
 };
 
-// A 16 x 16 icon-like picture: stripes of colours with the kept colour between them.
-void PaintIcon(HDC dc, COLORREF kept) {
-    for (int y = 0; y < 16; ++y)
-        for (int x = 0; x < 16; ++x) SetPixelV(dc, x, y, (x + y) % 4 == 0 ? kept : RGB(x * 16, y * 16, 128));
+// An icon-like picture over the whole bar: stripes of colours with the kept colour between them.
+void PaintPicture(HDC dc, COLORREF kept) {
+    for (int y = 0; y < kHeight; ++y)
+        for (int x = 0; x < kWidth; ++x)
+            SetPixelV(dc, x, y, (x + y) % 4 == 0 ? kept : RGB((x * 16) & 255, (y * 16) & 255, 128));
 }
+
+struct Size {
+    int width, height;
+    const char *name;
+};
 
 }  // namespace
 
@@ -135,44 +142,45 @@ int main() {
     }
 
     std::printf("\n%-26s %12s %12s %10s\n", "pixel copy vs per pixel", "per pixel us", "copy us", "speed-up");
-    const double diagonalByPixel = MicrosecondsPerCall([&] { DiagonalByPixel(item.dc, bar); }, 3);
-    const double diagonal = MicrosecondsPerCall(
-        [&] {
-            RECT rect = bar;
-            brocade::FillHighlight(item.dc, rect, kFirst, brocade::kDiagonal, kSecond);
-        },
-        100);
-    std::printf("%-26s %12.0f %12.1f %9.1fx\n", "Diagonal 300 x 24", diagonalByPixel, diagonal,
-                diagonalByPixel / diagonal);
-    const double radialByPixel = MicrosecondsPerCall([&] { RadialByPixel(item.dc, bar); }, 3);
-    const double radial = MicrosecondsPerCall(
-        [&] {
-            RECT rect = bar;
-            brocade::FillHighlight(item.dc, rect, kFirst, brocade::kRadial, kSecond);
-        },
-        100);
-    std::printf("%-26s %12.0f %12.1f %9.1fx\n", "Radial 300 x 24", radialByPixel, radial, radialByPixel / radial);
-
     const COLORREF kept = RGB(255, 0, 255);
-    const double grayByPixel = MicrosecondsPerCall(
-        [&] {
-            PaintIcon(item.dc, kept);
-            GrayByPixel(item.dc, 16, 16, kept);
-        },
-        20);
-    const double grayPaintOnly = MicrosecondsPerCall([&] { PaintIcon(item.dc, kept); }, 20);
-    const double gray = MicrosecondsPerCall(
-        [&] {
-            PaintIcon(item.dc, kept);
-            brocade::GrayImage(item.dc, 0, 0, 16, 16, kept);
-        },
-        20);
-    const double byPixelOnly = grayByPixel - grayPaintOnly, copyOnly = gray - grayPaintOnly;
-    std::printf("%-26s %12.0f %12.1f %9.1fx\n", "GrayImage 16 x 16 icon", byPixelOnly, copyOnly,
-                byPixelOnly / copyOnly);
-    const double grayBarByPixel = MicrosecondsPerCall([&] { GrayByPixel(item.dc, kWidth, kHeight, kept); }, 3);
-    const double grayBar = MicrosecondsPerCall([&] { brocade::GrayImage(item.dc, 0, 0, kWidth, kHeight, kept); }, 50);
-    std::printf("%-26s %12.0f %12.1f %9.1fx\n", "GrayImage 300 x 24", grayBarByPixel, grayBar,
-                grayBarByPixel / grayBar);
+    ItemBitmap picture;  // the grey-out's source, copied in before each run
+    PaintPicture(picture.dc, kept);
+    for (const Size &size : {Size{kWidth, kHeight, "300 x 24"}, Size{16, 16, "16 x 16"}}) {
+        const RECT area = {0, 0, size.width, size.height};
+        const int byPixelCalls = size.width * size.height > 1000 ? 10 : 200;
+        auto print = [&](const char *painter, double byPixel, double copy) {
+            char label[64];
+            std::snprintf(label, sizeof label, "%s %s", painter, size.name);
+            std::printf("%-26s %12.1f %12.1f %9.1fx\n", label, byPixel, copy, byPixel / copy);
+        };
+        auto fill = [&](long style) {
+            RECT rect = area;
+            brocade::FillHighlight(item.dc, rect, kFirst, style, kSecond);
+        };
+        const int copyCalls = size.width * size.height > 1000 ? 200 : 2000;
+        print("Diagonal", MicrosecondsPerCall([&] { DiagonalByPixel(item.dc, area); }, byPixelCalls),
+              MicrosecondsPerCall([&] { fill(brocade::kDiagonal); }, copyCalls));
+        print("Radial", MicrosecondsPerCall([&] { RadialByPixel(item.dc, area); }, byPixelCalls),
+              MicrosecondsPerCall([&] { fill(brocade::kRadial); }, copyCalls));
+        // Each run starts from the picture again; the copy that puts it back is timed alone and
+        // taken off.
+        auto restore = [&] { BitBlt(item.dc, 0, 0, size.width, size.height, picture.dc, 0, 0, SRCCOPY); };
+        const double restoring = MicrosecondsPerCall(restore, 2000);
+        const double grayByPixel = MicrosecondsPerCall(
+                                       [&] {
+                                           restore();
+                                           GrayByPixel(item.dc, size.width, size.height, kept);
+                                       },
+                                       byPixelCalls) -
+                                   restoring;
+        const double gray = MicrosecondsPerCall(
+                                [&] {
+                                    restore();
+                                    brocade::GrayImage(item.dc, 0, 0, size.width, size.height, kept);
+                                },
+                                2000) -
+                            restoring;
+        print("GrayImage", grayByPixel, gray);
+    }
     return 0;
 }

@@ -1,12 +1,28 @@
 #include "render/dc_pixels.h"
 
 #include <algorithm>
-
-#include "common/gdi.h"
+#include <atomic>
 
 namespace brocade {
 
 namespace {
+
+int DeviceBitsPerPixel(HDC dc) { return GetDeviceCaps(dc, BITSPIXEL) * GetDeviceCaps(dc, PLANES); }
+
+// The display's depth, asked again at most once a second: the question costs more than a
+// whole shadow strip under Wine, and windows' DCs are asked it for every item drawn.
+int DisplayBitsPerPixel(HDC windowDc) {
+    static std::atomic<int> bits{0};
+    static std::atomic<DWORD> askedAt{0};
+    const DWORD now = GetTickCount();
+    int known = bits.load();
+    if (known == 0 || now - askedAt.load() > 1000) {
+        known = DeviceBitsPerPixel(windowDc);
+        bits.store(known);
+        askedAt.store(now);
+    }
+    return known;
+}
 
 int SurfaceBitsPerPixel(HDC dc) {
     switch (GetObjectType(dc)) {
@@ -16,7 +32,7 @@ int SurfaceBitsPerPixel(HDC dc) {
         if (!bitmap || !GetObjectW(bitmap, sizeof info, &info)) return 0;
         return info.bmBitsPixel * info.bmPlanes;
     }
-    case OBJ_DC: return GetDeviceCaps(dc, BITSPIXEL) * GetDeviceCaps(dc, PLANES);
+    case OBJ_DC: return WindowFromDC(dc) ? DisplayBitsPerPixel(dc) : DeviceBitsPerPixel(dc);
     default: return 0;
     }
 }
@@ -34,94 +50,57 @@ bool CopiesPixelForPixel(HDC dc) {
     return GetMapMode(dc) == MM_TEXT && GetLayout(dc) == 0 && HasIdentityTransform(dc) && SurfaceBitsPerPixel(dc) >= 24;
 }
 
-BITMAPINFO TopDownInfo(long width, long height) {
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    return info;
-}
-
 }  // namespace
 
 bool DcPixels::Locate(HDC dc, const RECT &area) {
     if (!dc || target_ || !CopiesPixelForPixel(dc)) return false;
-    target_ = dc;
     RECT clip;
     const int clipKind = GetClipBox(dc, &clip);
     if (clipKind == ERROR) return false;
     if (clipKind == NULLREGION || !IntersectRect(&bounds_, &area, &clip)) SetRectEmpty(&bounds_);
-    pixels_.assign(static_cast<size_t>(Width()) * (bounds_.bottom - bounds_.top), 0);
+    if (!Empty() && !scratch_.Acquire(bounds_.right - bounds_.left, bounds_.bottom - bounds_.top)) return false;
+    target_ = dc;
     return true;
 }
 
-bool DcPixels::Prepare(HDC dc, const RECT &area) { return Locate(dc, area); }
+bool DcPixels::Prepare(HDC dc, const RECT &area) {
+    if (!Locate(dc, area)) return false;
+    // A copy back from the surface's last use may still be queued: it must read the old bits.
+    if (!Empty()) GdiFlush();
+    return true;
+}
 
+// BitBlt copies between the DC and the scratch surface: no bitmap is selected out of the DC
+// (which costs far more than the copy) and the DC may be a window's or a memory DC alike.
 bool DcPixels::Load(HDC dc, const RECT &area) {
     if (!Locate(dc, area)) return false;
     if (Empty()) return true;
-    return GetObjectType(dc) == OBJ_MEMDC ? ReadSelectedBitmap() : ReadThroughDibSection();
-}
-
-// A memory DC's pixels are its bitmap's: read with GetDIBits while a stand-in bitmap is
-// selected, since the bitmap read must not be selected into a DC meanwhile.
-bool DcPixels::ReadSelectedBitmap() {
-    POINT corners[2] = {{bounds_.left, bounds_.top}, {bounds_.right, bounds_.bottom}};
-    if (!LPtoDP(target_, corners, 2)) return false;
-    HBITMAP bitmap = static_cast<HBITMAP>(GetCurrentObject(target_, OBJ_BITMAP));
-    BITMAP info = {};
-    if (!bitmap || !GetObjectW(bitmap, sizeof info, &info)) return false;
-    const long width = Width(), height = bounds_.bottom - bounds_.top;
-    const long deviceLeft = corners[0].x, deviceTop = corners[0].y;
-    if (deviceLeft < 0 || deviceTop < 0 || deviceLeft + width > info.bmWidth || deviceTop + height > info.bmHeight)
+    if (!BitBlt(scratch_.Dc(), 0, 0, bounds_.right - bounds_.left, bounds_.bottom - bounds_.top, dc, bounds_.left,
+                bounds_.top, SRCCOPY)) {
+        target_ = nullptr;
         return false;
-
-    // Whole rows of the bitmap, bottom-up from the area's last row.
-    BITMAPINFO rowsInfo = TopDownInfo(info.bmWidth, info.bmHeight);
-    rowsInfo.bmiHeader.biHeight = info.bmHeight;
-    std::vector<DWORD> rows(static_cast<size_t>(info.bmWidth) * height);
-    UniqueBitmap standIn(CreateBitmap(1, 1, 1, 1, nullptr));
-    if (!standIn) return false;
-    HGDIOBJ selected = SelectObject(target_, standIn.Get());
-    if (!selected || selected == HGDI_ERROR) return false;
-    const int read = GetDIBits(target_, bitmap, static_cast<UINT>(info.bmHeight - (deviceTop + height)),
-                               static_cast<UINT>(height), rows.data(), &rowsInfo, DIB_RGB_COLORS);
-    SelectObject(target_, selected);
-    if (read != height) return false;
-    for (long row = 0; row < height; ++row) {
-        const DWORD *source = rows.data() + static_cast<size_t>(height - 1 - row) * info.bmWidth + deviceLeft;
-        std::copy(source, source + width, pixels_.begin() + static_cast<size_t>(row) * width);
     }
+    GdiFlush();
     return true;
 }
 
-// Any other DC is copied into a DIB section first.
-bool DcPixels::ReadThroughDibSection() {
-    const long width = Width(), height = bounds_.bottom - bounds_.top;
-    BITMAPINFO info = TopDownInfo(width, height);
-    void *bits = nullptr;
-    MemoryDc memory(nullptr);
-    UniqueBitmap section(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!memory || !section || !bits) return false;
-    {
-        SelectGuard selection(memory.Get(), section.Get());
-        if (!BitBlt(memory.Get(), 0, 0, width, height, target_, bounds_.left, bounds_.top, SRCCOPY)) return false;
-        GdiFlush();
-    }
-    const DWORD *source = static_cast<const DWORD *>(bits);
-    std::copy(source, source + pixels_.size(), pixels_.begin());
-    return true;
+void DcPixels::SetRow(long y, long left, long right, COLORREF color) {
+    if (right <= left) return;
+    const uint32_t pixel = ((color & 255) << 16) | (color & 0xFF00) | ((color >> 16) & 255);
+    uint32_t *row = scratch_.Row(y - bounds_.top);
+    std::fill(row + (left - bounds_.left), row + (right - bounds_.left), pixel);
+}
+
+void DcPixels::CopyRow(long fromY, long toY) {
+    const uint32_t *from = scratch_.Row(fromY - bounds_.top);
+    std::copy(from, from + (bounds_.right - bounds_.left), scratch_.Row(toY - bounds_.top));
 }
 
 void DcPixels::Store() {
     if (!target_ || Empty()) return;
-    const long height = bounds_.bottom - bounds_.top;
-    BITMAPINFO info = TopDownInfo(Width(), height);
-    SetDIBitsToDevice(target_, bounds_.left, bounds_.top, static_cast<DWORD>(Width()), static_cast<DWORD>(height), 0, 0,
-                      0, static_cast<UINT>(height), pixels_.data(), &info, DIB_RGB_COLORS);
+    // Only the CPU has touched the copy since GDI's queue was flushed.
+    BitBlt(target_, bounds_.left, bounds_.top, bounds_.right - bounds_.left, bounds_.bottom - bounds_.top, scratch_.Dc(),
+           0, 0, SRCCOPY);
 }
 
 }  // namespace brocade

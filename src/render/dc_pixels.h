@@ -3,7 +3,9 @@
 #pragma once
 #include <windows.h>
 
-#include <vector>
+#include <cstdint>
+
+#include "render/scratch_surface.h"
 
 namespace brocade {
 
@@ -26,12 +28,18 @@ public:
     bool Empty() const { return bounds_.right <= bounds_.left || bounds_.bottom <= bounds_.top; }
 
     COLORREF Get(long x, long y) const {
-        const DWORD pixel = Pixel(x, y);
+        const uint32_t pixel = Pixel(x, y);
         return RGB((pixel >> 16) & 255, (pixel >> 8) & 255, pixel & 255);
     }
     void Set(long x, long y, COLORREF color) {
         Pixel(x, y) = ((color & 255) << 16) | (color & 0xFF00) | ((color >> 16) & 255);
     }
+    // Sets a run of one colour along a row, x from left to right (excluded).
+    void SetRow(long y, long left, long right, COLORREF color);
+    // Copies the visible part of one row onto another.
+    void CopyRow(long fromY, long toY);
+    // The visible pixels of a row as 0x00RRGGBB, from Bounds().left on.
+    uint32_t *Row(long y) { return scratch_.Row(y - bounds_.top); }
 
     // Writes the pixels back; the DC's clipping decides what is written.
     void Store();
@@ -39,18 +47,11 @@ public:
 private:
     HDC target_ = nullptr;
     RECT bounds_{};
-    std::vector<DWORD> pixels_;  // top-down rows of the bounds, 0x00RRGGBB
+    ScratchLease scratch_;  // the copy: a DIB section, top-down rows of 0x00RRGGBB
 
-    long Width() const { return bounds_.right - bounds_.left; }
-    DWORD &Pixel(long x, long y) {
-        return pixels_[static_cast<size_t>(y - bounds_.top) * Width() + (x - bounds_.left)];
-    }
-    DWORD Pixel(long x, long y) const {
-        return pixels_[static_cast<size_t>(y - bounds_.top) * Width() + (x - bounds_.left)];
-    }
+    uint32_t &Pixel(long x, long y) { return scratch_.Row(y - bounds_.top)[x - bounds_.left]; }
+    uint32_t Pixel(long x, long y) const { return scratch_.Row(y - bounds_.top)[x - bounds_.left]; }
     bool Locate(HDC dc, const RECT &area);
-    bool ReadSelectedBitmap();
-    bool ReadThroughDibSection();
 };
 
 }  // namespace brocade

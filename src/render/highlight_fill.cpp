@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "common/gdi.h"
 #include "control/enums.h"
+#include "render/dc_pixels.h"
 #include "render/gradient_math.h"
 #include "render/pixel_gradients.h"
 
@@ -17,25 +19,83 @@ constexpr double kBandStep = 0.025;
 // Above any real weight, so the first position always starts a band.
 constexpr float kNoBandYet = 1.5f;
 
-// Bands run from the previous stop to the current position; for the styles that run
-// backwards that rectangle is reversed along the gradient axis, and the filled span is the
-// same either way. Across the axis the rectangle is the caller's: reversed there, it is empty.
-void PaintBand(HDC dc, const RECT &band, HBRUSH brush, bool vertical) {
-    RECT span = band;
-    if (vertical) {
-        span.top = std::min(band.top, band.bottom);
-        span.bottom = std::max(band.top, band.bottom);
-    } else {
-        span.left = std::min(band.left, band.right);
-        span.right = std::max(band.left, band.right);
-    }
-    if (span.right > span.left && span.bottom > span.top) FillRect(dc, &span, brush);
-}
+// The bands of one fill, collected first and painted together: into a copy of the DC's pixels
+// written back with one call where the DC allows it (a brush and a FillRect per band cost far
+// more), else one FillRect per band. Either way each band's span gets its colour exactly.
+class Bands {
+public:
+    explicit Bands(bool vertical) : vertical_(vertical) {}
 
-void PaintBand(HDC dc, const RECT &band, COLORREF color, bool vertical) {
-    UniqueBrush brush(CreateSolidBrush(color));
-    if (brush) PaintBand(dc, band, brush.Get(), vertical);
-}
+    // Bands run from the previous stop to the current position; for the styles that run
+    // backwards that rectangle is reversed along the gradient axis, and the filled span is the
+    // same either way. Across the axis the rectangle is the caller's: reversed there, it is empty.
+    void Add(const RECT &band, COLORREF color) {
+        RECT span = band;
+        if (vertical_) {
+            span.top = std::min(band.top, band.bottom);
+            span.bottom = std::max(band.top, band.bottom);
+        } else {
+            span.left = std::min(band.left, band.right);
+            span.right = std::max(band.left, band.right);
+        }
+        if (span.right > span.left && span.bottom > span.top) bands_.push_back({span, color});
+    }
+
+    void Paint(HDC dc) const {
+        if (bands_.empty() || PaintInCopy(dc)) return;
+        for (const Band &band : bands_) {
+            UniqueBrush brush(CreateSolidBrush(band.color));
+            if (brush) FillRect(dc, &band.span, brush.Get());
+        }
+    }
+
+private:
+    struct Band {
+        RECT span;
+        COLORREF color;
+    };
+    bool vertical_;
+    std::vector<Band> bands_;
+
+    bool PaintInCopy(HDC dc) const {
+        RECT area = bands_.front().span;
+        long long covered = 0;
+        bool sameAcross = true;  // every band spans the same rows (or columns) across the axis
+        for (const Band &band : bands_) {
+            const RECT &s = band.span;
+            area = {std::min(area.left, s.left), std::min(area.top, s.top), std::max(area.right, s.right),
+                    std::max(area.bottom, s.bottom)};
+            covered += static_cast<long long>(s.right - s.left) * (s.bottom - s.top);
+            const RECT &first = bands_.front().span;
+            sameAcross = sameAcross && (vertical_ ? s.left == first.left && s.right == first.right
+                                                  : s.top == first.top && s.bottom == first.bottom);
+        }
+        // The bands never overlap: when they cover the whole area nothing needs reading.
+        const bool whole = covered == static_cast<long long>(area.right - area.left) * (area.bottom - area.top);
+        DcPixels pixels;
+        if (!(whole ? pixels.Prepare(dc, area) : pixels.Load(dc, area))) return false;
+        if (pixels.Empty()) return true;
+        const RECT &visible = pixels.Bounds();
+        if (!vertical_ && sameAcross) {
+            // Columns of colour: one row is painted band by band and copied to the others.
+            const long top = std::max(visible.top, bands_.front().span.top);
+            const long bottom = std::min(visible.bottom, bands_.front().span.bottom);
+            if (top >= bottom) return true;
+            for (const Band &band : bands_)
+                pixels.SetRow(top, std::max(band.span.left, visible.left), std::min(band.span.right, visible.right),
+                              band.color);
+            for (long y = top + 1; y < bottom; ++y) pixels.CopyRow(top, y);
+        } else {
+            for (const Band &band : bands_) {
+                const long top = std::max(band.span.top, visible.top), bottom = std::min(band.span.bottom, visible.bottom);
+                const long left = std::max(band.span.left, visible.left), right = std::min(band.span.right, visible.right);
+                for (long y = top; y < bottom; ++y) pixels.SetRow(y, left, right, band.color);
+            }
+        }
+        pixels.Store();
+        return true;
+    }
+};
 
 bool WeightMovedABand(float lastWeight, float weight) {
     return static_cast<double>(std::fabs(ToSingle(static_cast<double>(lastWeight) - weight))) > kBandStep;
@@ -49,17 +109,19 @@ void FillHorizontalBands(HDC dc, RECT &rect, COLORREF c1, COLORREF c2, bool from
     if ((end - start) * step < 0) return;
     float lastWeight = kNoBandYet, weight = 0.0f;
     long long stop = start;
+    Bands bands(false);
     for (long long x = start;; x += step) {
         TakeWeight(fromRight ? x - left : right - x, width, weight);
         if (WeightMovedABand(lastWeight, weight) || x == end) {
             lastWeight = weight;
             rect.left = static_cast<long>(stop);
             rect.right = static_cast<long>(x);
-            PaintBand(dc, rect, ColorAtWeight(c1, c2, weight), false);
+            bands.Add(rect, ColorAtWeight(c1, c2, weight));
             stop = x;
         }
         if (x == end) break;
     }
+    bands.Paint(dc);
 }
 
 // Styles 4 and 5: rows T..B-1 (or back); with no band forced at the end, the last row of the
@@ -72,17 +134,19 @@ void FillVerticalBands(HDC dc, RECT &rect, COLORREF c1, COLORREF c2, bool fromBo
     if ((end - start) * step < 0) return;
     float lastWeight = kNoBandYet, weight = 0.0f;
     long long stop = start;
+    Bands bands(true);
     for (long long y = start;; y += step) {
         TakeWeight(fromBottom ? y - top + 1 : bottom - y, height, weight);
         if (WeightMovedABand(lastWeight, weight)) {
             lastWeight = weight;
             rect.top = static_cast<long>(stop);
             rect.bottom = static_cast<long>(y);
-            PaintBand(dc, rect, ColorAtWeight(c1, c2, weight), true);
+            bands.Add(rect, ColorAtWeight(c1, c2, weight));
             stop = y;
         }
         if (y == end) break;
     }
+    bands.Paint(dc);
 }
 
 // Styles 3 and 6: band pairs stepping out from the centre, one per pixel offset; the
@@ -93,17 +157,19 @@ void FillCentreBands(HDC dc, RECT &rect, COLORREF c1, COLORREF c2, bool vertical
     const int half = HalfExtent(WrappedExtent(low, high));
     const long centre = low + half;
     long previous = 0;
+    Bands bands(vertical);
+    const GradientMix mix(c1, c2);  // a colour per pixel offset: the channels are split once
     for (long i = 0; i < half; ++i) {
-        const float weight = ToSingle(static_cast<double>(half - i) / half);
-        UniqueBrush brush(CreateSolidBrush(ColorAtWeight(c1, c2, weight)));  // one colour, both bands
+        const COLORREF color = mix.At(ToSingle(static_cast<double>(half - i) / half));
         low = centre + previous;
         high = centre + i;
-        if (brush) PaintBand(dc, rect, brush.Get(), vertical);
+        bands.Add(rect, color);
         low = centre - i;
         high = centre - previous;
-        if (brush) PaintBand(dc, rect, brush.Get(), vertical);
+        bands.Add(rect, color);
         previous = i;
     }
+    bands.Paint(dc);
 }
 
 bool IsEmptyOrReversed(const RECT &rect) { return rect.right <= rect.left || rect.bottom <= rect.top; }
