@@ -271,6 +271,51 @@ void BrocadeObject::FireShowMenuHelp(MenuItemRecord &record, std::string &helpMe
 
 void BrocadeObject::FireClearMenuHelp() { FireEvent(5, nullptr, 0); }
 
+namespace {
+
+// Arguments shared by DrawMenuItem and DrawMenuItemEx, last first as DISPPARAMS wants them:
+// the item, the memory DC as the 32-bit value automation carries, the selection and the size.
+void SetDrawArguments(VARIANT *args, IDispatch *item, HDC menuDC, bool selected, long cx, long cy) {
+    V_VT(&args[0]) = VT_I4;
+    V_I4(&args[0]) = cy;
+    V_VT(&args[1]) = VT_I4;
+    V_I4(&args[1]) = cx;
+    V_VT(&args[2]) = VT_BOOL;
+    V_BOOL(&args[2]) = selected ? VARIANT_TRUE : VARIANT_FALSE;
+    V_VT(&args[3]) = VT_I4;
+    V_I4(&args[3]) = static_cast<LONG>(reinterpret_cast<LONG_PTR>(menuDC));
+    V_VT(&args[4]) = VT_DISPATCH;
+    V_DISPATCH(&args[4]) = item;
+}
+
+}  // namespace
+
+void BrocadeObject::FireDrawMenuItem(MenuItemRecord &record, HDC menuDC, bool selected, long cx, long cy,
+                                     Boolean &userDrawn) {
+    ComPtr<IDispatch> item = MenuItemDispatch(record);
+    VARIANT_BOOL drawn = userDrawn;
+    VARIANT args[6];  // reversed: bUserDrawn by reference, then cy, cx, bSelected, menuDC, the item
+    V_VT(&args[0]) = VT_BOOL | VT_BYREF;
+    V_BOOLREF(&args[0]) = &drawn;
+    SetDrawArguments(args + 1, item.Get(), menuDC, selected, cx, cy);
+    FireEvent(3, args, 6);
+    userDrawn = drawn;
+}
+
+void BrocadeObject::FireDrawMenuItemEx(MenuItemRecord &record, HDC menuDC, bool selected, long cx, long cy,
+                                       long stage, Boolean &doDefault) {
+    ComPtr<IDispatch> item = MenuItemDispatch(record);
+    VARIANT_BOOL proceed = doDefault;
+    VARIANT args[7];  // reversed: bDoDefault by reference, eDrawStage, then cy, cx, bSelected, menuDC, the item
+    V_VT(&args[0]) = VT_BOOL | VT_BYREF;
+    V_BOOLREF(&args[0]) = &proceed;
+    V_VT(&args[1]) = VT_I4;
+    V_I4(&args[1]) = stage;
+    SetDrawArguments(args + 2, item.Get(), menuDC, selected, cx, cy);
+    FireEvent(6, args, 7);
+    doDefault = proceed;
+}
+
 void BrocadeObject::EnsureInitialized() {
     if (!initialized_) InitNew();
 }

@@ -205,9 +205,11 @@ void Control::Teardown() {
     popupBrush_.Reset();
     highlightPen_.Reset();
     menuBarBrush_.Reset();
+    paintCaches_.Clear();
     shadowBackdrop_.Release();
     window_.Destroy();
     scanner_.Items().Clear();
+    scanner_.ReleaseMeasuring();
     defaultPictures_.reset();
     if (resourceLibrary_) FreeLibrary(resourceLibrary_);
     resourceLibrary_ = nullptr;

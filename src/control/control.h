@@ -24,7 +24,10 @@
 #include "menu/menu_scan.h"
 #include "render/background_surface.h"
 #include "render/default_pictures.h"
+#include "render/draw_host.h"
+#include "render/hot_tracking.h"
 #include "render/measure_host.h"
+#include "render/paint_caches.h"
 #include "render/shadow_backdrop.h"
 #include "subclass/subclass_listener.h"
 
@@ -39,7 +42,7 @@ struct WindowMessage {
     Boolean &route;  // leave True to run the window's own procedure afterwards
 };
 
-class Control : public cSubclassListener, public ScanHost, public HelpHost, public MeasureHost {
+class Control : public cSubclassListener, public ScanHost, public HelpHost, public DrawHost, public HotTrackHost {
 public:
     explicit Control(ControlSite &site);
     ~Control();
@@ -200,8 +203,38 @@ public:
         site_.FireSetMenuItemSize(record, width, height);
     }
 
+    // --- What item painting reads from the control --------------------------------------
+    PaintStyle DrawPaintStyle() override;
+    HBRUSH DrawPopupBrush() override { return popupBrush_.Get(); }
+    HPEN DrawHighlightBorderPen() override { return highlightPen_.Get(); }
+    const BackgroundSurface *DrawBackgroundSurface() override {
+        return backgroundSurface_.Dc() ? &backgroundSurface_ : nullptr;
+    }
+    ShadowBackdrop *DrawShadowBackdrop() override { return shadowBackdrop_.Empty() ? nullptr : &shadowBackdrop_; }
+    bool DrawKeyboardCuesHidden() override { return keyboardCuesHidden_; }
+    ComPtr<IFontDisp> DrawAmbientFont() override { return ComPtr<IFontDisp>::Adopt(site_.AmbientFont()); }
+    PaintCaches &DrawCaches() override { return paintCaches_; }
+    void RaiseDrawMenuItem(MenuItemRecord &record, HDC menuDC, bool selected, long cx, long cy,
+                           Boolean &userDrawn) override {
+        site_.FireDrawMenuItem(record, menuDC, selected, cx, cy, userDrawn);
+    }
+    void RaiseDrawMenuItemEx(MenuItemRecord &record, HDC menuDC, bool selected, long cx, long cy, DrawStage stage,
+                             Boolean &doDefault) override {
+        site_.FireDrawMenuItemEx(record, menuDC, selected, cx, cy, stage, doDefault);
+    }
+
     // --- Events the core raises ---------------------------------------------------------
     void RaiseClearMenuHelp() override { site_.FireClearMenuHelp(); }
+
+    // --- Hot tracking ---------------------------------------------------------------------
+    bool HotTrackEnabled() override { return IsTrue(enabled_); }
+    bool HotTrackInMenuLoop() override { return inMenuLoop_; }
+    long HotTrackMenuBorder() override { return menuBorder_; }
+    HPEN HotTrackBorderPen() override { return highlightPen_.Get(); }
+    void StartHotTrackTimer() override;
+    void StopHotTrackTimer() override;
+    void UnhighlightMenuBarForHotTracking(HWND window) override { UnhighlightMenuBar(window); }
+    const MenuBarHotTracking &HotTracking() const { return hotTracking_; }
 
     // --- Message dispatch (the control's subclass listener) -----------------------------
     LRESULT WindowMsgListener(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, Boolean &bRouteToOriginal) override;
@@ -269,6 +302,7 @@ private:
     bool keyboardCuesHidden_ = false;
     UINT savedMenuAnimation_ = 0;
     HWND hotTrackWindow_ = nullptr;
+    MenuBarHotTracking hotTracking_{*this};
     HWND tooltipAnchor_ = nullptr;
 
     // The screen behind the popups of the current menu loop (Flat with Shadow only).
@@ -278,6 +312,8 @@ private:
     UniqueBrush popupBrush_;
     UniquePen highlightPen_;
     UniqueBrush menuBarBrush_;
+    // The font and memory DCs item painting keeps between items.
+    PaintCaches paintCaches_;
 
     Boolean autoShowHelp_ = kTrue;
     ComPtr<IPictureDisp> checkMark_;

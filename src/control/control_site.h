@@ -9,6 +9,8 @@
 
 #include <string>
 
+#include "common/boolean.h"
+
 namespace brocade {
 
 class MenuItemRecord;
@@ -40,6 +42,13 @@ public:
     // The host may replace the help text (passed by reference).
     virtual void FireShowMenuHelp(MenuItemRecord &record, std::string &helpMessage) = 0;
     virtual void FireClearMenuHelp() = 0;
+    // The host may paint the item into menuDC itself and say so in userDrawn (by reference).
+    virtual void FireDrawMenuItem(MenuItemRecord &record, HDC menuDC, bool selected, long cx, long cy,
+                                  Boolean &userDrawn) = 0;
+    // Raised at the stages of the default painting (bdDrawStage); a False doDefault (by
+    // reference) stops the painting there.
+    virtual void FireDrawMenuItemEx(MenuItemRecord &record, HDC menuDC, bool selected, long cx, long cy, long stage,
+                                    Boolean &doDefault) = 0;
 
 protected:
     ~ControlSite() = default;

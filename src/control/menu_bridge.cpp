@@ -7,6 +7,7 @@
 #include "menu/captions.h"
 #include "help/control_tooltip.h"
 #include "render/color_utils.h"
+#include "render/draw_item.h"
 #include "render/measure_item.h"
 
 namespace brocade {
@@ -17,7 +18,9 @@ void Control::RestoreMenu(HMENU menu) { scanner_.RestoreMenu(menu); }
 void Control::OnInitMenuPopup(HWND window, HMENU popup, LPARAM lParam) {
     scanner_.OnInitMenuPopup(window, popup, lParam);
 }
-LRESULT Control::OnDrawItem(HWND, WPARAM, LPARAM, Boolean &) { return 0; }
+LRESULT Control::OnDrawItem(HWND, WPARAM wParam, LPARAM lParam, Boolean &route) {
+    return brocade::OnDrawItem(*this, wParam, lParam, route);
+}
 LRESULT Control::OnMeasureItem(WPARAM wParam, LPARAM lParam, Boolean &route) {
     return brocade::OnMeasureItem(*this, wParam, lParam, route);
 }
@@ -27,10 +30,7 @@ LRESULT Control::OnMenuChar(WPARAM wParam, LPARAM lParam, Boolean &route) {
 LRESULT Control::OnMenuSelect(HWND window, WPARAM wParam, LPARAM lParam) {
     return menuHelp_.OnMenuSelect(window, wParam, lParam);
 }
-void Control::HotTrackCheck(HWND window) {
-    if (window_.Handle()) KillTimer(window_.Handle(), kHotTrackTimer);
-    hotTrackWindow_ = window;
-}
+void Control::HotTrackCheck(HWND window) { hotTracking_.TrackMenuBarHot(window); }
 void Control::CaptureShadowBackdrop() { shadowBackdrop_.Capture(); }
 void Control::ReleaseShadowBackdrop() { shadowBackdrop_.Release(); }
 void Control::PurgeDeadRecords() { scanner_.PurgeDeadRecords(); }
@@ -41,6 +41,37 @@ void Control::ReleaseTooltip() { ReleaseControlTooltip(tooltip_); }
 std::string Control::UserHelpMessage(const std::string &text) { return helpMessages_.Find(text); }
 COLORREF Control::HelpTooltipBackColor() { return OleToRGB(Color(kTootipBackground)); }
 COLORREF Control::HelpTooltipTextColor() { return OleToRGB(Color(kTootipTextColor)); }
+
+// --- Hot tracking ----------------------------------------------------------------------------
+
+void Control::StartHotTrackTimer() {
+    hotTrackWindow_ = hotTracking_.HotWindow();
+    if (HWND own = EnsureOwnWindow()) SetTimer(own, kHotTrackTimer, kHotTrackInterval, nullptr);
+}
+void Control::StopHotTrackTimer() {
+    if (window_.Handle()) KillTimer(window_.Handle(), kHotTrackTimer);
+}
+
+// --- Item painting ---------------------------------------------------------------------------
+
+PaintStyle Control::DrawPaintStyle() {
+    PaintStyle style;
+    COLORREF *colors[kColorCount] = {&style.menuBackground, &style.bitmapBackground, &style.menuBarBackground,
+                                     &style.textColor, &style.disabledTextColor, &style.highlightedTextColor,
+                                     &style.menuHighlight, &style.menuHighlightBorder, &style.tootipBackground,
+                                     &style.tootipTextColor};
+    for (int index = 0; index < kColorCount; ++index)
+        *colors[index] = OleToRGB(Color(static_cast<ColorIndex>(index)));
+    style.highlightStyle = highlightStyle_;
+    style.menuBorder = menuBorder_;
+    style.highlightAppearance = highlightAppearance_;
+    style.highlightOverBitmap = highlightOverBitmap_;
+    style.rightToLeft = IsTrue(rightToLeft_);
+    style.useCustomColors = IsTrue(useCustomColors_);
+    style.hasBackgroundPicture = backgroundSurface_.Dc() != nullptr;
+    style.inMenuLoop = inMenuLoop_;
+    return style;
+}
 
 // --- Built-in pictures ----------------------------------------------------------------------
 

@@ -6,6 +6,7 @@
 #include "control/control.h"
 #include "control/message_pump.h"
 #include "menu/os_version.h"
+#include "render/menu_metrics.h"
 #include "subclass/subclass_wnd.h"
 
 namespace brocade {
@@ -66,6 +67,7 @@ LRESULT Control::OnActivate(WindowMessage &m) {
 LRESULT Control::OnSysColorChange(WindowMessage &) { return 0; }
 
 LRESULT Control::OnSettingChange(WindowMessage &m) {
+    ForgetMenuMetrics();
     if (HasMenuRecords()) {
         LoadDefaultColors();
         Refresh(m.hwnd);
@@ -136,6 +138,9 @@ LRESULT Control::OnEnterMenuLoop(WindowMessage &m) {
     }
     if (window_.Handle()) KillTimer(window_.Handle(), kHotTrackTimer);
     inMenuLoop_ = true;
+    // A host that builds its context menus for each use and destroys them afterwards would
+    // otherwise pile up their records, with their fonts and pictures, for good.
+    PurgeDeadRecords();
     if (menuBorder_ == kBorderFlatWithShadow) CaptureShadowBackdrop();
     UnhighlightMenuBar(m.hwnd);
     return 0;
@@ -143,6 +148,7 @@ LRESULT Control::OnEnterMenuLoop(WindowMessage &m) {
 
 LRESULT Control::OnExitMenuLoop(WindowMessage &) {
     inMenuLoop_ = false;
+    hotTracking_.Forget();
     ReleaseShadowBackdrop();
     return 0;
 }

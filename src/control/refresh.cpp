@@ -42,6 +42,7 @@ void Control::RestoreMenus(HWND window) {
 }
 
 void Control::UnhighlightMenuBar(HWND window) {
+    hotTracking_.Forget();
     HMENU menu = GetMenu(window);
     if (!menu) return;
     int count = GetMenuItemCount(menu);

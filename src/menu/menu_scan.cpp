@@ -289,7 +289,7 @@ std::string MenuScanner::FindHelpMessage(const std::string &text, long language,
 
 SIZE MenuScanner::GetTextRect(IFontDisp *font, long language, const std::string &text) {
     bool unicode = SkippableOr(false, [&] { return host_.ScanUnicode(); });
-    return SkippableOr(SIZE{0, 0}, [&] { return brocade::GetTextRect(font, language, text, unicode); });
+    return SkippableOr(SIZE{0, 0}, [&] { return measurer_.Measure(font, language, text, unicode); });
 }
 
 }  // namespace brocade

@@ -10,6 +10,7 @@
 #include "menu/menu_item.h"
 #include "menu/menu_item_collection.h"
 #include "menu/scan_host.h"
+#include "menu/text_measure.h"
 
 namespace brocade {
 
@@ -56,6 +57,8 @@ public:
     // the built-in one of the caption converted to the language's code page.
     std::string FindHelpMessage(const std::string &text, long language, bool unicode);
     SIZE GetTextRect(IFontDisp *font, long language, const std::string &text);
+    // Frees what measuring keeps between texts (a DC and its fonts).
+    void ReleaseMeasuring() { measurer_.Clear(); }
 
     // Gives a menu tree back its string items (text, identifier, state) and drops their records.
     void RestoreMenu(HMENU menu);
@@ -68,6 +71,7 @@ private:
     ScanHost &host_;
     MenuItemCollection items_;
     long nextItemSerial_ = kFirstItemSerialBase;
+    TextMeasurer measurer_;
 
     // Where an item stands and how the scan reached it.
     struct ItemPlace {

@@ -3,6 +3,7 @@
 #include <cwchar>
 
 #include "render/color_utils.h"
+#include "render/measure_units.h"
 
 namespace brocade {
 
@@ -13,8 +14,8 @@ ComPtr<IFont> PropertiesOf(IFontDisp *font) {
 }
 
 int ScreenPixelsPerInchY() {
-    WindowDc screen(nullptr);
-    return screen ? GetDeviceCaps(screen.Get(), LOGPIXELSY) : 96;
+    const int pixelsPerInch = ScreenPixelsPerInch(LOGPIXELSY);
+    return pixelsPerInch ? pixelsPerInch : 96;
 }
 
 }  // namespace
@@ -53,10 +54,16 @@ void CopyFont(IFontDisp *from, IFontDisp *to) {
 }
 
 UniqueFont CreateMeasuringFont(IFontDisp *font) {
-    ComPtr<IFont> properties = PropertiesOf(font);
-    if (!properties) return UniqueFont();
+    LOGFONTW logFont;
+    if (!MeasuringLogFont(font, logFont)) return UniqueFont();
+    return UniqueFont(CreateFontIndirectW(&logFont));
+}
 
-    LOGFONTW logFont = {};
+bool MeasuringLogFont(IFontDisp *font, LOGFONTW &logFont) {
+    logFont = LOGFONTW{};
+    ComPtr<IFont> properties = PropertiesOf(font);
+    if (!properties) return false;
+
     CY size = {};
     if (SUCCEEDED(properties->get_Size(&size))) {
         // Points (as currency, 1/10000) to a character height in pixels.
@@ -75,7 +82,7 @@ UniqueFont CreateMeasuringFont(IFontDisp *font) {
     if (SUCCEEDED(properties->get_Name(&name)) && name)
         wcsncpy(logFont.lfFaceName, name, LF_FACESIZE - 1);
     SysFreeString(name);
-    return UniqueFont(CreateFontIndirectW(&logFont));
+    return true;
 }
 
 }  // namespace brocade

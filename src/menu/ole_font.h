@@ -20,5 +20,7 @@ void CopyFont(IFontDisp *from, IFontDisp *to);
 // A new GDI font with the font object's name, size (at the screen's resolution), weight,
 // italic, underline, strikethrough and character set; empty when the object gives nothing.
 UniqueFont CreateMeasuringFont(IFontDisp *font);
+// The LOGFONT that font would be made from; false (and all zero) when the object gives nothing.
+bool MeasuringLogFont(IFontDisp *font, LOGFONTW &logFont);
 
 }  // namespace brocade

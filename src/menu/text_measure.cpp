@@ -1,5 +1,7 @@
 #include "menu/text_measure.h"
 
+#include <cstring>
+
 #include "common/gdi.h"
 #include "control/enums.h"
 #include "menu/ansi_text.h"
@@ -52,26 +54,93 @@ SIZE LabelSize(HDC dc, const std::string &text) {
 
 }  // namespace
 
-SIZE GetTextRect(IFontDisp *font, long language, const std::string &text, bool controlUnicode) {
-    UINT systemCodePage = GetACP();
-    UINT languageCodePage = GetLanguageCodePage(language);
-
-    UniqueFont gdiFont = CreateMeasuringFont(font);
-    WindowDc screen(GetDesktopWindow());
-    if (!screen) return SIZE{0, 0};
-    SelectGuard selection(screen.Get(), gdiFont.Get());
-    HDC dc = screen.Get();
-
+SIZE MeasureTextOn(HDC dc, long language, const std::string &text, bool controlUnicode) {
     if (controlUnicode) {
         if (IsWin95() || IsWin98()) return ByteUnitsExtent(dc, text);
         return SingleLineSize(dc, text);
     }
     if (IsFarEasternLanguage(language)) {
-        if (systemCodePage == languageCodePage) return SingleLineSize(dc, text);
+        const UINT languageCodePage = GetLanguageCodePage(language);
+        if (GetACP() == languageCodePage) return SingleLineSize(dc, text);
         std::wstring wide = AnsiToWide(text, languageCodePage);
         return WideExtent(dc, wide.data(), wide.size());
     }
     return LabelSize(dc, text);
+}
+
+SIZE GetTextRect(IFontDisp *font, long language, const std::string &text, bool controlUnicode) {
+    UniqueFont gdiFont = CreateMeasuringFont(font);
+    WindowDc screen(GetDesktopWindow());
+    if (!screen) return SIZE{0, 0};
+    SelectGuard selection(screen.Get(), gdiFont.Get());
+    return MeasureTextOn(screen.Get(), language, text, controlUnicode);
+}
+
+// --- TextMeasurer ----------------------------------------------------------------------------
+
+TextMeasurer::~TextMeasurer() { Clear(); }
+
+void TextMeasurer::Clear() {
+    if (dc_ && replacedFont_) SelectObject(dc_->Get(), replacedFont_);
+    replacedFont_ = nullptr;
+    selected_ = -1;
+    fonts_.clear();
+    sizes_.clear();
+    dc_.reset();
+}
+
+SIZE TextMeasurer::Measure(IFontDisp *font, long language, const std::string &text, bool controlUnicode) {
+    LOGFONTW logFont;
+    const bool hasFont = MeasuringLogFont(font, logFont);
+    std::string key(reinterpret_cast<const char *>(&logFont), sizeof(logFont));
+    key += static_cast<char>(hasFont);
+    key += static_cast<char>(controlUnicode);
+    key.append(reinterpret_cast<const char *>(&language), sizeof(language));
+    key += text;
+    auto known = sizes_.find(key);
+    if (known != sizes_.end()) return known->second;
+
+    if (!dc_) dc_.emplace();
+    if (!*dc_) return SIZE{0, 0};
+    // A font that cannot be made (GDI exhausted) leaves the DC's own font to measure with, as
+    // a failed selection would; such a size is not kept.
+    const bool exact = SelectFont(hasFont ? &logFont : nullptr);
+    if (!exact) SelectFont(nullptr);
+    const SIZE size = MeasureTextOn(dc_->Get(), language, text, controlUnicode);
+    if (!exact) return size;
+    if (sizes_.size() >= kMaxSizes) sizes_.clear();
+    sizes_.emplace(std::move(key), size);
+    return size;
+}
+
+bool TextMeasurer::SelectFont(const LOGFONTW *logFont) {
+    int index = -1;
+    for (size_t i = 0; i < fonts_.size() && logFont; ++i)
+        if (memcmp(&fonts_[i].logFont, logFont, sizeof(LOGFONTW)) == 0) index = static_cast<int>(i);
+    if (logFont && index < 0) {
+        if (fonts_.size() >= kMaxFonts) {
+            // No cached font may stay selected while the cache lets go of them.
+            if (replacedFont_) SelectObject(dc_->Get(), replacedFont_);
+            replacedFont_ = nullptr;
+            selected_ = -1;
+            fonts_.clear();
+        }
+        UniqueFont made(CreateFontIndirectW(logFont));
+        if (!made) return false;
+        fonts_.push_back(CachedFont{*logFont, std::move(made)});
+        index = static_cast<int>(fonts_.size()) - 1;
+    }
+    if (index == selected_) return true;
+    HGDIOBJ font = index >= 0 ? static_cast<HGDIOBJ>(fonts_[index].font.Get()) : replacedFont_;
+    if (!font) {
+        selected_ = -1;  // the DC still has its own font
+        return true;
+    }
+    HGDIOBJ previous = SelectObject(dc_->Get(), font);
+    if (!previous || previous == HGDI_ERROR) return false;
+    if (selected_ < 0 && !replacedFont_) replacedFont_ = previous;
+    selected_ = index;
+    return true;
 }
 
 }  // namespace brocade

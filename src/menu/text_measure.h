@@ -3,7 +3,12 @@
 #include <windows.h>
 #include <olectl.h>
 
+#include <optional>
 #include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "common/gdi.h"
 
 namespace brocade {
 
@@ -13,5 +18,38 @@ namespace brocade {
 // auto-sizing label measures its caption ("&" marks a mnemonic and takes no room). 0 by 0
 // when measuring fails.
 SIZE GetTextRect(IFontDisp *font, long language, const std::string &text, bool controlUnicode);
+
+// The same measurements, on one memory DC kept for the purpose, with the fonts made for it and
+// the sizes already found kept too: every WM_MEASUREITEM measures both texts of its item again,
+// and a screen DC and a new font per text would cost more than drawing the whole menu. A text
+// measures the same in the same font, so the kept sizes are the sizes a new measurement gives.
+class TextMeasurer {
+public:
+    TextMeasurer() = default;
+    ~TextMeasurer();
+    TextMeasurer(const TextMeasurer &) = delete;
+    TextMeasurer &operator=(const TextMeasurer &) = delete;
+
+    SIZE Measure(IFontDisp *font, long language, const std::string &text, bool controlUnicode);
+    // Frees the DC, the fonts and the kept sizes.
+    void Clear();
+
+private:
+    // One font at a time, so what the measurer holds does not depend on the texts measured
+    // before; the kept sizes spare most font changes.
+    static constexpr size_t kMaxFonts = 1;
+    static constexpr size_t kMaxSizes = 4096;
+    struct CachedFont {
+        LOGFONTW logFont;
+        UniqueFont font;
+    };
+    std::optional<MemoryDc> dc_;
+    std::vector<CachedFont> fonts_;
+    int selected_ = -1;               // index in fonts_, -1: the DC's own font
+    HGDIOBJ replacedFont_ = nullptr;  // the DC's own font while one of ours is selected
+    std::unordered_map<std::string, SIZE> sizes_;
+
+    bool SelectFont(const LOGFONTW *logFont);
+};
 
 }  // namespace brocade

@@ -15,6 +15,7 @@ namespace brocade {
 
 class BackgroundSurface;
 class ShadowBackdrop;
+struct PaintCaches;
 
 // Values of bdDrawStage.
 enum DrawStage : long { kPreErase = 0, kPostErase = 1, kPostDraw = 2 };
@@ -35,6 +36,8 @@ public:
     virtual bool DrawKeyboardCuesHidden() = 0;
     // The container's ambient font, for records whose fonts are null.
     virtual ComPtr<IFontDisp> DrawAmbientFont() = 0;
+    // The font and memory DCs kept between items (owned by the control).
+    virtual PaintCaches &DrawCaches() = 0;
 
     // --- Events -------------------------------------------------------------------------------
     // DrawMenuItem(aMenuItem, menuDC, bSelected, cx, cy, bUserDrawn).

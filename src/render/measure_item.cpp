@@ -8,6 +8,7 @@
 #include "menu/menu_text.h"
 #include "render/color_utils.h"
 #include "render/measure_units.h"
+#include "render/menu_metrics.h"
 
 namespace brocade {
 
@@ -99,7 +100,7 @@ ItemSize ComputedItemSize(MeasureHost &host, MenuItemRecord &record, long cyMenu
         size.height = RoundEven(cyMenu / 2.0);
     } else {
         size.width = GetBitmapColumnWidth(host, record) + GetMaxCaptionWidth(host, record) +
-                     GetMaxShortcutWidth(host, record) + GetSystemMetrics(SM_CXMENUCHECK);
+                     GetMaxShortcutWidth(host, record) + MenuCheckWidthMetric();
     }
     return size;
 }
@@ -112,7 +113,7 @@ LRESULT OnMeasureItem(MeasureHost &host, WPARAM, LPARAM lParam, Boolean &bRouteT
     MEASUREITEMSTRUCT item = *target;
     if (item.CtlType != ODT_MENU) return 0;
 
-    const long cyMenu = GetSystemMetrics(SM_CYMENU);
+    const long cyMenu = MenuHeightMetric();
     RecordPtr record = RecordOfItemData(host, item.itemData);
     // An owner-drawn item of the host's own, which the control knows nothing of.
     ItemSize size{4 * cyMenu, cyMenu};
@@ -150,7 +151,7 @@ void RemeasureItem(MeasureHost &host, MenuItemRecord &record) {
 
 long GetMenuBarItemHeight(MeasureHost &host) {
     // Every menu bar's items count, so all of them get one height.
-    long height = GetSystemMetrics(SM_CYMENU);
+    long height = MenuHeightMetric();
     Skippable([&] {
         for (const RecordPtr &record : host.MeasureMenuItems().Records()) {
             if (!IsTrue(record->IsTopLevel())) continue;
@@ -168,7 +169,7 @@ long GetBitmapColumnWidth(MeasureHost &host, const MenuItemRecord &record) {
     long widest = LargestInMenu(host, record, [&](const MenuItemRecord &other) {
         return BitmapColumnCandidate(other, pixelsPerHimetric, checkMarkWidth);
     });
-    return Larger(widest + kItemMargin, GetSystemMetrics(SM_CYMENU));
+    return Larger(widest + kItemMargin, MenuHeightMetric());
 }
 
 long GetMaxCaptionWidth(MeasureHost &host, const MenuItemRecord &record) {

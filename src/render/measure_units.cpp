@@ -18,8 +18,15 @@ int ScaleHimetric(long himetric, float pixelsPerHimetric) {
 }
 
 int ScreenPixelsPerInch(int axis) {
+    // The system resolution is fixed for the life of a process, and reading it takes a screen
+    // DC (about as long as painting a whole item under Wine): it is read once per axis.
+    static int known[2] = {0, 0};
+    int &cached = known[axis == LOGPIXELSX ? 0 : 1];
+    if (cached != 0 && (axis == LOGPIXELSX || axis == LOGPIXELSY)) return cached;
     WindowDc screen(nullptr);
-    return screen ? GetDeviceCaps(screen.Get(), axis) : 0;
+    const int value = screen ? GetDeviceCaps(screen.Get(), axis) : 0;
+    if (axis == LOGPIXELSX || axis == LOGPIXELSY) cached = value;
+    return value;
 }
 
 bool PictureHimetricSize(IPictureDisp *picture, SIZE &himetric) {

@@ -1,7 +1,129 @@
 #include "render/popup_frame.h"
 
+#include "common/gdi.h"
+#include "control/enums.h"
+#include "menu/os_version.h"
+#include "render/popup_shadow.h"
+#include "render/whole_window_dc.h"
+
 namespace brocade {
 
-void DrawPopup(HWND, const MenuItemRecord &, int, int, int, const PopupFrameStyle &) {}
+namespace {
+
+// The popup window measured in window coordinates: size and border widths.
+struct PopupGeometry {
+    long width = 0, height = 0;
+    long left = 0, top = 0, right = 0, bottom = 0;  // border widths
+    long clientHeight = 0;
+};
+
+bool MeasurePopup(HWND popup, PopupGeometry &geometry) {
+    RECT window, client;
+    if (!GetWindowRect(popup, &window) || !GetClientRect(popup, &client)) return false;
+    POINT corners[2] = {{client.left, client.top}, {client.right, client.bottom}};
+    if (!ClientToScreen(popup, &corners[0]) || !ClientToScreen(popup, &corners[1])) return false;
+    geometry.width = window.right - window.left;
+    geometry.height = window.bottom - window.top;
+    geometry.left = corners[0].x - window.left;
+    geometry.top = corners[0].y - window.top;
+    geometry.right = window.right - corners[1].x;
+    geometry.bottom = window.bottom - corners[1].y;
+    geometry.clientHeight = client.bottom - client.top;
+    return true;
+}
+
+// The rows and flags of one item's part of the frame.
+struct ItemFrame {
+    bool first, last, shadow;
+    long cx, cy, top;
+    long y0, y1, yb;  // the item's first row, the row after it, the bottom of its side strips
+    long remaining;   // client rows below the item
+};
+
+ItemFrame FrameOf(const PopupGeometry &g, const MenuItemRecord &record, int cx, int cy, int top, bool shadow) {
+    ItemFrame f{IsTrue(record.IsFirst()), IsTrue(record.IsLast()), shadow, cx, cy, top, 0, 0, 0, 0};
+    f.y0 = f.first ? 0 : g.top + top;
+    f.y1 = f.last ? g.height : g.top + top + cy;
+    f.yb = f.last ? f.y1 - g.bottom : f.y1;
+    f.remaining = g.clientHeight - cy - top;
+    return f;
+}
+
+void Fill(HDC dc, long left, long top, long right, long bottom, HBRUSH brush) {
+    const RECT rect = {left, top, right, bottom};
+    if (brush) FillRect(dc, &rect, brush);
+}
+
+void Line(HDC dc, long fromX, long fromY, long toX, long toY) {
+    MoveToEx(dc, fromX, fromY, nullptr);
+    LineTo(dc, toX, toY);
+}
+
+void FillStrips(HWND popup, HDC dc, const PopupGeometry &g, const ItemFrame &f, const PopupFrameStyle &style) {
+    const ShadowSource shadow{style.backdrop, style.menuBackground, style.backgroundBrush};
+    Fill(dc, 0, f.y0, g.left, f.yb, style.backgroundBrush);
+    if (!f.shadow) {
+        Fill(dc, g.width - g.right, f.y0, g.width, f.y1, style.backgroundBrush);
+    } else {
+        ShadowRight(popup, dc, f.y0, f.yb, shadow);
+        if (f.last) ShadowRight(popup, dc, f.yb, f.yb + f.cy, shadow);
+        if (f.top == 0) ShadowRight(popup, dc, 0, f.y0, shadow);
+    }
+    if (f.first) Fill(dc, 0, 0, g.width - g.right, g.top, style.backgroundBrush);
+    if (f.top == 0) Fill(dc, 0, 0, g.width - g.right, f.y0, style.backgroundBrush);
+    if (f.last) {
+        if (f.shadow)
+            ShadowBottom(popup, dc, shadow);
+        else
+            Fill(dc, 0, f.y1 - g.bottom, g.width, f.y1, style.backgroundBrush);
+    }
+}
+
+// The outline; with a shadow the right and bottom edges sit inside the shadow's lines.
+void DrawEdges(HDC dc, const PopupGeometry &g, const ItemFrame &f) {
+    const bool lastWithShadow = f.last && f.shadow;
+    const bool roomBelow = f.last && f.remaining >= f.cy;
+    const long rightEdge = f.shadow ? g.width - g.right : g.width - 1;
+    // Left edge, continued below a last item that leaves client rows under it.
+    Line(dc, 0, f.first ? 0 : f.y0, 0, lastWithShadow ? f.y1 - g.bottom : f.y1);
+    if (roomBelow) LineTo(dc, 0, f.shadow ? f.y1 - g.bottom + f.cy : f.y1 + f.cy);
+    if (f.top == 0) Line(dc, 0, 0, 0, lastWithShadow ? f.cy - g.bottom : f.cy);
+    // Right edge.
+    if (f.shadow)
+        Line(dc, rightEdge, f.y0, rightEdge, f.last ? f.y1 - g.bottom + 1 : f.y1);
+    else
+        Line(dc, rightEdge, f.y0, rightEdge, f.y1 + 1);
+    if (roomBelow) {
+        if (f.shadow)
+            LineTo(dc, rightEdge, f.y1 - g.bottom + f.cy - 2);
+        else
+            Line(dc, rightEdge, f.y1, rightEdge, f.y1 + f.cy);
+    }
+    if (f.top == 0) Line(dc, g.width - g.right, 0, g.width - g.right, lastWithShadow ? f.y0 - g.bottom : f.y0);
+    // Top and bottom edges.
+    if (f.first || f.remaining >= f.cy) Line(dc, 0, 0, f.shadow ? g.width - g.right + 1 : g.width, 0);
+    if (f.last && f.cy / 2.0 > g.bottom) {
+        if (f.shadow)
+            Line(dc, 0, f.y1 - g.bottom, g.width - g.right, f.y1 - g.bottom);
+        else
+            Line(dc, 0, f.y1 - 1, g.width, f.y1 - 1);
+    }
+}
+
+}  // namespace
+
+void DrawPopup(HWND popup, const MenuItemRecord &record, int cx, int cy, int top, const PopupFrameStyle &style) {
+    if (IsWinNT3() || !popup) return;
+    if (style.menuBorder != kBorderFlat && style.menuBorder != kBorderFlatWithShadow) return;  // the system's frame
+    WholeWindowDc dc(popup);
+    if (!dc) return;
+    PopupGeometry geometry;
+    if (!MeasurePopup(popup, geometry)) return;
+    const ItemFrame frame = FrameOf(geometry, record, cx, cy, top, style.menuBorder == kBorderFlatWithShadow);
+    FillStrips(popup, dc.Get(), geometry, frame, style);
+    if (!style.borderPen) return;  // an outline in whatever pen the DC holds would be wrong
+    SelectGuard pen(dc.Get(), style.borderPen);
+    DrawEdges(dc.Get(), geometry, frame);
+}
 
 }  // namespace brocade

@@ -42,6 +42,14 @@ public:
     void FireSetMenuItemSize(brocade::MenuItemRecord &, long &, long &) override { ++setMenuItemSize; }
     int setMenuItemSize = 0;
     void FireClearMenuHelp() override { ++clearMenuHelp; }
+    void FireDrawMenuItem(brocade::MenuItemRecord &, HDC, bool, long, long, brocade::Boolean &) override {
+        ++drawMenuItem;
+    }
+    void FireDrawMenuItemEx(brocade::MenuItemRecord &, HDC, bool, long, long, long, brocade::Boolean &) override {
+        ++drawMenuItemEx;
+    }
+    int drawMenuItem = 0;
+    int drawMenuItemEx = 0;
     int showMenuHelp = 0;
     int setMenuItemAttributes = 0;
 };

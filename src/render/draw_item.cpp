@@ -1,0 +1,86 @@
+#include "render/draw_item.h"
+
+#include "common/skippable.h"
+#include "menu/menu_item_collection.h"
+#include "render/item_background.h"
+#include "render/item_canvas.h"
+#include "render/item_surface.h"
+#include "render/menu_bar_item.h"
+#include "render/paint_caches.h"
+#include "render/popup_item.h"
+#include "render/tile_background.h"
+
+namespace brocade {
+
+namespace {
+
+RecordPtr RecordOfItemData(DrawHost &host, ULONG_PTR itemData) {
+    const std::string key = MenuItemKey(static_cast<LONG>(static_cast<ULONG>(itemData)));
+    return SkippableOr(RecordPtr(), [&] { return host.MeasureMenuItemByKey(key); });
+}
+
+// A set background picture lies under everything a popup item shows, the host's own
+// painting included.
+void TileUnderPopupItem(DrawHost &host, const PaintStyle &style, const MenuItemRecord &record,
+                        const ItemCanvas &item, const RECT &itemRect) {
+    if (!style.hasBackgroundPicture) return;
+    const BorderOffsets border = ItemBorderOffsets(style.menuBorder, IsTrue(record.IsLast()));
+    EraseItemBackground(item.dc, item.cx, item.cy, style);
+    TileBackgroundPicture(item.dc, host.DrawBackgroundSurface(), itemRect.left, itemRect.top, item.cx - border.dx,
+                          item.cy - border.dy);
+}
+
+int ViewportTop(HDC dc) {
+    POINT origin = {0, 0};
+    GetViewportOrgEx(dc, &origin);
+    return origin.y;
+}
+
+void PaintItem(DrawHost &host, MenuItemRecord &record, const DRAWITEMSTRUCT &draw, const ItemCanvas &item) {
+    const PaintStyle style = SkippableOr(PaintStyle(), [&] { return host.DrawPaintStyle(); });
+    const bool topLevel = IsTrue(record.IsTopLevel());
+    if (!topLevel) Skippable([&] { TileUnderPopupItem(host, style, record, item, draw.rcItem); });
+
+    Boolean userDrawn = kFalse;
+    Skippable([&] { host.RaiseDrawMenuItem(record, item.dc, item.selected, item.cx, item.cy, userDrawn); });
+    if (IsTrue(userDrawn)) return;
+
+    if (topLevel) {
+        DrawMenuBarItem(host, style, record, item);
+    } else {
+        Skippable([&] {
+            DrawPopupItem(host, style, record, WindowFromDC(draw.hDC), item, draw.rcItem.left,
+                          draw.rcItem.top + ViewportTop(draw.hDC));
+        });
+    }
+}
+
+}  // namespace
+
+LRESULT OnDrawItem(DrawHost &host, WPARAM, LPARAM lParam, Boolean &bRouteToOriginal) {
+    if (!lParam) return 0;
+    const DRAWITEMSTRUCT draw = *reinterpret_cast<const DRAWITEMSTRUCT *>(lParam);
+    if (draw.CtlType != ODT_MENU) return 0;
+    RecordPtr record = RecordOfItemData(host, draw.itemData);
+    if (!record) return 0;
+
+    ItemCanvas item;
+    item.cx = draw.rcItem.right - draw.rcItem.left;
+    item.cy = draw.rcItem.bottom - draw.rcItem.top;
+    item.selected = (draw.itemState & ODS_SELECTED) != 0;
+    item.hideAccel = SkippableOr(false, [&] { return host.DrawKeyboardCuesHidden(); }) &&
+                     (draw.itemState & ODS_NOACCEL) != 0;
+    record->SetDisabled(ToBoolean(draw.itemState & (ODS_DISABLED | ODS_GRAYED)));
+
+    Skippable([&] {
+        ItemSurface surface(host.DrawCaches().surfaces, draw.hDC, item.cx, item.cy);
+        item.dc = surface.Dc();
+        if (!item.dc) return;
+        Skippable([&] { PaintItem(host, *record.Get(), draw, item); });
+        BitBlt(draw.hDC, draw.rcItem.left, draw.rcItem.top, item.cx, item.cy, item.dc, 0, 0, SRCCOPY);
+    });
+    bRouteToOriginal = kFalse;
+    return 1;
+}
+
+}  // namespace brocade

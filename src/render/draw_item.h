@@ -1,0 +1,17 @@
+// WM_DRAWITEM for owner-drawn menu items: each item is painted off-screen in a bitmap of its
+// own size and copied to the menu at once. The host may paint it itself (DrawMenuItem);
+// otherwise popup items and menu bar titles get the default painting.
+#pragma once
+#include <windows.h>
+
+#include "common/boolean.h"
+#include "render/draw_host.h"
+
+namespace brocade {
+
+// For a menu item with a record: paints it, clears bRouteToOriginal and returns 1. Anything
+// else (another control type, no structure, an item without a record) returns 0 and leaves
+// the flag alone, so the window's own procedure draws it.
+LRESULT OnDrawItem(DrawHost &host, WPARAM wParam, LPARAM lParam, Boolean &bRouteToOriginal);
+
+}  // namespace brocade

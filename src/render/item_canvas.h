@@ -1,0 +1,15 @@
+// One item being painted: the memory DC it is painted in, its size and how it shows.
+#pragma once
+#include <windows.h>
+
+namespace brocade {
+
+struct ItemCanvas {
+    HDC dc = nullptr;
+    int cx = 0;
+    int cy = 0;
+    bool selected = false;
+    bool hideAccel = false;  // keyboard cues hidden: no mnemonic underlines
+};
+
+}  // namespace brocade

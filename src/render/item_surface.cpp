@@ -1,0 +1,129 @@
+#include "render/item_surface.h"
+
+#include <algorithm>
+
+namespace brocade {
+
+namespace {
+
+constexpr size_t kKeptBitmaps = 4;  // item, separator, last item, and one to spare
+
+bool Selectable(HGDIOBJ previous) { return previous != nullptr && previous != HGDI_ERROR; }
+
+// What decides the format of a bitmap compatible with a DC: for a memory DC the bitmap it
+// holds, for any other the display. (Asking the display's depth with GetDeviceCaps costs
+// more than painting an item under Wine, so the display counts as one format.)
+int FormatOf(HDC target) {
+    if (GetObjectType(target) != OBJ_MEMDC) return 0;
+    BITMAP bitmap = {};
+    if (!GetObjectW(GetCurrentObject(target, OBJ_BITMAP), sizeof bitmap, &bitmap)) return -1;
+    return bitmap.bmBitsPixel * bitmap.bmPlanes;
+}
+
+}  // namespace
+
+void ItemSurfaceCache::Clear() {
+    if (dc_ && originalBitmap_) SelectObject(dc_->Get(), originalBitmap_);
+    dc_.reset();
+    originalBitmap_ = nullptr;
+    bitmaps_.clear();
+    selected_ = nullptr;
+    depth_ = 0;
+}
+
+HBITMAP ItemSurfaceCache::KeptBitmap(int cx, int cy) const {
+    for (const SizedBitmap &kept : bitmaps_)
+        if (kept.size.cx == cx && kept.size.cy == cy) return kept.bitmap.Get();
+    return nullptr;
+}
+
+HBITMAP ItemSurfaceCache::BitmapFor(HDC target, int cx, int cy) {
+    for (size_t i = 0; i < bitmaps_.size(); ++i) {
+        if (bitmaps_[i].size.cx == cx && bitmaps_[i].size.cy == cy) {
+            std::rotate(bitmaps_.begin() + i, bitmaps_.begin() + i + 1, bitmaps_.end());
+            return bitmaps_.back().bitmap.Get();
+        }
+    }
+    UniqueBitmap bitmap(CreateCompatibleBitmap(target, cx, cy));
+    if (!bitmap) return nullptr;
+    if (bitmaps_.size() >= kKeptBitmaps) bitmaps_.erase(bitmaps_.begin());  // none is selected now
+    bitmaps_.push_back(SizedBitmap{SIZE{cx, cy}, std::move(bitmap)});
+    return bitmaps_.back().bitmap.Get();
+}
+
+HDC ItemSurfaceCache::Acquire(HDC target, int cx, int cy, HBITMAP &bitmap) {
+    if (busy_) return nullptr;
+    const int depth = FormatOf(target);
+    if (dc_ && (depth != depth_ || GetObjectType(dc_->Get()) != OBJ_MEMDC)) Clear();
+    if (!dc_) {
+        dc_.emplace(target);
+        if (!*dc_) {
+            dc_.reset();
+            return nullptr;
+        }
+        ++createdDcs_;
+        depth_ = depth;
+        originalBitmap_ = GetCurrentObject(dc_->Get(), OBJ_BITMAP);
+    }
+    HDC dc = dc_->Get();
+    // Selecting a display-compatible bitmap costs far more than painting an item under Wine:
+    // consecutive items of one size (the common case) keep theirs selected.
+    bitmap = KeptBitmap(cx, cy);
+    if (!bitmap || bitmap != selected_) {
+        SelectObject(dc, originalBitmap_);  // so any bitmap may be dropped from the list
+        selected_ = nullptr;
+        bitmap = BitmapFor(target, cx, cy);
+        if (!bitmap || !Selectable(SelectObject(dc, bitmap))) {
+            Clear();
+            return nullptr;
+        }
+        selected_ = bitmap;
+    }
+    PatBlt(dc, 0, 0, cx, cy, BLACKNESS);  // a new compatible bitmap is black
+    busy_ = true;
+    return dc;
+}
+
+void ItemSurfaceCache::Return(HBITMAP bitmap, int savedState) {
+    busy_ = false;
+    if (!dc_) return;
+    // Whatever the host selected or changed goes with the saved state; a DC that cannot be
+    // brought back to it is not lent again.
+    const bool restored = savedState != 0 && RestoreDC(dc_->Get(), savedState);
+    if (!restored || GetCurrentObject(dc_->Get(), OBJ_BITMAP) != bitmap) Clear();
+}
+
+ItemSurface::ItemSurface(ItemSurfaceCache &cache, HDC target, int cx, int cy) {
+    if (cx <= 0 || cy <= 0) return;
+    if (HDC cached = cache.Acquire(target, cx, cy, bitmap_)) {
+        savedState_ = SaveDC(cached);
+        if (savedState_ != 0) {
+            cache_ = &cache;
+            dc_ = cached;
+            return;
+        }
+        cache.Return(bitmap_, 0);
+    }
+    ownDc_.emplace(target);
+    if (!*ownDc_) return;
+    ownBitmap_.Reset(CreateCompatibleBitmap(target, cx, cy));
+    if (!ownBitmap_) return;
+    ownPrevious_ = SelectObject(ownDc_->Get(), ownBitmap_.Get());
+    if (!Selectable(ownPrevious_)) {
+        ownPrevious_ = nullptr;
+        return;
+    }
+    dc_ = ownDc_->Get();
+}
+
+ItemSurface::~ItemSurface() {
+    if (cache_) {
+        cache_->Return(bitmap_, savedState_);
+        return;
+    }
+    if (ownDc_ && ownPrevious_) SelectObject(ownDc_->Get(), ownPrevious_);
+    ownBitmap_.Reset();
+    ownDc_.reset();
+}
+
+}  // namespace brocade

@@ -1,0 +1,104 @@
+#include "render/item_texts.h"
+
+#include <optional>
+
+#include "common/skippable.h"
+#include "render/item_surface.h"
+#include "render/menu_text.h"
+#include "render/paint_caches.h"
+
+namespace brocade {
+
+namespace {
+
+constexpr COLORREF kScratchTextColor = RGB(255, 255, 255);
+constexpr int kCaptionGap = 6;  // between the bitmap column and the caption
+
+// Disabled texts are embossed: a highlighted copy one pixel down and right first. The
+// themed styles draw them flat, XP only without a background picture.
+bool Embossed(const PaintStyle &style, const MenuItemRecord &record) {
+    if (style.highlightStyle == kOffice2003 || !IsTrue(record.Disabled())) return false;
+    return style.hasBackgroundPicture || style.highlightStyle != kXP;
+}
+
+RECT MovedByOne(RECT rect) {
+    OffsetRect(&rect, 1, 1);
+    return rect;
+}
+
+void DrawOneText(HDC dc, const std::string &text, const RECT &rect, UINT flags, long language, bool unicode,
+                 COLORREF color, bool embossed, COLORREF embossColor) {
+    if (embossed) {
+        SetTextColor(dc, embossColor);
+        DrawMenuText(dc, text, MovedByOne(rect), flags, language, unicode);
+    }
+    SetTextColor(dc, color);
+    DrawMenuText(dc, text, rect, flags, language, unicode);
+}
+
+}  // namespace
+
+HFONT GetItemFont(DrawHost &host, IFontDisp *font) {
+    ComPtr<IFontDisp> chosen(font);
+    if (!chosen) chosen = host.DrawAmbientFont();
+    return host.DrawCaches().fonts.GetItemFont(chosen.Get());
+}
+
+ItemTextLayout LayOutItemTexts(int cx, int bottom, int bitmapWidth, int shortcutWidth, int checkWidth, int dx,
+                               bool rightToLeft) {
+    ItemTextLayout layout;
+    if (!rightToLeft) {
+        layout.caption = RECT{bitmapWidth + kCaptionGap, 0, cx, bottom};
+        layout.shortcut = RECT{cx - shortcutWidth - checkWidth, 0, cx - dx, bottom};
+    } else {
+        layout.caption = RECT{0, 0, cx - bitmapWidth - kCaptionGap, bottom};
+        layout.shortcut = RECT{checkWidth + dx, 0, checkWidth + dx + shortcutWidth, bottom};
+    }
+    return layout;
+}
+
+UINT ItemTextFlags(bool rightToLeft, bool hideAccel) {
+    UINT flags = DT_SINGLELINE | DT_VCENTER;
+    if (rightToLeft) flags |= DT_RIGHT | DT_RTLREADING;
+    if (hideAccel) flags |= DT_HIDEPREFIX;
+    return flags;
+}
+
+void DrawItemTexts(DrawHost &host, const PaintStyle &style, const MenuItemRecord &record, const ItemCanvas &item,
+                   const std::string &caption, const ItemTextLayout &layout) {
+    const std::string &shortcut = record.ShortcutText();
+    if (caption.empty() && shortcut.empty()) return;
+    // White text on black beside the item, brightening the picture beneath it.
+    const bool aside = style.hasBackgroundPicture && !item.selected;
+    std::optional<ItemSurface> scratch;
+    HDC target = item.dc;
+    if (aside) {
+        scratch.emplace(host.DrawCaches().scratch, item.dc, item.cx, item.cy);
+        if (!scratch->Dc()) return;
+        target = scratch->Dc();
+    }
+    SetBkMode(target, TRANSPARENT);
+    COLORREF color = item.selected ? style.highlightedTextColor : style.textColor;
+    if (IsTrue(record.Disabled())) color = style.disabledTextColor;
+    if (aside) color = kScratchTextColor;
+    const UINT flags = ItemTextFlags(style.rightToLeft, item.hideAccel);
+    const bool embossed = Embossed(style, record);
+
+    if (!caption.empty()) {
+        Skippable([&] {
+            SelectGuard font(target, GetItemFont(host, record.CaptionFont().Get()));
+            DrawOneText(target, caption, layout.caption, flags, record.Language(), IsTrue(record.Unicode()), color,
+                        embossed, style.highlightedTextColor);
+        });
+    }
+    if (!shortcut.empty()) {
+        Skippable([&] {
+            SelectGuard font(target, GetItemFont(host, record.ShortcutFont().Get()));
+            DrawOneText(target, shortcut, layout.shortcut, flags, record.Language(), false, color, embossed,
+                        style.highlightedTextColor);
+        });
+    }
+    if (aside) BitBlt(item.dc, 0, 0, item.cx, item.cy, target, 0, 0, SRCPAINT);
+}
+
+}  // namespace brocade

@@ -1,0 +1,125 @@
+#include "render/menu_bar_item.h"
+
+#include "common/com_ptr.h"
+#include "common/gdi.h"
+#include "common/skippable.h"
+#include "render/color_utils.h"
+#include "render/gray_image.h"
+#include "render/item_texts.h"
+#include "render/measure_units.h"
+#include "render/menu_bar_background.h"
+#include "render/menu_text.h"
+#include "render/picture_handles.h"
+#include "render/transparent_blit.h"
+
+namespace brocade {
+
+namespace {
+
+constexpr int kTitlePictureLeft = 2;
+
+void RaiseStage(DrawHost &host, MenuItemRecord &record, const ItemCanvas &item, DrawStage stage,
+                Boolean &doDefault) {
+    host.RaiseDrawMenuItemEx(record, item.dc, item.selected, item.cx, item.cy, stage, doDefault);
+}
+
+UINT TitleTextFlags(bool rightToLeft, bool hideAccel) {
+    UINT flags = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
+    if (rightToLeft) flags |= DT_RTLREADING;
+    if (hideAccel) flags |= DT_HIDEPREFIX;
+    return flags;
+}
+
+void DrawTitleCaption(DrawHost &host, const PaintStyle &style, const MenuItemRecord &record,
+                      const ItemCanvas &item) {
+    const std::string &caption = record.Caption();
+    if (caption.empty()) return;
+    const bool disabled = IsTrue(record.Disabled());
+    const COLORREF color = disabled ? style.disabledTextColor : style.textColor;
+    const RECT rect = {PicturePixels(record.Picture().Get()).cx, 0, item.cx, item.cy};
+    SelectGuard font(item.dc, GetItemFont(host, record.CaptionFont().Get()));
+    const UINT flags = TitleTextFlags(style.rightToLeft, item.hideAccel);
+    const bool unicode = IsTrue(record.Unicode());
+    if (disabled && !item.selected) {
+        const RECT moved = {rect.left + 1, rect.top + 1, rect.right, rect.bottom};
+        SetTextColor(item.dc, style.highlightedTextColor);
+        DrawMenuText(item.dc, caption, moved, flags, record.Language(), unicode);
+    }
+    SetTextColor(item.dc, color);
+    DrawMenuText(item.dc, caption, rect, flags, record.Language(), unicode);
+}
+
+void FrameSelectedTitle(DrawHost &host, const PaintStyle &style, const ItemCanvas &item) {
+    RECT title = {0, 0, item.cx, item.cy};
+    if (style.menuBorder == kBorderFlat || style.menuBorder == kBorderFlatWithShadow)
+        DrawBarTitleFrame(item.dc, title, true, host.DrawHighlightBorderPen());
+    else  // pressed while its menu is open, raised while only hot
+        DrawEdge(item.dc, &title, style.inMenuLoop ? BDR_SUNKENOUTER : BDR_RAISEDINNER, BF_RECT);
+}
+
+// A title's picture off-screen first, so a disabled one can be greyed and its backdrop
+// colour left transparent.
+void DrawTitleBitmap(HDC dc, HBITMAP bitmap, int x, int y, int w, int h, const MenuItemRecord &record) {
+    MemoryDc memory(dc);
+    if (!memory) return;
+    UniqueBitmap image(CreateCompatibleBitmap(dc, w, h));
+    if (!image) return;
+    SelectGuard selected(memory.Get(), image.Get());
+    DrawStateA(memory.Get(), nullptr, nullptr, reinterpret_cast<LPARAM>(bitmap), 0, 0, 0, w, h, DST_BITMAP);
+    const OLE_COLOR backColor = record.PictureBackColor();
+    if (IsTrue(record.Disabled())) GrayImage(memory.Get(), 0, 0, w, h, OleToRGB(backColor));
+    SetBkColor(memory.Get(), OleToRGB(backColor));
+    DrawTransparentBitmap(dc, x, y, w, h, memory.Get(), 0, 0, w, h, backColor);
+}
+
+}  // namespace
+
+void DrawMenuBarIcon(HDC dc, int, int cy, const MenuItemRecord &record) {
+    const ComPtr<IPictureDisp> picture = record.Picture();
+    if (!picture) return;
+    ComPtr<IPicture> object = picture.As<IPicture>(IID_IPicture);
+    if (!object) return;
+    const SIZE size = PicturePixels(picture.Get());
+    const int x = kTitlePictureLeft, y = RoundEven((cy - size.cy) / 2.0);
+    short type = PICTYPE_UNINITIALIZED;
+    object->get_Type(&type);
+    HANDLE handle = PictureHandle(object.Get());
+    if (!handle) return;
+    if (type == PICTYPE_BITMAP) {
+        if (size.cx > 0 && size.cy > 0)
+            DrawTitleBitmap(dc, static_cast<HBITMAP>(handle), x, y, size.cx, size.cy, record);
+        return;
+    }
+    UINT flags = type == PICTYPE_ICON ? DST_ICON : 0;
+    if (IsTrue(record.Disabled())) flags |= DSS_DISABLED;
+    DrawStateA(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(handle), 0, x, y, size.cx, size.cy, flags);
+}
+
+void DrawBarTitleFrame(HDC dc, const RECT &rect, bool close, HPEN borderPen) {
+    SelectGuard pen(dc, borderPen);
+    MoveToEx(dc, rect.left, rect.bottom - 1, nullptr);
+    LineTo(dc, rect.left, rect.top);
+    LineTo(dc, rect.right - 1, rect.top);
+    LineTo(dc, rect.right - 1, rect.bottom - 1);
+    if (close) LineTo(dc, rect.left, rect.bottom - 1);
+}
+
+void DrawMenuBarItem(DrawHost &host, const PaintStyle &style, MenuItemRecord &record, const ItemCanvas &item) {
+    // A failing step (a host's handler among them) abandons the rest of the title; the caller
+    // still shows what was painted.
+    Skippable([&] {
+        Boolean doDefault = kTrue;
+        RaiseStage(host, record, item, kPreErase, doDefault);
+        if (IsTrue(doDefault)) FillMenuBarItem(item.dc, item.cx, item.cy, item.selected, style);
+        RaiseStage(host, record, item, kPostErase, doDefault);
+        if (IsTrue(doDefault)) {
+            DrawMenuBarIcon(item.dc, item.cx, item.cy, record);
+            SetBkMode(item.dc, TRANSPARENT);
+            DrawTitleCaption(host, style, record, item);
+            if (item.selected) FrameSelectedTitle(host, style, item);
+        }
+        RaiseStage(host, record, item, kPostDraw, doDefault);
+    });
+}
+
+}  // namespace brocade

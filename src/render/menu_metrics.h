@@ -1,0 +1,14 @@
+// The system's menu metrics, read once and kept until the system's settings change: under
+// Wine each GetSystemMetrics call for them costs as much as painting several items, and
+// measurement and painting ask for them for every item.
+#pragma once
+
+namespace brocade {
+
+long MenuHeightMetric();      // SM_CYMENU
+long MenuCheckWidthMetric();  // SM_CXMENUCHECK
+
+// Called when the settings change (WM_SETTINGCHANGE): the next request reads them again.
+void ForgetMenuMetrics();
+
+}  // namespace brocade

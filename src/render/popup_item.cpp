@@ -1,0 +1,106 @@
+#include "render/popup_item.h"
+
+#include "common/skippable.h"
+#include "menu/unicode_caption.h"
+#include "render/item_background.h"
+#include "render/item_highlight.h"
+#include "render/item_icon.h"
+#include "render/item_texts.h"
+#include "render/measure_item.h"
+#include "render/menu_metrics.h"
+#include "render/popup_frame.h"
+#include "render/separator.h"
+
+namespace brocade {
+
+namespace {
+
+constexpr UINT kNoMenuState = 0xFFFFFFFFu;  // GetMenuState of an item that is gone
+
+bool IsFlatBorder(long menuBorder) { return menuBorder == kBorderFlat || menuBorder == kBorderFlatWithShadow; }
+
+// Checked, disabled and separator as the menu holds them now (the host may have changed them
+// since the scan).
+void ReadMenuState(MenuItemRecord &record) {
+    const UINT state = GetMenuState(record.MenuHandle(), static_cast<UINT>(record.Position()), MF_BYPOSITION);
+    if (state == kNoMenuState) return;
+    record.SetChecked(ToBoolean(state & MF_CHECKED));
+    record.SetDisabled(ToBoolean(state & (MF_DISABLED | MF_GRAYED)));
+    const bool hasSubMenu = GetSubMenu(record.MenuHandle(), record.Position()) != nullptr;
+    record.SetIsSeparator(ToBoolean(!hasSubMenu && (state & MF_SEPARATOR)));
+}
+
+PopupFrameStyle FrameStyle(DrawHost &host, const PaintStyle &style) {
+    PopupFrameStyle frame;
+    frame.menuBorder = style.menuBorder;
+    frame.menuBackground = style.menuBackground;
+    frame.backgroundBrush = host.DrawPopupBrush();
+    frame.borderPen = host.DrawHighlightBorderPen();
+    frame.backdrop = host.DrawShadowBackdrop();
+    return frame;
+}
+
+// Raises DrawMenuItemEx; a failing handler leaves bDoDefault as it was.
+void RaiseStage(DrawHost &host, MenuItemRecord &record, const ItemCanvas &item, DrawStage stage,
+                Boolean &doDefault) {
+    Skippable([&] { host.RaiseDrawMenuItemEx(record, item.dc, item.selected, item.cx, item.cy, stage, doDefault); });
+}
+
+}  // namespace
+
+BorderOffsets ItemBorderOffsets(long menuBorder, bool isLast) {
+    switch (menuBorder) {
+    case kBorderFlatWithShadow: return BorderOffsets{2, isLast ? 2 : 0};
+    case kBorderFlat: return BorderOffsets{-2, 0};
+    default: return BorderOffsets{};
+    }
+}
+
+void DrawPopupItem(DrawHost &host, const PaintStyle &style, MenuItemRecord &record, HWND popup,
+                   const ItemCanvas &item, int, int top) {
+    const int cx = item.cx, cy = item.cy;
+    const long bitmapWidth = SkippableOr(0L, [&] { return GetBitmapColumnWidth(host, record); });
+    const long shortcutWidth = SkippableOr(0L, [&] { return GetMaxShortcutWidth(host, record); });
+    Skippable([&] { ReadMenuState(record); });
+    const std::string caption = SkippableOr(std::string(), [&] { return DecodeUnicodeCaption(record.Caption()); });
+
+    const ComPtr<IPictureDisp> picture =
+        SkippableOr(ComPtr<IPictureDisp>(), [&] { return ItemPictureOrCheckMark(host, record); });
+    const BorderOffsets border = ItemBorderOffsets(style.menuBorder, IsTrue(record.IsLast()));
+    const int bottom = cy - border.dy;
+
+    if (IsFlatBorder(style.menuBorder))
+        Skippable([&] { DrawPopup(popup, record, cx, cy, top, FrameStyle(host, style)); });
+
+    Boolean doDefault = kTrue;
+    RaiseStage(host, record, item, kPreErase, doDefault);
+    if (!IsTrue(doDefault)) return;
+
+    if (!style.hasBackgroundPicture) {
+        Skippable([&] { EraseItemBackground(item.dc, cx, cy, style); });
+        Skippable([&] { FillBitmapColumn(item.dc, bitmapWidth, cx - border.dx, bottom, style); });
+    }
+    if (IsTrue(record.IsSeparator())) {
+        Skippable([&] { DrawSeparator(item.dc, cx, bottom, bitmapWidth, style); });
+        return;
+    }
+    Skippable([&] {
+        DrawItemHighlight(item.dc, cx, bottom, bitmapWidth, picture.Get() != nullptr, false, item.selected, style);
+    });
+
+    RaiseStage(host, record, item, kPostErase, doDefault);
+    if (!IsTrue(doDefault)) return;
+
+    Skippable([&] {
+        DrawItemIcon(item.dc, cx, bottom, bitmapWidth, picture.Get(), record, item.selected, style,
+                     host.DrawHighlightBorderPen());
+    });
+    Skippable([&] {
+        const ItemTextLayout layout = LayOutItemTexts(cx, bottom, bitmapWidth, shortcutWidth,
+                                                      MenuCheckWidthMetric(), border.dx, style.rightToLeft);
+        DrawItemTexts(host, style, record, item, caption, layout);
+    });
+    RaiseStage(host, record, item, kPostDraw, doDefault);
+}
+
+}  // namespace brocade

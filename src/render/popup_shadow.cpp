@@ -1,0 +1,126 @@
+#include "render/popup_shadow.h"
+
+#include "render/color_utils.h"
+#include "render/dc_pixels.h"
+#include "render/shadow_backdrop.h"
+#include "render/single_precision.h"
+
+namespace brocade {
+
+namespace {
+
+// Pixels closer than this to the popup's top (right shadow) or left edge (bottom shadow)
+// show the screen unchanged, so the shadow seems to fall down and to the right.
+constexpr long kShadowOffset = 2;
+// The shadow lines: the two outermost of the window and one just outside it.
+constexpr long kShadowLines = 3;
+
+// Equal screen pixels come in long runs: the last result is reused.
+class ShadeCache {
+public:
+    explicit ShadeCache(COLORREF menuBackground) : menuBackground_(menuBackground) {}
+    COLORREF Of(COLORREF screen, float weight) {
+        if (!valid_ || screen != screen_ || weight != weight_) {
+            screen_ = screen;
+            weight_ = weight;
+            shade_ = ShadowShade(menuBackground_, screen, weight);
+            valid_ = true;
+        }
+        return shade_;
+    }
+
+private:
+    COLORREF menuBackground_, screen_ = 0, shade_ = 0;
+    float weight_ = 0;
+    bool valid_ = false;
+};
+
+// One strip of the shadow: three lines (columns of the right shadow, rows of the bottom one),
+// each running along the popup's edge from alongFirst to alongLast. Window coordinates.
+struct ShadowStrip {
+    bool vertical;               // true: the right shadow
+    long firstLine;              // W - 2 or H - 2
+    long alongFirst, alongLast;  // inclusive
+    long X(long line, long along) const { return vertical ? line : along; }
+    long Y(long line, long along) const { return vertical ? along : line; }
+    RECT Area() const {
+        return vertical ? RECT{firstLine, alongFirst, firstLine + kShadowLines, alongLast + 1}
+                        : RECT{alongFirst, firstLine, alongLast + 1, firstLine + kShadowLines};
+    }
+    float Weight(long line) const { return ToSingle((line - firstLine) / 2.0); }
+};
+
+// The pixels of the area whose screen pixel the backdrop holds; a window pixel off the
+// captured screen is not seen there either, so it is left alone.
+RECT CoveredByBackdrop(const RECT &area, const RECT &window, const ShadowBackdrop &backdrop) {
+    const RECT screen = {-window.left, -window.top, backdrop.Width() - window.left, backdrop.Height() - window.top};
+    RECT covered;
+    if (!IntersectRect(&covered, &area, &screen)) SetRectEmpty(&covered);
+    return covered;
+}
+
+// Shades the strip's pixels inside `covered` (a part of the strip's area).
+template <class SetPixel>
+void ShadeStrip(const ShadowStrip &strip, const RECT &covered, const RECT &window, const ShadowBackdrop &backdrop,
+                ShadeCache &shades, SetPixel set) {
+    const long firstLine = strip.vertical ? covered.left : covered.top;
+    const long endLine = strip.vertical ? covered.right : covered.bottom;
+    const long firstAlong = strip.vertical ? covered.top : covered.left;
+    const long endAlong = strip.vertical ? covered.bottom : covered.right;
+    for (long line = firstLine; line < endLine; ++line) {
+        const float weight = strip.Weight(line);
+        for (long along = firstAlong; along < endAlong; ++along) {
+            const long x = strip.X(line, along), y = strip.Y(line, along);
+            const COLORREF screen = backdrop.At(window.left + x, window.top + y);
+            set(x, y, along < kShadowOffset ? screen : shades.Of(screen, weight));
+        }
+    }
+}
+
+void DrawStrip(HDC dc, const ShadowStrip &strip, const RECT &windowRect, const ShadowSource &source) {
+    if (strip.alongLast < strip.alongFirst) return;
+    const RECT area = strip.Area();
+    if (!source.backdrop || source.backdrop->Empty()) {
+        // Without a picture of what lies behind the popup, reading the screen now would read
+        // the popup itself and darken it further on every redraw: the shadow's place gets the
+        // popup background instead, which stays the same however often it is repainted.
+        if (source.backgroundBrush) FillRect(dc, &area, source.backgroundBrush);
+        return;
+    }
+    const RECT covered = CoveredByBackdrop(area, windowRect, *source.backdrop);
+    if (IsRectEmpty(&covered)) return;
+    ShadeCache shades(source.menuBackground);
+    DcPixels pixels;
+    if (!pixels.Prepare(dc, covered)) {
+        ShadeStrip(strip, covered, windowRect, *source.backdrop, shades,
+                   [dc](long x, long y, COLORREF color) { SetPixelV(dc, x, y, color); });
+        return;
+    }
+    if (pixels.Empty()) return;
+    const RECT &visible = pixels.Bounds();
+    ShadeStrip(strip, visible, windowRect, *source.backdrop, shades,
+               [&pixels](long x, long y, COLORREF color) { pixels.Set(x, y, color); });
+    pixels.Store();
+}
+
+}  // namespace
+
+COLORREF ShadowShade(COLORREF menuBackground, COLORREF screen, float weight) {
+    return DarkenColor(BlendColors(menuBackground, screen, weight));
+}
+
+void ShadowRight(HWND window, HDC dc, long firstRow, long lastRow, const ShadowSource &source) {
+    RECT windowRect;
+    if (!dc || !GetWindowRect(window, &windowRect)) return;
+    const long width = windowRect.right - windowRect.left;
+    DrawStrip(dc, ShadowStrip{true, width - 2, firstRow, lastRow}, windowRect, source);
+}
+
+void ShadowBottom(HWND window, HDC dc, const ShadowSource &source) {
+    RECT windowRect;
+    if (!dc || !GetWindowRect(window, &windowRect)) return;
+    const long width = windowRect.right - windowRect.left, height = windowRect.bottom - windowRect.top;
+    DrawStrip(dc, ShadowStrip{false, height - 2, 0, width - 1}, windowRect, source);
+}
+
+}  // namespace brocade

@@ -1,0 +1,224 @@
+// The flat popup frame and its shadow, drawn item by item on a bordered window standing in for
+// the popup (known border widths) and on a real popup menu window.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "common/gdi.h"
+#include "control/enums.h"
+#include "frame/frame_test_support.h"
+#include "menu/menu_item.h"
+#include "render/color_utils.h"
+#include "render/popup_frame.h"
+#include "render/shadow_backdrop.h"
+#include "support/test_support.h"
+
+namespace frame_test {
+namespace {
+
+using brocade::PopupFrameStyle;
+using brocade_test::Hex;
+
+constexpr COLORREF kMenuBackground = RGB(230, 230, 200);
+constexpr COLORREF kPen = RGB(200, 20, 120);
+constexpr COLORREF kClient = RGB(10, 200, 10);
+constexpr COLORREF kScreen = RGB(100, 150, 200);  // what lies behind the popup
+
+COLORREF Darkened(COLORREF color) { return brocade::DarkenColor(color); }
+
+struct Item {
+    bool first, last;
+    int cx, cy, top;
+};
+
+void Draw(HWND popup, const Item &item, const PopupFrameStyle &style) {
+    auto record = brocade::MenuItemRecord::Create();
+    record->SetIsFirst(item.first ? brocade::kTrue : brocade::kFalse);
+    record->SetIsLast(item.last ? brocade::kTrue : brocade::kFalse);
+    brocade::DrawPopup(popup, *record.Get(), item.cx, item.cy, item.top, style);
+}
+
+// A shown window with dialog-frame borders and a client area of items x itemHeight rows.
+class StandInPopup : public ::testing::Test {
+protected:
+    // Right of where the other test programs open their windows and menus.
+    static constexpr int kLeft = 900, kTop = 80, kClientWidth = 100;
+    brocade::UniqueBrush brush{CreateSolidBrush(kMenuBackground)};
+    brocade::UniquePen pen{CreatePen(PS_INSIDEFRAME, 1, kPen)};
+    brocade::UniqueBitmap screen = MakeBitmap(1100, 400, kScreen);
+    brocade::ShadowBackdrop backdrop;
+    HWND popup = nullptr;
+    Borders b{};
+
+    void TearDown() override {
+        if (popup) DestroyWindow(popup);
+    }
+    void Open(int clientHeight) {
+        RECT frame = {0, 0, kClientWidth, clientHeight};
+        AdjustWindowRectEx(&frame, WS_POPUP | WS_DLGFRAME, FALSE, 0);
+        popup = CreateColouredWindow(kLeft, kTop, frame.right - frame.left, frame.bottom - frame.top, kClient,
+                                     WS_POPUP | WS_DLGFRAME);
+        b = BordersOf(popup);
+        if (b.clientHeight != clientHeight || b.width - b.left - b.right != kClientWidth) {
+            SetWindowPos(popup, nullptr, 0, 0, kClientWidth + b.left + b.right, clientHeight + b.top + b.bottom,
+                         SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+            WaitUntilPainted(popup, kClient);
+            b = BordersOf(popup);
+        }
+        ASSERT_EQ(b.clientHeight, clientHeight);
+        ASSERT_GE(b.left, 2);
+        ASSERT_GE(b.right, 3);
+        ASSERT_GE(b.bottom, 3);
+        ASSERT_GE(b.top, 2);
+    }
+    PopupFrameStyle Style(long border) {
+        return PopupFrameStyle{border, kMenuBackground, brush.Get(), pen.Get(), &backdrop};
+    }
+    void DrawAll(int count, int cy, long border) {
+        for (int i = 0; i < count; ++i) Draw(popup, {i == 0, i == count - 1, kClientWidth, cy, i * cy}, Style(border));
+    }
+};
+
+TEST_F(StandInPopup, FlatOutlinesThePopupAndFillsTheBorderStrips) {
+    Open(60);
+    DrawAll(3, 20, brocade::kBorderFlat);
+    auto pixels = ReadWindow(popup);
+    const int w = b.width, h = b.height;
+    EXPECT_EQ(pixels->CountInColumn(0, kPen), h);
+    EXPECT_EQ(pixels->CountInColumn(w - 1, kPen), h);
+    EXPECT_EQ(pixels->CountInRow(0, kPen), w);
+    EXPECT_EQ(pixels->CountInRow(h - 1, kPen), w);  // cy / 2 = 10 > the bottom border
+    for (int y : {1, h / 2, h - 2}) {
+        EXPECT_EQ(Hex(pixels->At(1, y)), Hex(kMenuBackground)) << y;
+        EXPECT_EQ(Hex(pixels->At(w - 2, y)), Hex(kMenuBackground)) << y;
+    }
+    EXPECT_EQ(Hex(pixels->At(w / 2, 1)), Hex(kMenuBackground));
+    EXPECT_EQ(Hex(pixels->At(w / 2, h - 2)), Hex(kMenuBackground));
+    EXPECT_EQ(Hex(pixels->At(b.left + 50, b.top + 30)), Hex(kClient));  // the items are not the frame's
+}
+
+TEST_F(StandInPopup, FlatWithShadowDarkensTheScreenBehindTheRightAndBottomEdges) {
+    ASSERT_TRUE(backdrop.TakeBitmap(screen.Get()));
+    Open(60);
+    DrawAll(3, 20, brocade::kBorderFlatWithShadow);
+    auto pixels = ReadWindow(popup);
+    const int w = b.width, h = b.height;
+    const COLORREF inner = Darkened(kScreen), outer = Darkened(brocade::GetMeanColor(kMenuBackground, kScreen));
+    // Right shadow: the screen unchanged on rows 0 and 1, then 0.8 x s and 0.8 x mean(mb, s).
+    for (int y : {0, 1}) {
+        EXPECT_EQ(Hex(pixels->At(w - 2, y)), Hex(kScreen)) << y;
+        EXPECT_EQ(Hex(pixels->At(w - 1, y)), Hex(kScreen)) << y;
+    }
+    for (int y = 2; y < h - 2; ++y) {
+        ASSERT_EQ(Hex(pixels->At(w - 2, y)), Hex(inner)) << y;
+        ASSERT_EQ(Hex(pixels->At(w - 1, y)), Hex(outer)) << y;
+    }
+    // Bottom shadow: the screen on columns 0 and 1, then the same shades by row.
+    for (int x : {0, 1}) {
+        EXPECT_EQ(Hex(pixels->At(x, h - 2)), Hex(kScreen)) << x;
+        EXPECT_EQ(Hex(pixels->At(x, h - 1)), Hex(kScreen)) << x;
+    }
+    for (int x = 2; x < w; ++x) {
+        ASSERT_EQ(Hex(pixels->At(x, h - 2)), Hex(inner)) << x;
+        ASSERT_EQ(Hex(pixels->At(x, h - 1)), Hex(outer)) << x;
+    }
+    // The outline sits inside the shadow: right edge at W - bR, bottom edge at H - bB.
+    EXPECT_EQ(Hex(pixels->At(w - b.right, h / 2)), Hex(kPen));
+    EXPECT_EQ(Hex(pixels->At(w / 2, h - b.bottom)), Hex(kPen));
+    EXPECT_EQ(Hex(pixels->At(w - b.right, 0)), Hex(kPen));
+    EXPECT_EQ(Hex(pixels->At(0, h - b.bottom - 1)), Hex(kPen));
+    EXPECT_EQ(Hex(pixels->At(1, h / 2)), Hex(kMenuBackground));
+}
+
+TEST_F(StandInPopup, AMiddleItemPaintsOnlyBesideItself) {
+    Open(60);
+    auto before = ReadWindow(popup);
+    Draw(popup, {false, false, kClientWidth, 20, 20}, Style(brocade::kBorderFlat));
+    auto after = ReadWindow(popup);
+    const int w = b.width, from = b.top + 20, to = b.top + 40;
+    for (int y = from; y < to; ++y) {
+        ASSERT_EQ(Hex(after->At(0, y)), Hex(kPen)) << y;
+        ASSERT_EQ(Hex(after->At(w - 1, y)), Hex(kPen)) << y;
+        ASSERT_EQ(Hex(after->At(1, y)), Hex(kMenuBackground)) << y;
+    }
+    // No top strip, and nothing beside the other items; the top edge is drawn while client
+    // rows remain below the item.
+    EXPECT_EQ(Hex(after->At(w / 2, 1)), Hex(before->At(w / 2, 1)));
+    EXPECT_EQ(Hex(after->At(1, from - 2)), Hex(before->At(1, from - 2)));
+    EXPECT_EQ(Hex(after->At(1, to + 1)), Hex(before->At(1, to + 1)));
+    EXPECT_EQ(after->CountInRow(0, kPen), w);
+}
+
+TEST_F(StandInPopup, TheBottomEdgeNeedsHalfTheItemToExceedTheBottomBorder) {
+    Open(40);
+    const int bottom = static_cast<int>(b.bottom);
+    // cy / 2 equal to the bottom border: no bottom edge, only the side edges reach the last row.
+    Draw(popup, {true, true, kClientWidth, 2 * bottom, 40 - 2 * bottom}, Style(brocade::kBorderFlat));
+    EXPECT_EQ(ReadWindow(popup)->CountInRow(b.height - 1, kPen), 2);
+    Draw(popup, {true, true, kClientWidth, 2 * bottom + 1, 40 - 2 * bottom - 1}, Style(brocade::kBorderFlat));
+    EXPECT_EQ(ReadWindow(popup)->CountInRow(b.height - 1, kPen), b.width);
+}
+
+TEST_F(StandInPopup, NormalBordersAreNeverTouched) {
+    Open(60);
+    auto before = ReadWindow(popup);
+    DrawAll(3, 20, brocade::kBorderNormal);
+    DrawAll(3, 20, 7);  // not a border style
+    EXPECT_EQ(ReadWindow(popup)->FirstDifference(*before), "");
+}
+
+TEST_F(StandInPopup, WithoutABackdropTheShadowsPlaceTakesTheMenuBackground) {
+    Open(60);
+    DrawAll(3, 20, brocade::kBorderFlatWithShadow);  // the backdrop is empty
+    auto pixels = ReadWindow(popup);
+    EXPECT_EQ(Hex(pixels->At(b.width - 1, b.height / 2)), Hex(kMenuBackground));
+    EXPECT_EQ(Hex(pixels->At(b.width - 2, 0)), Hex(kMenuBackground));
+    EXPECT_EQ(Hex(pixels->At(b.width / 2, b.height - 1)), Hex(kMenuBackground));
+    EXPECT_EQ(Hex(pixels->At(b.width - b.right, b.height / 2)), Hex(kPen));
+}
+
+TEST(PopupFrameBadInput, DestroyedOrNullWindowsAndMissingObjectsAreSkipped) {
+    auto record = brocade::MenuItemRecord::Create();
+    brocade::ShadowBackdrop backdrop;
+    const PopupFrameStyle style{brocade::kBorderFlatWithShadow, 0, nullptr, nullptr, &backdrop};
+    HWND gone = CreatePlainWindow(10, 10, 50, 50, WS_POPUP | WS_DLGFRAME);
+    DestroyWindow(gone);
+    brocade::DrawPopup(gone, *record.Get(), 40, 20, 0, style);
+    brocade::DrawPopup(nullptr, *record.Get(), 40, 20, 0, style);
+    // A window without brush, pen or backdrop: nothing to draw with, nothing drawn.
+    HWND window = CreateColouredWindow(10, 10, 60, 40, kClient, WS_POPUP | WS_DLGFRAME);
+    auto before = ReadWindow(window);
+    record->SetIsFirst(brocade::kTrue);
+    record->SetIsLast(brocade::kTrue);
+    brocade::DrawPopup(window, *record.Get(), 60, 40, 0, style);
+    EXPECT_EQ(ReadWindow(window)->FirstDifference(*before), "");
+    DestroyWindow(window);
+}
+
+TEST(PopupFrameBadInput, APopupLargerThanTheScreenIsDrawnWhereItCanBeSeen) {
+    brocade::ShadowBackdrop backdrop;
+    ASSERT_TRUE(backdrop.Capture());
+    brocade::UniqueBrush brush(CreateSolidBrush(kMenuBackground));
+    brocade::UniquePen pen(CreatePen(PS_INSIDEFRAME, 1, kPen));
+    const int width = GetSystemMetrics(SM_CXSCREEN) + 80, height = GetSystemMetrics(SM_CYSCREEN) + 80;
+    // Only its top-left corner is on the screen, in the screen's bottom-right corner.
+    HWND huge = CreateColouredWindow(width - 140, height - 140, width, height, kClient, WS_POPUP | WS_DLGFRAME);
+    const Borders b = BordersOf(huge);
+    const PopupFrameStyle style{brocade::kBorderFlatWithShadow, kMenuBackground, brush.Get(), pen.Get(), &backdrop};
+    const int items = 40, cy = b.clientHeight / items;
+    const LARGE_INTEGER start = [] { LARGE_INTEGER t; QueryPerformanceCounter(&t); return t; }();
+    for (int i = 0; i < items; ++i) Draw(huge, {i == 0, i == items - 1, b.width - b.left - b.right, cy, i * cy}, style);
+    LARGE_INTEGER end, frequency;
+    QueryPerformanceCounter(&end);
+    QueryPerformanceFrequency(&frequency);
+    EXPECT_LT(static_cast<double>(end.QuadPart - start.QuadPart) / frequency.QuadPart, 2.0);
+    // The part on the screen got its frame; the shadow lies off the screen and was skipped.
+    auto pixels = ReadWindow(huge);
+    EXPECT_EQ(Hex(pixels->At(0, 45)), Hex(kPen));
+    EXPECT_EQ(Hex(pixels->At(1, 45)), Hex(kMenuBackground));
+    EXPECT_EQ(Hex(pixels->At(45, 1)), Hex(kMenuBackground));
+    DestroyWindow(huge);
+}
+
+}  // namespace
+}  // namespace frame_test
