@@ -108,6 +108,10 @@ int main() {
     std::printf("(b) registry / not subclassed:           %.3f (median of rounds), %.3f (best of rounds)\n",
                 Median(registryOverPlain), best[kRegistry] / best[kPlain]);
     std::printf("    bare forwarding / not subclassed:    %.3f (best of rounds)\n", best[kBare] / best[kPlain]);
+    // For the summary table of scripts/bench.
+    std::printf("RATIO\trouting\tregistry / bare forwarding subclass\t%.3f\tmedian of rounds, limit %.2f\n",
+                ratioToBare, kAllowedRatio);
+    std::printf("RATIO\trouting\tregistry / not subclassed\t%.3f\tmedian of rounds\n", Median(registryOverPlain));
     bool withinLimit = ratioToBare <= kAllowedRatio;
     std::printf("%s: registry overhead %s the %.2f limit\n", withinLimit ? "PASS" : "FAIL",
                 withinLimit ? "within" : "above", kAllowedRatio);
