@@ -1,0 +1,29 @@
+#include "command_line.h"
+
+namespace brocade::demo {
+
+Options ParseOptions(const std::vector<std::wstring> &arguments) {
+    Options options;
+    for (size_t i = 0; i < arguments.size(); ++i) {
+        const std::wstring &argument = arguments[i];
+        if (argument == L"--gallery") {
+            options.gallery = true;
+            if (i + 1 >= arguments.size()) {
+                options.error = L"--gallery needs an output folder";
+                return options;
+            }
+            options.outputDir = arguments[++i];
+        } else if (argument == L"--quick") {
+            options.quick = true;
+        } else if (argument == L"--mdi") {
+            options.mdi = true;
+        } else {
+            options.error = L"unknown argument " + argument;
+            return options;
+        }
+    }
+    if (options.quick && !options.gallery) options.error = L"--quick only applies to --gallery";
+    return options;
+}
+
+}  // namespace brocade::demo

@@ -1,0 +1,19 @@
+// The demo's command line: interactive by default, or a gallery run that writes pictures.
+#pragma once
+#include <string>
+#include <vector>
+
+namespace brocade::demo {
+
+struct Options {
+    bool gallery = false;
+    bool quick = false;       // the reduced gallery the tests run
+    bool mdi = false;         // start with the MDI frame instead of the single form
+    std::wstring outputDir;   // where the gallery writes its pictures and index.html
+    std::wstring error;       // set when the arguments make no sense
+};
+
+// Arguments without the program name: "--gallery <dir> [--quick]" or "--mdi".
+Options ParseOptions(const std::vector<std::wstring> &arguments);
+
+}  // namespace brocade::demo

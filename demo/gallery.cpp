@@ -1,0 +1,207 @@
+#include "gallery.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "backdrop.h"
+#include "demo_form.h"
+#include "gallery_configurations.h"
+#include "gallery_page.h"
+#include "menu_driver.h"
+#include "screen_capture.h"
+
+namespace brocade::demo {
+
+namespace {
+
+// Room right of and below a popup for its shadow.
+constexpr int kShadowMargin = 8;
+const RECT kSingleFormBounds = {40, 40, 460, 310};  // the size most configurations ask for
+const RECT kMdiFormBounds = {40, 40, 540, 380};
+
+void WriteOut(const std::wstring &text) {
+    HANDLE out = GetStdHandle(STD_OUTPUT_HANDLE);
+    if (!out || out == INVALID_HANDLE_VALUE) return;
+    int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0, nullptr,
+                                   nullptr);
+    std::string bytes(static_cast<size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), bytes.data(), size, nullptr, nullptr);
+    DWORD written = 0;
+    WriteFile(out, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+}
+
+bool CreateFolders(const std::wstring &path) {
+    for (size_t slash = path.find_first_of(L"\\/", 3); slash != std::wstring::npos;
+         slash = path.find_first_of(L"\\/", slash + 1))
+        CreateDirectoryW(path.substr(0, slash).c_str(), nullptr);
+    CreateDirectoryW(path.c_str(), nullptr);
+    DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+void RunOnFormThread(HWND form, std::function<void()> work) {
+    SendMessageW(form, kRunOnFormThread, 0, reinterpret_cast<LPARAM>(&work));
+}
+
+RECT ToPicture(RECT rect, const RECT &area) {
+    OffsetRect(&rect, -area.left, -area.top);
+    return rect;
+}
+
+// The form and every open popup with its shadow, inside the screen.
+RECT CaptureArea(HWND form, const OpenedMenu &opened) {
+    RECT area;
+    GetWindowRect(form, &area);
+    for (HWND popup : opened.popups) {
+        RECT rect;
+        GetWindowRect(popup, &rect);
+        rect.right += kShadowMargin;
+        rect.bottom += kShadowMargin;
+        UnionRect(&area, &area, &rect);
+    }
+    RECT screen = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    IntersectRect(&area, &area, &screen);
+    return area;
+}
+
+class GalleryRun {
+public:
+    GalleryRun(HINSTANCE instance, const Options &options) : instance_(instance), options_(options) {}
+
+    int Run() {
+        if (!CreateFolders(options_.outputDir)) {
+            WriteOut(L"gallery: cannot create " + options_.outputDir + L"\n");
+            return 2;
+        }
+        RECT screen = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+        CreateBackdrop(instance_, screen);
+        single_ = std::make_unique<DemoForm>(FormKind::Single, false);
+        if (!single_->Create(kSingleFormBounds)) {
+            WriteOut(L"gallery: Brocade.Brocade could not be created (is Brocade.ocx registered?)\n");
+            return 2;
+        }
+        single_->Show();
+        DWORD formThread = GetCurrentThreadId();
+        std::thread driver([this, formThread] {
+            // Windows Imaging Component is a COM library.
+            CoInitializeEx(nullptr, COINIT_MULTITHREADED);
+            TakePictures();
+            CoUninitialize();
+            PostThreadMessageW(formThread, WM_QUIT, 0, 0);
+        });
+        MSG message;
+        while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+        driver.join();
+        return Finish();
+    }
+
+private:
+    // On the driver thread: every configuration in turn, the forms working on their own thread.
+    void TakePictures() {
+        std::vector<GalleryConfiguration> configurations = GalleryConfigurations(options_.quick);
+        if (!configurations.empty()) WarmUp(configurations.front());
+        for (const GalleryConfiguration &configuration : configurations)
+            pictures_.push_back(TakePicture(configuration));
+    }
+
+    // The first menu loop is the slow one (the control converts the menu bar and loads its
+    // pictures); going through it once keeps that out of the first picture's key presses.
+    void WarmUp(const GalleryConfiguration &configuration) {
+        DemoForm *form = Prepare(configuration);
+        MenuDriver driver(form->Window());
+        OpenedMenu opened;
+        std::wstring ignored;
+        driver.Open(configuration.path, opened, ignored);
+        driver.Close();
+    }
+
+    DemoForm *Prepare(const GalleryConfiguration &configuration) {
+        DemoForm *target = nullptr;
+        RunOnFormThread(single_->Window(), [&] {
+            if (configuration.form == FormKind::MdiFrame) {
+                if (!mdi_) {
+                    mdi_ = std::make_unique<DemoForm>(FormKind::MdiFrame, false);
+                    mdi_->Create(kMdiFormBounds);
+                }
+                ShowWindow(single_->Window(), SW_HIDE);
+                target = mdi_.get();
+            } else {
+                if (mdi_) ShowWindow(mdi_->Window(), SW_HIDE);
+                target = single_.get();
+                SetWindowPos(target->Window(), nullptr, kSingleFormBounds.left, kSingleFormBounds.top,
+                             configuration.formSize.cx, configuration.formSize.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+            }
+            target->Apply(configuration.settings);
+            target->Show();
+            UpdateWindow(target->Window());
+        });
+        Sleep(30);
+        return target;
+    }
+
+    GalleryPicture TakePicture(const GalleryConfiguration &configuration) {
+        GalleryPicture picture;
+        picture.file = configuration.file;
+        picture.title = configuration.title;
+        picture.configuration = Describe(configuration.settings);
+        picture.pathText = configuration.pathText;
+        DemoForm *form = Prepare(configuration);
+        MenuDriver driver(form->Window());
+        OpenedMenu opened;
+        bool open = driver.Open(configuration.path, opened, picture.failure);
+        // On a busy machine the menu can fall behind the keys: start again from a closed menu.
+        for (int retry = 0; !open && retry < 2; ++retry) {
+            driver.Close();
+            picture.failure.clear();
+            open = driver.Open(configuration.path, opened, picture.failure);
+        }
+        if (open) {
+            RECT area = CaptureArea(form->Window(), opened);
+            if (CaptureScreenToPng(area, options_.outputDir + L"\\" + configuration.file)) {
+                picture.popupRect = ToPicture(opened.popupRect, area);
+                picture.itemRect = ToPicture(opened.itemRect, area);
+                picture.popupCount = static_cast<int>(opened.popups.size());
+            } else {
+                picture.failure = L"the screen could not be captured";
+            }
+        }
+        driver.Close();
+        WriteOut((picture.failure.empty() ? L"  " : L"  FAILED ") + configuration.file +
+                 (picture.failure.empty() ? L"" : L": " + picture.failure) + L"\n");
+        return picture;
+    }
+
+    int Finish() {
+        bool page = WriteGalleryPage(options_.outputDir, pictures_);
+        bool manifest = WriteGalleryManifest(options_.outputDir, pictures_);
+        size_t failed = 0;
+        for (const GalleryPicture &picture : pictures_)
+            if (!picture.failure.empty()) ++failed;
+        WriteOut(L"gallery: " + std::to_wstring(pictures_.size() - failed) + L" pictures, " +
+                 std::to_wstring(failed) + L" failed\n");
+        return page && manifest && failed == 0 ? 0 : 1;
+    }
+
+    HINSTANCE instance_;
+    const Options &options_;
+    std::unique_ptr<DemoForm> single_;
+    std::unique_ptr<DemoForm> mdi_;
+    std::vector<GalleryPicture> pictures_;
+};
+
+}  // namespace
+
+int RunGallery(HINSTANCE instance, const Options &options) {
+    GalleryRun run(instance, options);
+    int code = run.Run();
+    // Destroying windows takes seconds without a window manager; the process exit does it.
+    ExitProcess(static_cast<UINT>(code));
+}
+
+}  // namespace brocade::demo

@@ -1,0 +1,27 @@
+// The configurations the gallery shows: every highlight style, border, icon set and edge,
+// custom colours, a background picture, right to left, Japanese, MDI, checked and disabled items.
+#pragma once
+#include <string>
+#include <vector>
+
+#include "demo_form.h"
+#include "menu_driver.h"
+#include "style_settings.h"
+
+namespace brocade::demo {
+
+struct GalleryConfiguration {
+    std::wstring file;      // picture file name, e.g. "style-09.png"
+    std::wstring title;     // what the picture shows
+    StyleSettings settings;
+    FormKind form = FormKind::Single;
+    SIZE formSize = {420, 270};
+    MenuPath path;
+    std::wstring pathText;  // the opened menu, for the caption
+};
+
+// The whole gallery, or the reduced set the tests run (the eleven styles, right to left, and
+// checked and disabled items).
+std::vector<GalleryConfiguration> GalleryConfigurations(bool quick);
+
+}  // namespace brocade::demo
