@@ -25,7 +25,8 @@ struct Palette {
     OLE_COLOR menuHighlightBorder = RGB(130, 50, 10);
 };
 
-// A 16x16 tile of soft diagonal stripes, wrapped in a picture object that owns the bitmap.
+// A 16x16 tile of dark diagonal stripes, wrapped in a picture object that owns the bitmap.
+// Dark, because text over a background picture is white, combined with the picture by OR.
 ComPtr<IPictureDisp> MakeTilePicture() {
     BITMAPINFO info = {};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
@@ -38,7 +39,7 @@ ComPtr<IPictureDisp> MakeTilePicture() {
     if (!bitmap || !bits) return ComPtr<IPictureDisp>();
     auto *pixels = static_cast<DWORD *>(bits);
     for (int y = 0; y < 16; ++y)
-        for (int x = 0; x < 16; ++x) pixels[y * 16 + x] = ((x + y) % 8 < 2) ? 0xDCE6F5 : 0xF6F8FC;
+        for (int x = 0; x < 16; ++x) pixels[y * 16 + x] = ((x + y) % 8 < 2) ? 0x2A4A78 : 0x203A60;
     PICTDESC desc = {sizeof desc, PICTYPE_BITMAP};
     desc.bmp.hbitmap = bitmap.Get();
     ComPtr<IPictureDisp> picture;
