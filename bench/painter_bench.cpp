@@ -139,6 +139,8 @@ int main() {
             },
             calls);
         std::printf("%-26s %12.2f %14.1f\n", names[style], us, us / fillRect);
+        std::printf("RATIO\tpainter\t%s %d x %d / one FillRect\t%.2f\t\n", names[style], kWidth, kHeight,
+                    us / fillRect);
     }
 
     std::printf("\n%-26s %12s %12s %10s\n", "pixel copy vs per pixel", "per pixel us", "copy us", "speed-up");
@@ -152,6 +154,7 @@ int main() {
             char label[64];
             std::snprintf(label, sizeof label, "%s %s", painter, size.name);
             std::printf("%-26s %12.1f %12.1f %9.1fx\n", label, byPixel, copy, byPixel / copy);
+            std::printf("RATIO\tpixels\t%s per pixel / in memory\t%.1f\tspeed-up\n", label, byPixel / copy);
         };
         auto fill = [&](long style) {
             RECT rect = area;

@@ -253,6 +253,7 @@ int main() {
         for (const char *border : kBorderNames) std::printf(" %26s", border);
         std::printf("\n");
         int misses = 0;
+        std::vector<std::string> ratios;
         for (long style = brocade::kPlain; style <= brocade::kOffice2003; ++style) {
             std::printf("%-18s", kStyleNames[style]);
             for (long border = brocade::kBorderNormal; border <= brocade::kBorderFlatWithShadow; ++border) {
@@ -265,10 +266,15 @@ int main() {
                 const double ratio = ours / plain;
                 if (ratio > kLimit) ++misses;
                 std::printf(" %8.0f us %6.2f%s (%5.2f)", ours, ratio, ratio > kLimit ? "!" : " ", drawing / plain);
+                char line[160];
+                std::snprintf(line, sizeof line, "%s, %s\t%.2f\tWM_DRAWITEM alone %.2f", kStyleNames[style],
+                              kBorderNames[border], ratio, drawing / plain);
+                ratios.push_back(line);
             }
             std::printf("\n");
         }
         std::printf("\n%d of %d ratios above %.1f (marked !)\n", misses, 33, kLimit);
+        for (const std::string &line : ratios) std::printf("RATIO\tpopup\t30-item popup / plain, %s\n", line.c_str());
         DeleteObject(menuFont);
     }
     OleUninitialize();
