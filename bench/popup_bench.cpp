@@ -30,6 +30,8 @@ class BenchSite final : public brocade::ControlSite {
 public:
     HWND container = nullptr;
     bool AmbientUserMode() override { return true; }
+    // Like a form without event procedures: nothing listens to the control's events.
+    bool HasEventHandlers() override { return false; }
     bool AmbientRightToLeft() override { return false; }
     IFontDisp *AmbientFont() override { return nullptr; }
     HWND ContainerWindow() override { return container; }

@@ -232,6 +232,7 @@ private:
     void FireSetMenuItemSize(MenuItemRecord &record, long &width, long &height) override;
     void FireShowMenuHelp(MenuItemRecord &record, std::string &helpMessage) override;
     void FireClearMenuHelp() override;
+    bool HasEventHandlers() override { return events_.HasSinks(); }
     void FireDrawMenuItem(MenuItemRecord &record, HDC menuDC, bool selected, long cx, long cy,
                           Boolean &userDrawn) override;
     void FireDrawMenuItemEx(MenuItemRecord &record, HDC menuDC, bool selected, long cx, long cy, long stage,

@@ -28,6 +28,7 @@ public:
     // A snapshot of the sinks: a sink may unadvise itself while an event is delivered.
     std::vector<ComPtr<IUnknown>> Sinks() const;
     void UnadviseAll() { sinks_.clear(); }
+    bool HasSinks() const { return !sinks_.empty(); }
 
 private:
     IConnectionPointContainer *container_;

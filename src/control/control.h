@@ -214,6 +214,7 @@ public:
     bool DrawKeyboardCuesHidden() override { return keyboardCuesHidden_; }
     ComPtr<IFontDisp> DrawAmbientFont() override { return ComPtr<IFontDisp>::Adopt(site_.AmbientFont()); }
     PaintCaches &DrawCaches() override { return paintCaches_; }
+    bool DrawEventsObserved() override { return site_.HasEventHandlers(); }
     void RaiseDrawMenuItem(MenuItemRecord &record, HDC menuDC, bool selected, long cx, long cy,
                            Boolean &userDrawn) override {
         site_.FireDrawMenuItem(record, menuDC, selected, cx, cy, userDrawn);

@@ -49,6 +49,8 @@ public:
     // reference) stops the painting there.
     virtual void FireDrawMenuItemEx(MenuItemRecord &record, HDC menuDC, bool selected, long cx, long cy, long stage,
                                     Boolean &doDefault) = 0;
+    // False when no handler can receive the events, so nobody but the control sees menuDC.
+    virtual bool HasEventHandlers() { return true; }
 
 protected:
     ~ControlSite() = default;

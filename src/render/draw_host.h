@@ -40,6 +40,9 @@ public:
     virtual PaintCaches &DrawCaches() = 0;
 
     // --- Events -------------------------------------------------------------------------------
+    // False when no handler can receive the drawing events: the item DC is then seen by
+    // nobody but the painters, and need not be brought back to a fresh DC's state per item.
+    virtual bool DrawEventsObserved() { return true; }
     // DrawMenuItem(aMenuItem, menuDC, bSelected, cx, cy, bUserDrawn).
     virtual void RaiseDrawMenuItem(MenuItemRecord &record, HDC menuDC, bool selected, long cx, long cy,
                                    Boolean &userDrawn) = 0;

@@ -73,8 +73,10 @@ LRESULT OnDrawItem(DrawHost &host, WPARAM, LPARAM lParam, Boolean &bRouteToOrigi
     record->SetDisabled(ToBoolean(draw.itemState & (ODS_DISABLED | ODS_GRAYED)));
 
     Skippable([&] {
-        ItemSurface surface(host.DrawCaches().surfaces, draw.hDC, item.cx, item.cy);
+        const bool observed = SkippableOr(true, [&] { return host.DrawEventsObserved(); });
+        ItemSurface surface(host.DrawCaches().surfaces, draw.hDC, item.cx, item.cy, observed);
         item.dc = surface.Dc();
+        item.keepsState = surface.KeepsState();
         if (!item.dc) return;
         Skippable([&] { PaintItem(host, *record.Get(), draw, item); });
         BitBlt(draw.hDC, draw.rcItem.left, draw.rcItem.top, item.cx, item.cy, item.dc, 0, 0, SRCCOPY);

@@ -10,6 +10,7 @@ struct ItemCanvas {
     int cy = 0;
     bool selected = false;
     bool hideAccel = false;  // keyboard cues hidden: no mnemonic underlines
+    bool keepsState = false;  // nobody else sees dc: what is selected into it may stay there
 };
 
 }  // namespace brocade

@@ -80,10 +80,11 @@ UniqueFont CreateGdiFont(IFontDisp *font) {
     return UniqueFont(CreateFontIndirectA(&logFont));
 }
 
-HFONT ItemFontCache::GetItemFont(IFontDisp *font) {
+HFONT ItemFontCache::GetItemFont(IFontDisp *font, const std::function<void()> &beforeReplace) {
     FontProperties properties;
     if (!ReadFontProperties(font, properties)) return nullptr;
     if (font_ && properties_ && *properties_ == properties) return font_.Get();
+    if (font_ && beforeReplace) beforeReplace();
     font_.Reset();
     properties_.reset();
     const LOGFONTA logFont = ItemLogFont(properties, ScreenPixelsPerInch(LOGPIXELSY));

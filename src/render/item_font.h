@@ -2,6 +2,8 @@
 // fonts, so the last font made is kept and handed out again while its properties still match.
 #pragma once
 #include <windows.h>
+
+#include <functional>
 #include <ocidl.h>
 #include <olectl.h>
 
@@ -44,7 +46,8 @@ class ItemFontCache {
 public:
     // The cached font when font's properties equal the cached ones, else a new one (the old
     // one deleted). Null when font is null or unreadable.
-    HFONT GetItemFont(IFontDisp *font);
+    // beforeReplace runs before a font is deleted, so whoever holds it selected can let go.
+    HFONT GetItemFont(IFontDisp *font, const std::function<void()> &beforeReplace = {});
     void Clear();
     // Fonts made since construction, to see the cache at work.
     long CreatedCount() const { return created_; }

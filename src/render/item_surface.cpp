@@ -24,11 +24,18 @@ int FormatOf(HDC target) {
 
 void ItemSurfaceCache::Clear() {
     if (dc_ && originalBitmap_) SelectObject(dc_->Get(), originalBitmap_);
+    ReleaseKeptFont();
     dc_.reset();
     originalBitmap_ = nullptr;
+    originalFont_ = nullptr;
+    stateKept_ = false;
     bitmaps_.clear();
     selected_ = nullptr;
     depth_ = 0;
+}
+
+void ItemSurfaceCache::ReleaseKeptFont() {
+    if (dc_ && originalFont_) SelectObject(dc_->Get(), originalFont_);
 }
 
 HBITMAP ItemSurfaceCache::KeptBitmap(int cx, int cy) const {
@@ -51,10 +58,11 @@ HBITMAP ItemSurfaceCache::BitmapFor(HDC target, int cx, int cy) {
     return bitmaps_.back().bitmap.Get();
 }
 
-HDC ItemSurfaceCache::Acquire(HDC target, int cx, int cy, HBITMAP &bitmap) {
+HDC ItemSurfaceCache::Acquire(HDC target, int cx, int cy, HBITMAP &bitmap, bool observed) {
     if (busy_) return nullptr;
     const int depth = FormatOf(target);
-    if (dc_ && (depth != depth_ || GetObjectType(dc_->Get()) != OBJ_MEMDC)) Clear();
+    // A host that starts listening gets a fresh DC, not the state unseen items left.
+    if (dc_ && (depth != depth_ || GetObjectType(dc_->Get()) != OBJ_MEMDC || (observed && stateKept_))) Clear();
     if (!dc_) {
         dc_.emplace(target);
         if (!*dc_) {
@@ -64,6 +72,7 @@ HDC ItemSurfaceCache::Acquire(HDC target, int cx, int cy, HBITMAP &bitmap) {
         ++createdDcs_;
         depth_ = depth;
         originalBitmap_ = GetCurrentObject(dc_->Get(), OBJ_BITMAP);
+        originalFont_ = GetCurrentObject(dc_->Get(), OBJ_FONT);
     }
     HDC dc = dc_->Get();
     // Selecting a display-compatible bitmap costs far more than painting an item under Wine:
@@ -84,25 +93,35 @@ HDC ItemSurfaceCache::Acquire(HDC target, int cx, int cy, HBITMAP &bitmap) {
     return dc;
 }
 
-void ItemSurfaceCache::Return(HBITMAP bitmap, int savedState) {
+void ItemSurfaceCache::Return(HBITMAP bitmap, int savedState, bool observed) {
     busy_ = false;
     if (!dc_) return;
+    if (!observed) {
+        stateKept_ = true;
+        if (GetCurrentObject(dc_->Get(), OBJ_BITMAP) != bitmap) Clear();
+        return;
+    }
     // Whatever the host selected or changed goes with the saved state; a DC that cannot be
     // brought back to it is not lent again.
     const bool restored = savedState != 0 && RestoreDC(dc_->Get(), savedState);
     if (!restored || GetCurrentObject(dc_->Get(), OBJ_BITMAP) != bitmap) Clear();
 }
 
-ItemSurface::ItemSurface(ItemSurfaceCache &cache, HDC target, int cx, int cy) {
+ItemSurface::ItemSurface(ItemSurfaceCache &cache, HDC target, int cx, int cy, bool observed) : observed_(observed) {
     if (cx <= 0 || cy <= 0) return;
-    if (HDC cached = cache.Acquire(target, cx, cy, bitmap_)) {
+    if (HDC cached = cache.Acquire(target, cx, cy, bitmap_, observed)) {
+        if (!observed) {
+            cache_ = &cache;
+            dc_ = cached;
+            return;
+        }
         savedState_ = SaveDC(cached);
         if (savedState_ != 0) {
             cache_ = &cache;
             dc_ = cached;
             return;
         }
-        cache.Return(bitmap_, 0);
+        cache.Return(bitmap_, 0, true);
     }
     ownDc_.emplace(target);
     if (!*ownDc_) return;
@@ -118,7 +137,7 @@ ItemSurface::ItemSurface(ItemSurfaceCache &cache, HDC target, int cx, int cy) {
 
 ItemSurface::~ItemSurface() {
     if (cache_) {
-        cache_->Return(bitmap_, savedState_);
+        cache_->Return(bitmap_, savedState_, observed_);
         return;
     }
     if (ownDc_ && ownPrevious_) SelectObject(ownDc_->Get(), ownPrevious_);

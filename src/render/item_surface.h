@@ -19,6 +19,8 @@ public:
     ItemSurfaceCache &operator=(const ItemSurfaceCache &) = delete;
 
     void Clear();
+    // Selects the DC's own font back, so a font it held between items may be deleted.
+    void ReleaseKeptFont();
     // Memory DCs made since construction, to see the cache at work.
     long CreatedDcCount() const { return createdDcs_; }
 
@@ -34,12 +36,14 @@ private:
     HGDIOBJ originalBitmap_ = nullptr;
     std::vector<SizedBitmap> bitmaps_;  // most recently used last
     HBITMAP selected_ = nullptr;         // the kept bitmap the DC holds between items, if any
+    HGDIOBJ originalFont_ = nullptr;
+    bool stateKept_ = false;             // an unseen item left its DC state behind
     bool busy_ = false;
     long createdDcs_ = 0;
 
-    HDC Acquire(HDC target, int cx, int cy, HBITMAP &bitmap);
+    HDC Acquire(HDC target, int cx, int cy, HBITMAP &bitmap, bool observed);
     HBITMAP KeptBitmap(int cx, int cy) const;
-    void Return(HBITMAP bitmap, int savedState);
+    void Return(HBITMAP bitmap, int savedState, bool observed);
     HBITMAP BitmapFor(HDC target, int cx, int cy);
 };
 
@@ -49,19 +53,26 @@ private:
 // item alone. Everything is given back or deleted on scope exit.
 class ItemSurface {
 public:
-    ItemSurface(ItemSurfaceCache &cache, HDC target, int cx, int cy);
+    // With observed False nobody but the painters sees the DC (no event handler is listening):
+    // it is then lent without saving and restoring its state, which under Wine costs more than
+    // a plain menu item, and may keep the font the painters selected. The painters set every
+    // attribute they rely on themselves.
+    ItemSurface(ItemSurfaceCache &cache, HDC target, int cx, int cy, bool observed = true);
     ~ItemSurface();
     ItemSurface(const ItemSurface &) = delete;
     ItemSurface &operator=(const ItemSurface &) = delete;
 
     // Null when neither a DC nor a bitmap could be had.
     HDC Dc() const { return dc_; }
+    // True when the DC may keep what the painters select into it after the item.
+    bool KeepsState() const { return cache_ != nullptr && !observed_; }
 
 private:
     ItemSurfaceCache *cache_ = nullptr;  // set while the cached DC is lent out
     HDC dc_ = nullptr;
     HBITMAP bitmap_ = nullptr;
     int savedState_ = 0;
+    bool observed_ = true;
     // An item's own DC and bitmap, when the cache cannot serve.
     std::optional<MemoryDc> ownDc_;
     UniqueBitmap ownBitmap_;

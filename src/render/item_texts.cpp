@@ -21,6 +21,26 @@ bool Embossed(const PaintStyle &style, const MenuItemRecord &record) {
     return style.hasBackgroundPicture || style.highlightStyle != kXP;
 }
 
+// Selects a font unless the DC holds it already; selects the previous one back on scope exit
+// unless the font may stay.
+class ItemFontSelection {
+public:
+    ItemFontSelection(HDC dc, HFONT font, bool mayStay) : dc_(dc) {
+        if (!font || GetCurrentObject(dc, OBJ_FONT) == font) return;
+        HGDIOBJ previous = SelectObject(dc, font);
+        if (!mayStay && previous != HGDI_ERROR) previous_ = previous;
+    }
+    ~ItemFontSelection() {
+        if (previous_) SelectObject(dc_, previous_);
+    }
+    ItemFontSelection(const ItemFontSelection &) = delete;
+    ItemFontSelection &operator=(const ItemFontSelection &) = delete;
+
+private:
+    HDC dc_;
+    HGDIOBJ previous_ = nullptr;
+};
+
 RECT MovedByOne(RECT rect) {
     OffsetRect(&rect, 1, 1);
     return rect;
@@ -41,7 +61,8 @@ void DrawOneText(HDC dc, const std::string &text, const RECT &rect, UINT flags, 
 HFONT GetItemFont(DrawHost &host, IFontDisp *font) {
     ComPtr<IFontDisp> chosen(font);
     if (!chosen) chosen = host.DrawAmbientFont();
-    return host.DrawCaches().fonts.GetItemFont(chosen.Get());
+    PaintCaches &caches = host.DrawCaches();
+    return caches.fonts.GetItemFont(chosen.Get(), [&] { caches.surfaces.ReleaseKeptFont(); });
 }
 
 ItemTextLayout LayOutItemTexts(int cx, int bottom, int bitmapWidth, int shortcutWidth, int checkWidth, int dx,
@@ -84,16 +105,19 @@ void DrawItemTexts(DrawHost &host, const PaintStyle &style, const MenuItemRecord
     const UINT flags = ItemTextFlags(style.rightToLeft, item.hideAccel);
     const bool embossed = Embossed(style, record);
 
+    // Selecting a font costs more than drawing a text under Wine: a font already selected
+    // stays, and a DC nobody else sees keeps it for the next item.
+    const bool keepFont = item.keepsState && target == item.dc;
     if (!caption.empty()) {
         Skippable([&] {
-            SelectGuard font(target, GetItemFont(host, record.CaptionFont().Get()));
+            ItemFontSelection font(target, GetItemFont(host, record.CaptionFont().Get()), keepFont);
             DrawOneText(target, caption, layout.caption, flags, record.Language(), IsTrue(record.Unicode()), color,
                         embossed, style.highlightedTextColor);
         });
     }
     if (!shortcut.empty()) {
         Skippable([&] {
-            SelectGuard font(target, GetItemFont(host, record.ShortcutFont().Get()));
+            ItemFontSelection font(target, GetItemFont(host, record.ShortcutFont().Get()), keepFont);
             DrawOneText(target, shortcut, layout.shortcut, flags, record.Language(), false, color, embossed,
                         style.highlightedTextColor);
         });

@@ -10,10 +10,11 @@ struct PaintCaches {
     ItemSurfaceCache surfaces;
     ItemSurfaceCache scratch;  // the white-text layer over a background picture
 
+    // The DCs first: one may hold the cached font.
     void Clear() {
-        fonts.Clear();
         surfaces.Clear();
         scratch.Clear();
+        fonts.Clear();
     }
 };
 

@@ -307,6 +307,45 @@ TEST_F(DrawItem, EveryHostSeesAFreshMemoryDc) {
     EXPECT_NE(DeleteObject(hostFont), 0);  // no longer selected anywhere
 }
 
+// Without a listening host the DC keeps its state and the font between items: the items look
+// exactly as with a fresh DC each time, and no DC or font is made again.
+TEST_F(DrawItem, UnseenItemsLookTheSameWithoutFreshDcs) {
+    const std::vector<int> order = {0, 1, 2, 3, 0, 2};
+    auto paintAll = [&](Surface &target) {
+        for (int position : order)
+            bench.Draw(target.Dc(), position, Row(position, position == 1 ? 10 : kHeight),
+                       position == 2 ? ODS_SELECTED : 0);
+    };
+    Surface seen{kWidth, 5 * kHeight}, unseen{kWidth, 5 * kHeight};
+    paintAll(seen);
+    bench.host.observed = false;
+    paintAll(unseen);
+    const long dcs = bench.host.caches.surfaces.CreatedDcCount();
+    const long fonts = bench.host.caches.fonts.CreatedCount();
+    paintAll(unseen);
+    for (int y = 0; y < 4 * kHeight; ++y)
+        for (int x = 0; x < kWidth; ++x) ASSERT_EQ(unseen.At(x, y), seen.At(x, y)) << x << "," << y;
+    EXPECT_EQ(bench.host.caches.surfaces.CreatedDcCount(), dcs);
+    EXPECT_EQ(bench.host.caches.fonts.CreatedCount(), fonts);
+}
+
+// A host that starts listening is handed a fresh DC, not what unseen items left in it.
+TEST_F(DrawItem, AHostThatStartsListeningGetsAFreshDc) {
+    bench.host.observed = false;
+    Draw(0, ODS_SELECTED);
+    Draw(2);
+    bench.host.observed = true;
+    int checked = 0;
+    bench.host.onDrawMenuItem = [&](MenuItemRecord &, HDC dc, bool, long, long, brocade::Boolean &) {
+        EXPECT_EQ(GetCurrentObject(dc, OBJ_FONT), GetStockObject(SYSTEM_FONT));
+        EXPECT_EQ(GetTextColor(dc), RGB(0, 0, 0));
+        EXPECT_EQ(GetBkMode(dc), OPAQUE);
+        ++checked;
+    };
+    Draw(0);
+    EXPECT_EQ(checked, 1);
+}
+
 // A host handler painting another item meanwhile (a nested WM_DRAWITEM) gets its own DC.
 TEST_F(DrawItem, ANestedDrawGetsADcOfItsOwn) {
     Surface other(kWidth, kHeight);

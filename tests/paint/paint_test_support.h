@@ -43,6 +43,7 @@ public:
     brocade::BackgroundSurface background;  // used when it holds a picture
     brocade::ShadowBackdrop *backdrop = nullptr;
     bool cuesHidden = false;
+    bool observed = true;  // whether any event handler listens
     ComPtr<IFontDisp> ambientFont;
     brocade::PaintCaches caches;
     brocade::UniqueBrush popupBrush;
@@ -76,6 +77,7 @@ public:
     bool DrawKeyboardCuesHidden() override { return cuesHidden; }
     ComPtr<IFontDisp> DrawAmbientFont() override { return ambientFont; }
     brocade::PaintCaches &DrawCaches() override { return caches; }
+    bool DrawEventsObserved() override { return observed; }
     void RaiseDrawMenuItem(MenuItemRecord &record, HDC menuDC, bool selected, long cx, long cy,
                            Boolean &userDrawn) override;
     void RaiseDrawMenuItemEx(MenuItemRecord &record, HDC menuDC, bool selected, long cx, long cy, DrawStage stage,
