@@ -74,6 +74,9 @@ private:
 class WindowDc {
 public:
     explicit WindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
+    // The DC of the whole window, non-client area included (GetWindowDC); none for a null window.
+    static WindowDc Whole(HWND window) { return WindowDc(window, window ? GetWindowDC(window) : nullptr); }
+    WindowDc(WindowDc &&other) noexcept : window_(other.window_), dc_(std::exchange(other.dc_, nullptr)) {}
     ~WindowDc() {
         if (dc_) ReleaseDC(window_, dc_);
     }
@@ -83,6 +86,7 @@ public:
     explicit operator bool() const { return dc_ != nullptr; }
 
 private:
+    WindowDc(HWND window, HDC dc) : window_(window), dc_(dc) {}
     HWND window_;
     HDC dc_;
 };

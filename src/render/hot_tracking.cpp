@@ -4,7 +4,6 @@
 #include "control/enums.h"
 #include "menu/menu_text.h"
 #include "menu/os_version.h"
-#include "render/whole_window_dc.h"
 
 namespace brocade {
 
@@ -58,7 +57,7 @@ void MenuBarHotTracking::HotTrackTitle(HWND window, HMENU menu, int position) {
     // The system redraws the title as selected.
     HiliteMenuItem(window, menu, static_cast<UINT>(position), MF_BYPOSITION | MF_HILITE);
     if (FlatBorder(host_.HotTrackMenuBorder())) {
-        WholeWindowDc dc(window);
+        WindowDc dc = WindowDc::Whole(window);
         RECT title, frame;
         if (dc && GetMenuItemRect(window, menu, static_cast<UINT>(position), &title) && GetWindowRect(window, &frame)) {
             OffsetRect(&title, -frame.left, -frame.top);

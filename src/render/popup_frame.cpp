@@ -4,7 +4,6 @@
 #include "control/enums.h"
 #include "menu/os_version.h"
 #include "render/popup_shadow.h"
-#include "render/whole_window_dc.h"
 
 namespace brocade {
 
@@ -115,7 +114,7 @@ void DrawEdges(HDC dc, const PopupGeometry &g, const ItemFrame &f) {
 void DrawPopup(HWND popup, const MenuItemRecord &record, int cx, int cy, int top, const PopupFrameStyle &style) {
     if (IsWinNT3() || !popup) return;
     if (style.menuBorder != kBorderFlat && style.menuBorder != kBorderFlatWithShadow) return;  // the system's frame
-    WholeWindowDc dc(popup);
+    WindowDc dc = WindowDc::Whole(popup);
     if (!dc) return;
     PopupGeometry geometry;
     if (!MeasurePopup(popup, geometry)) return;
