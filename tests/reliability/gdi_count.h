@@ -29,8 +29,16 @@ inline void FillDcCache() {
         if (dc) ReleaseDC(nullptr, dc);
 }
 
+// The system makes its brush for a system colour on first use and keeps it: Wine, for one,
+// makes the inactive-border brush only when another program takes the foreground. Making
+// them all first keeps that out of a count.
+inline void FillSystemBrushCache() {
+    for (int index = COLOR_SCROLLBAR; index <= COLOR_MENUBAR; ++index) GetSysColorBrush(index);
+}
+
 inline int GdiObjectCount() {
     FillDcCache();
+    FillSystemBrushCache();
     DWORD counted = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
     return counted ? static_cast<int>(counted) : ProbedGdiObjectCount();
 }
@@ -48,6 +56,7 @@ inline int GdiObjectCountBesidesCachedDcs() {
 // The probed objects by kind ("brush 3, font 2, ..."), for telling what a leak is made of.
 inline std::string GdiCensus() {
     FillDcCache();
+    FillSystemBrushCache();
     static const char *const kNames[] = {"?",      "pen",     "brush",  "dc",      "metadc", "palette",
                                          "font",   "bitmap",  "region", "metafile", "memdc", "extpen",
                                          "enhmetadc", "enhmetafile", "colorspace"};
