@@ -15,6 +15,7 @@
 #include "control/control.h"
 #include "control/control_site.h"
 #include "control/enums.h"
+#include "render/paint_caches.h"
 
 namespace {
 
@@ -141,6 +142,8 @@ public:
             draw.itemData = items_[i].data;
             SendMessageW(form_, WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw));
         }
+        // A real popup lets its window DC go when its selection moves: one DC per popup.
+        control_->DrawCaches().popupFrame.Release();
     }
 
     // The plain menu's way: background, then caption and shortcut.

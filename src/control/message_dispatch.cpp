@@ -118,6 +118,7 @@ LRESULT Control::OnInitMenu(WindowMessage &m) {
 }
 
 LRESULT Control::OnInitMenuPopupMessage(WindowMessage &m) {
+    paintCaches_.popupFrame.Release();
     if (!IsTrue(enabled_)) return 0;
     // The host enables, checks and adds items in its own handler before the scan sees them.
     SubclassWnd::CallSavedWndProc(m.hwnd, WM_INITMENUPOPUP, m.wParam, m.lParam);
@@ -127,11 +128,17 @@ LRESULT Control::OnInitMenuPopupMessage(WindowMessage &m) {
     return 0;
 }
 
-LRESULT Control::OnMenuSelectMessage(WindowMessage &m) { return OnMenuSelect(m.hwnd, m.wParam, m.lParam); }
+LRESULT Control::OnMenuSelectMessage(WindowMessage &m) {
+    // The items of a popup are drawn in a row; once the selection moves, the popup it kept a
+    // DC of may close.
+    paintCaches_.popupFrame.Release();
+    return OnMenuSelect(m.hwnd, m.wParam, m.lParam);
+}
 
 LRESULT Control::OnMenuCharMessage(WindowMessage &m) { return OnMenuChar(m.wParam, m.lParam, m.route); }
 
 LRESULT Control::OnEnterMenuLoop(WindowMessage &m) {
+    paintCaches_.popupFrame.Release();
     if (!IsTrue(enabled_)) {
         RestoreMenus(m.hwnd);
         return 0;
@@ -147,6 +154,7 @@ LRESULT Control::OnEnterMenuLoop(WindowMessage &m) {
 }
 
 LRESULT Control::OnExitMenuLoop(WindowMessage &) {
+    paintCaches_.popupFrame.Release();
     inMenuLoop_ = false;
     hotTracking_.Forget();
     ReleaseShadowBackdrop();

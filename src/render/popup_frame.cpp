@@ -109,20 +109,29 @@ void DrawEdges(HDC dc, const PopupGeometry &g, const ItemFrame &f) {
     }
 }
 
+bool DrawsFrame(HWND popup, const PopupFrameStyle &style) {
+    if (IsWinNT3() || !popup) return false;
+    return style.menuBorder == kBorderFlat || style.menuBorder == kBorderFlatWithShadow;  // else the system's
+}
+
 }  // namespace
 
 void DrawPopup(HWND popup, const MenuItemRecord &record, int cx, int cy, int top, const PopupFrameStyle &style) {
-    if (IsWinNT3() || !popup) return;
-    if (style.menuBorder != kBorderFlat && style.menuBorder != kBorderFlatWithShadow) return;  // the system's frame
+    if (!DrawsFrame(popup, style)) return;
     WindowDc dc = WindowDc::Whole(popup);
-    if (!dc) return;
+    if (dc) DrawPopup(popup, dc.Get(), record, cx, cy, top, style);
+}
+
+void DrawPopup(HWND popup, HDC windowDc, const MenuItemRecord &record, int cx, int cy, int top,
+               const PopupFrameStyle &style) {
+    if (!DrawsFrame(popup, style) || !windowDc) return;
     PopupGeometry geometry;
     if (!MeasurePopup(popup, geometry)) return;
     const ItemFrame frame = FrameOf(geometry, record, cx, cy, top, style.menuBorder == kBorderFlatWithShadow);
-    FillStrips(popup, dc.Get(), geometry, frame, style);
+    FillStrips(popup, windowDc, geometry, frame, style);
     if (!style.borderPen) return;  // an outline in whatever pen the DC holds would be wrong
-    SelectGuard pen(dc.Get(), style.borderPen);
-    DrawEdges(dc.Get(), geometry, frame);
+    SelectGuard pen(windowDc, style.borderPen);
+    DrawEdges(windowDc, geometry, frame);
 }
 
 }  // namespace brocade

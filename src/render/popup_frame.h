@@ -22,5 +22,8 @@ struct PopupFrameStyle {
 // Repaints the part of the popup's frame beside one item (the top part for the first item, the
 // bottom part for the last). top is the item's top in the client area, viewport origin included.
 void DrawPopup(HWND popup, const MenuItemRecord &record, int cx, int cy, int top, const PopupFrameStyle &style);
+// The same in windowDc, a DC of popup's whole window the caller holds.
+void DrawPopup(HWND popup, HDC windowDc, const MenuItemRecord &record, int cx, int cy, int top,
+               const PopupFrameStyle &style);
 
 }  // namespace brocade

@@ -7,6 +7,7 @@
 #include "render/item_icon.h"
 #include "render/item_texts.h"
 #include "render/measure_item.h"
+#include "render/paint_caches.h"
 #include "render/menu_metrics.h"
 #include "render/popup_frame.h"
 #include "render/separator.h"
@@ -70,7 +71,9 @@ void DrawPopupItem(DrawHost &host, const PaintStyle &style, MenuItemRecord &reco
     const int bottom = cy - border.dy;
 
     if (IsFlatBorder(style.menuBorder))
-        Skippable([&] { DrawPopup(popup, record, cx, cy, top, FrameStyle(host, style)); });
+        Skippable([&] {
+            DrawPopup(popup, host.DrawCaches().popupFrame.For(popup), record, cx, cy, top, FrameStyle(host, style));
+        });
 
     Boolean doDefault = kTrue;
     RaiseStage(host, record, item, kPreErase, doDefault);

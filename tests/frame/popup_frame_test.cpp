@@ -2,14 +2,19 @@
 // the popup (known border widths) and on a real popup menu window.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <vector>
 
 #include "common/gdi.h"
+#include "control/control.h"
+#include "control/control_test_support.h"
 #include "control/enums.h"
 #include "frame/frame_test_support.h"
 #include "menu/menu_item.h"
 #include "render/color_utils.h"
+#include "render/paint_caches.h"
 #include "render/popup_frame.h"
+#include "render/popup_window_dc.h"
 #include "render/shadow_backdrop.h"
 #include "support/test_support.h"
 
@@ -218,6 +223,91 @@ TEST(PopupFrameBadInput, APopupLargerThanTheScreenIsDrawnWhereItCanBeSeen) {
     EXPECT_EQ(Hex(pixels->At(1, 45)), Hex(kMenuBackground));
     EXPECT_EQ(Hex(pixels->At(45, 1)), Hex(kMenuBackground));
     DestroyWindow(huge);
+}
+
+
+// The popup's window DC is taken once for the items it draws in a row.
+TEST(PopupWindowDc, OneDcServesAPopupUntilLetGoOrAnotherPopupDraws) {
+    HWND first = CreatePlainWindow(10, 10, 50, 50, WS_POPUP);
+    HWND second = CreatePlainWindow(70, 10, 50, 50, WS_POPUP);
+    brocade::PopupWindowDc kept;
+    HDC dc = kept.For(first);
+    ASSERT_NE(dc, nullptr);
+    EXPECT_EQ(WindowFromDC(dc), first);
+    EXPECT_EQ(kept.For(first), dc);
+    EXPECT_EQ(kept.TakenCount(), 1);
+    kept.Release();
+    ASSERT_NE(kept.For(first), nullptr);
+    EXPECT_EQ(kept.TakenCount(), 2);
+    EXPECT_EQ(WindowFromDC(kept.For(second)), second);
+    EXPECT_EQ(kept.TakenCount(), 3);
+    // Destroyed while kept: its DCs went back with it and nothing more is taken for it.
+    DestroyWindow(second);
+    EXPECT_EQ(kept.For(second), nullptr);
+    EXPECT_EQ(kept.For(nullptr), nullptr);
+    EXPECT_EQ(kept.TakenCount(), 3);
+    kept.Release();
+    DestroyWindow(first);
+}
+
+class ControlPopupDc : public ::testing::Test {
+protected:
+    static constexpr int kItems = 3, kItemHeight = 20;
+    HWND form = CreatePlainWindow(900, 500, 200, 100, WS_POPUP);
+    HWND popupWindow = CreatePlainWindow(900, 620, 120, kItems * kItemHeight, WS_POPUP | WS_VISIBLE);
+    HMENU popup = CreatePopupMenu();
+    std::unique_ptr<brocade_test::HostedControl> hosted;
+
+    void SetUp() override {
+        for (int i = 0; i < kItems; ++i) AppendMenuA(popup, MF_STRING, 100 + i, "Item");
+        hosted = std::make_unique<brocade_test::HostedControl>(form);
+        hosted->control->SetMenuBorder(brocade::kBorderFlat);
+        SendMessageW(form, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup), 0);
+    }
+    void TearDown() override {
+        hosted.reset();
+        DestroyWindow(popupWindow);
+        DestroyWindow(form);
+        DestroyMenu(popup);
+    }
+    void DrawItems() {
+        brocade::WindowDc dc(popupWindow);
+        for (int i = 0; i < kItems; ++i) {
+            MENUITEMINFOA info = {};
+            info.cbSize = sizeof info;
+            info.fMask = MIIM_DATA;
+            GetMenuItemInfoA(popup, i, TRUE, &info);
+            DRAWITEMSTRUCT draw = {};
+            draw.CtlType = ODT_MENU;
+            draw.itemID = 100 + i;
+            draw.itemAction = ODA_DRAWENTIRE;
+            draw.hwndItem = reinterpret_cast<HWND>(popup);
+            draw.hDC = dc.Get();
+            draw.rcItem = RECT{0, i * kItemHeight, 120, (i + 1) * kItemHeight};
+            draw.itemData = info.dwItemData;
+            SendMessageW(form, WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw));
+        }
+    }
+    long Taken() { return hosted->control->DrawCaches().popupFrame.TakenCount(); }
+};
+
+TEST_F(ControlPopupDc, ThePopupsItemsShareOneDcAndAMovedSelectionLetsItGo) {
+    DrawItems();
+    EXPECT_EQ(Taken(), 1);
+    DrawItems();
+    EXPECT_EQ(Taken(), 1);
+    SendMessageW(form, WM_MENUSELECT, MAKEWPARAM(101, MF_HILITE), reinterpret_cast<LPARAM>(popup));
+    DrawItems();
+    EXPECT_EQ(Taken(), 2);
+    // Closing the popup with the DC still kept: the loop's end lets it go, and a destroyed
+    // popup window is never touched again.
+    SendMessageW(form, WM_EXITMENULOOP, FALSE, 0);
+    DrawItems();
+    EXPECT_EQ(Taken(), 3);
+    DestroyWindow(popupWindow);
+    popupWindow = nullptr;
+    SendMessageW(form, WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);
+    EXPECT_EQ(Taken(), 3);
 }
 
 }  // namespace
