@@ -10,13 +10,22 @@ namespace brocade {
 
 namespace {
 
+// The version cannot change while the process runs; asked for every item drawn, it is read
+// once.
 bool ReadVersion(OSVERSIONINFOA &info) {
-    ZeroMemory(&info, sizeof info);
-    info.dwOSVersionInfoSize = sizeof info;  // 148 bytes
+    static const struct Version {
+        OSVERSIONINFOA info;
+        bool read;
+        Version() : info(), read(false) {
+            info.dwOSVersionInfoSize = sizeof info;  // 148 bytes
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-    return GetVersionExA(&info) != 0;
+            read = GetVersionExA(&info) != 0;
 #pragma GCC diagnostic pop
+        }
+    } version;
+    info = version.info;
+    return version.read;
 }
 
 }  // namespace
