@@ -19,7 +19,7 @@
 
 namespace {
 
-constexpr int kItems = 30, kSelected = 7, kRounds = 5, kPopupsPerRound = 4;
+constexpr int kItems = 30, kSelected = 7, kRounds = 9, kPopupsPerRound = 4;
 constexpr double kLimit = 2.0;
 
 const char *const kStyleNames[] = {"Plain",          "Horizontal L>R", "Horizontal R>L", "Horizontal Center",
@@ -53,20 +53,43 @@ double Seconds(const LARGE_INTEGER &from, const LARGE_INTEGER &to) {
     return static_cast<double>(to.QuadPart - from.QuadPart) / frequency.QuadPart;
 }
 
+double MicrosecondsOf(const std::function<void()> &paintPopup) {
+    LARGE_INTEGER start, end;
+    QueryPerformanceCounter(&start);
+    for (int i = 0; i < kPopupsPerRound; ++i) paintPopup();
+    GdiFlush();
+    QueryPerformanceCounter(&end);
+    return Seconds(start, end) * 1e6 / kPopupsPerRound;
+}
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
 // Median time of one popup, over rounds of several popups.
 double MicrosecondsPerPopup(const std::function<void()> &paintPopup) {
     std::vector<double> rounds;
     paintPopup();
+    for (int r = 0; r < kRounds; ++r) rounds.push_back(MicrosecondsOf(paintPopup));
+    return Median(rounds);
+}
+
+// The machine's speed drifts (other guests, frequency scaling): each round times the plain
+// menu right before the control, and the ratio is the median of the rounds' ratios.
+struct Comparison {
+    double ours, ratio;
+};
+
+Comparison CompareWithPlain(const std::function<void()> &plainPopup, const std::function<void()> &ourPopup) {
+    std::vector<double> ours, ratios;
+    ourPopup();
     for (int r = 0; r < kRounds; ++r) {
-        LARGE_INTEGER start, end;
-        QueryPerformanceCounter(&start);
-        for (int i = 0; i < kPopupsPerRound; ++i) paintPopup();
-        GdiFlush();
-        QueryPerformanceCounter(&end);
-        rounds.push_back(Seconds(start, end) * 1e6 / kPopupsPerRound);
+        const double plain = MicrosecondsOf(plainPopup);
+        ours.push_back(MicrosecondsOf(ourPopup));
+        ratios.push_back(ours.back() / plain);
     }
-    std::sort(rounds.begin(), rounds.end());
-    return rounds[rounds.size() / 2];
+    return Comparison{Median(ours), Median(ratios)};
 }
 
 LRESULT CALLBACK PlainProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -142,8 +165,8 @@ public:
             draw.itemData = items_[i].data;
             SendMessageW(form_, WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw));
         }
-        // A real popup lets its window DC go when its selection moves: one DC per popup.
-        control_->DrawCaches().popupFrame.Release();
+        // A real popup ends its pass when the selection moves: one window DC and style per popup.
+        control_->DrawCaches().EndPopupPass();
     }
 
     // The plain menu's way: background, then caption and shortcut.
@@ -265,15 +288,16 @@ int main() {
                 bench.Core().SetHighlightStyle(style);
                 bench.Core().SetMenuBorder(border);
                 bench.EnterMenuLoop();  // takes the shadow's backdrop for Flat with Shadow
-                const double ours = MicrosecondsPerPopup([&] { bench.PaintThroughControl(); });
-                const double drawing = MicrosecondsPerPopup([&] { bench.DrawThroughControl(); });
+                const auto plainPopup = [&] { bench.PaintPlain(); };
+                const Comparison whole = CompareWithPlain(plainPopup, [&] { bench.PaintThroughControl(); });
+                const Comparison drawing = CompareWithPlain(plainPopup, [&] { bench.DrawThroughControl(); });
                 bench.ExitMenuLoop();
-                const double ratio = ours / plain;
+                const double ratio = whole.ratio;
                 if (ratio > kLimit) ++misses;
-                std::printf(" %8.0f us %6.2f%s (%5.2f)", ours, ratio, ratio > kLimit ? "!" : " ", drawing / plain);
+                std::printf(" %8.0f us %6.2f%s (%5.2f)", whole.ours, ratio, ratio > kLimit ? "!" : " ", drawing.ratio);
                 char line[160];
                 std::snprintf(line, sizeof line, "%s, %s\t%.2f\tWM_DRAWITEM alone %.2f", kStyleNames[style],
-                              kBorderNames[border], ratio, drawing / plain);
+                              kBorderNames[border], ratio, drawing.ratio);
                 ratios.push_back(line);
             }
             std::printf("\n");

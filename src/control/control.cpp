@@ -48,7 +48,10 @@ Control::Control(ControlSite &site) : site_(site) {
 
 Control::~Control() { Teardown(); }
 
-void Control::LoadDefaultColors() { ComputeDefaultColors(highlightStyle_, defaultColors_); }
+void Control::LoadDefaultColors() {
+    ComputeDefaultColors(highlightStyle_, defaultColors_);
+    paintCaches_.EndPopupPass();
+}
 
 void Control::ResetColorsToDefaults() {
     for (int i = 0; i < kColorCount; ++i) customColors_[i] = defaultColors_[i];
@@ -184,6 +187,7 @@ OLE_COLOR Control::Color(ColorIndex index) {
 void Control::SetColor(ColorIndex index, OLE_COLOR value) {
     if (value == customColors_[index]) return;
     customColors_[index] = value;
+    paintCaches_.EndPopupPass();
     switch (index) {
     case kMenuBackground:
         popupBrush_.Reset(CreateSolidBrush(OleToRGB(Color(kMenuBackground))));
@@ -255,6 +259,7 @@ void Control::SetShowTootipTitle(Boolean value) {
 
 bool Control::SetBackgroundPicture(IPictureDisp *value) {
     if (SameObject(backgroundPicture_, value)) return true;
+    paintCaches_.EndPopupPass();
     backgroundSurface_.Clear();
     backgroundPicture_ = ComPtr<IPictureDisp>(value);
     if (value && backgroundSurface_.Prepare(value, OleToRGB(Color(kMenuBackground))) != PictureTypeStatus::kAccepted)

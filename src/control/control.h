@@ -344,7 +344,11 @@ private:
     ComPtr<IFontDisp> shortcutFont_;
     ComPtr<IFontDisp> systemMenuFont_;
 
-    void Notify(DISPID dispid) { site_.PropertyChanged(dispid); }
+    // A changed property also ends the style the items of a popup share.
+    void Notify(DISPID dispid) {
+        paintCaches_.EndPopupPass();
+        site_.PropertyChanged(dispid);
+    }
     void LoadDefaultColors();
     void ResetColorsToDefaults();
     std::string DefaultPictureName(const std::string &caption, bool convert, long language);

@@ -64,10 +64,14 @@ LRESULT Control::OnActivate(WindowMessage &m) {
     return SystemParametersInfoA(SPI_SETMENUANIMATION, 0, nullptr, SPIF_UPDATEINIFILE);
 }
 
-LRESULT Control::OnSysColorChange(WindowMessage &) { return 0; }
+LRESULT Control::OnSysColorChange(WindowMessage &) {
+    paintCaches_.EndPopupPass();
+    return 0;
+}
 
 LRESULT Control::OnSettingChange(WindowMessage &m) {
     ForgetMenuMetrics();
+    paintCaches_.EndPopupPass();
     if (HasMenuRecords()) {
         LoadDefaultColors();
         Refresh(m.hwnd);
@@ -118,7 +122,7 @@ LRESULT Control::OnInitMenu(WindowMessage &m) {
 }
 
 LRESULT Control::OnInitMenuPopupMessage(WindowMessage &m) {
-    paintCaches_.popupFrame.Release();
+    paintCaches_.EndPopupPass();
     if (!IsTrue(enabled_)) return 0;
     // The host enables, checks and adds items in its own handler before the scan sees them.
     SubclassWnd::CallSavedWndProc(m.hwnd, WM_INITMENUPOPUP, m.wParam, m.lParam);
@@ -131,14 +135,14 @@ LRESULT Control::OnInitMenuPopupMessage(WindowMessage &m) {
 LRESULT Control::OnMenuSelectMessage(WindowMessage &m) {
     // The items of a popup are drawn in a row; once the selection moves, the popup it kept a
     // DC of may close.
-    paintCaches_.popupFrame.Release();
+    paintCaches_.EndPopupPass();
     return OnMenuSelect(m.hwnd, m.wParam, m.lParam);
 }
 
 LRESULT Control::OnMenuCharMessage(WindowMessage &m) { return OnMenuChar(m.wParam, m.lParam, m.route); }
 
 LRESULT Control::OnEnterMenuLoop(WindowMessage &m) {
-    paintCaches_.popupFrame.Release();
+    paintCaches_.EndPopupPass();
     if (!IsTrue(enabled_)) {
         RestoreMenus(m.hwnd);
         return 0;
@@ -154,7 +158,7 @@ LRESULT Control::OnEnterMenuLoop(WindowMessage &m) {
 }
 
 LRESULT Control::OnExitMenuLoop(WindowMessage &) {
-    paintCaches_.popupFrame.Release();
+    paintCaches_.EndPopupPass();
     inMenuLoop_ = false;
     hotTracking_.Forget();
     ReleaseShadowBackdrop();

@@ -1,5 +1,7 @@
 #include "render/draw_item.h"
 
+#include <optional>
+
 #include "common/skippable.h"
 #include "menu/menu_item_collection.h"
 #include "render/item_background.h"
@@ -36,9 +38,21 @@ int ViewportTop(HDC dc) {
     return origin.y;
 }
 
-void PaintItem(DrawHost &host, MenuItemRecord &record, const DRAWITEMSTRUCT &draw, const ItemCanvas &item) {
-    const PaintStyle style = SkippableOr(PaintStyle(), [&] { return host.DrawPaintStyle(); });
+// The items of a popup drawn in a row with no event handler listening share the style read for
+// the first: nothing can change it between them, and reading it costs a good part of a plain
+// item.
+PaintStyle ItemPaintStyle(DrawHost &host, bool topLevel, bool observed) {
+    auto read = [&] { return SkippableOr(PaintStyle(), [&] { return host.DrawPaintStyle(); }); };
+    if (topLevel || observed) return read();
+    std::optional<PaintStyle> &kept = host.DrawCaches().passStyle;
+    if (!kept) kept = read();
+    return *kept;
+}
+
+void PaintItem(DrawHost &host, MenuItemRecord &record, const DRAWITEMSTRUCT &draw, const ItemCanvas &item,
+               bool observed) {
     const bool topLevel = IsTrue(record.IsTopLevel());
+    const PaintStyle style = ItemPaintStyle(host, topLevel, observed);
     if (!topLevel) Skippable([&] { TileUnderPopupItem(host, style, record, item, draw.rcItem); });
 
     Boolean userDrawn = kFalse;
@@ -78,7 +92,7 @@ LRESULT OnDrawItem(DrawHost &host, WPARAM, LPARAM lParam, Boolean &bRouteToOrigi
         item.dc = surface.Dc();
         item.keepsState = surface.KeepsState();
         if (!item.dc) return;
-        Skippable([&] { PaintItem(host, *record.Get(), draw, item); });
+        Skippable([&] { PaintItem(host, *record.Get(), draw, item, observed); });
         BitBlt(draw.hDC, draw.rcItem.left, draw.rcItem.top, item.cx, item.cy, item.dc, 0, 0, SRCCOPY);
     });
     bRouteToOriginal = kFalse;

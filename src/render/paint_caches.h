@@ -1,7 +1,10 @@
 // The GDI objects item painting keeps between items: owned by the control, freed at teardown.
 #pragma once
 #include "render/item_font.h"
+#include <optional>
+
 #include "render/item_surface.h"
+#include "render/paint_style.h"
 #include "render/popup_window_dc.h"
 
 namespace brocade {
@@ -11,10 +14,19 @@ struct PaintCaches {
     ItemSurfaceCache surfaces;
     ItemSurfaceCache scratch;  // the white-text layer over a background picture
     PopupWindowDc popupFrame;  // the DC the flat frame beside the items is drawn in
+    // The style a popup's items share while they are drawn in a row with nobody listening.
+    std::optional<PaintStyle> passStyle;
+
+    // Whatever may change between two items ends the pass: a moved selection, another menu,
+    // the loop's end, a property or a system colour.
+    void EndPopupPass() {
+        popupFrame.Release();
+        passStyle.reset();
+    }
 
     // The DCs first: one may hold the cached font.
     void Clear() {
-        popupFrame.Release();
+        EndPopupPass();
         surfaces.Clear();
         scratch.Clear();
         fonts.Clear();

@@ -4,32 +4,11 @@
 #include "control/enums.h"
 #include "menu/os_version.h"
 #include "render/popup_shadow.h"
+#include "render/popup_window_dc.h"
 
 namespace brocade {
 
 namespace {
-
-// The popup window measured in window coordinates: size and border widths.
-struct PopupGeometry {
-    long width = 0, height = 0;
-    long left = 0, top = 0, right = 0, bottom = 0;  // border widths
-    long clientHeight = 0;
-};
-
-bool MeasurePopup(HWND popup, PopupGeometry &geometry) {
-    RECT window, client;
-    if (!GetWindowRect(popup, &window) || !GetClientRect(popup, &client)) return false;
-    POINT corners[2] = {{client.left, client.top}, {client.right, client.bottom}};
-    if (!ClientToScreen(popup, &corners[0]) || !ClientToScreen(popup, &corners[1])) return false;
-    geometry.width = window.right - window.left;
-    geometry.height = window.bottom - window.top;
-    geometry.left = corners[0].x - window.left;
-    geometry.top = corners[0].y - window.top;
-    geometry.right = window.right - corners[1].x;
-    geometry.bottom = window.bottom - corners[1].y;
-    geometry.clientHeight = client.bottom - client.top;
-    return true;
-}
 
 // The rows and flags of one item's part of the frame.
 struct ItemFrame {
@@ -119,14 +98,20 @@ bool DrawsFrame(HWND popup, const PopupFrameStyle &style) {
 void DrawPopup(HWND popup, const MenuItemRecord &record, int cx, int cy, int top, const PopupFrameStyle &style) {
     if (!DrawsFrame(popup, style)) return;
     WindowDc dc = WindowDc::Whole(popup);
-    if (dc) DrawPopup(popup, dc.Get(), record, cx, cy, top, style);
+    PopupGeometry geometry;
+    if (dc && MeasurePopup(popup, geometry)) DrawPopup(popup, dc.Get(), geometry, record, cx, cy, top, style);
 }
 
-void DrawPopup(HWND popup, HDC windowDc, const MenuItemRecord &record, int cx, int cy, int top,
+void DrawPopup(HWND popup, PopupWindowDc &kept, const MenuItemRecord &record, int cx, int cy, int top,
                const PopupFrameStyle &style) {
+    if (!DrawsFrame(popup, style)) return;
+    HDC dc = kept.For(popup);
+    if (dc) DrawPopup(popup, dc, kept.Geometry(), record, cx, cy, top, style);
+}
+
+void DrawPopup(HWND popup, HDC windowDc, const PopupGeometry &geometry, const MenuItemRecord &record, int cx,
+               int cy, int top, const PopupFrameStyle &style) {
     if (!DrawsFrame(popup, style) || !windowDc) return;
-    PopupGeometry geometry;
-    if (!MeasurePopup(popup, geometry)) return;
     const ItemFrame frame = FrameOf(geometry, record, cx, cy, top, style.menuBorder == kBorderFlatWithShadow);
     FillStrips(popup, windowDc, geometry, frame, style);
     if (!style.borderPen) return;  // an outline in whatever pen the DC holds would be wrong

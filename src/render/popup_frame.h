@@ -5,6 +5,7 @@
 
 #include "menu/menu_item.h"
 #include "render/paint_style.h"
+#include "render/popup_window_dc.h"
 
 namespace brocade {
 
@@ -22,8 +23,11 @@ struct PopupFrameStyle {
 // Repaints the part of the popup's frame beside one item (the top part for the first item, the
 // bottom part for the last). top is the item's top in the client area, viewport origin included.
 void DrawPopup(HWND popup, const MenuItemRecord &record, int cx, int cy, int top, const PopupFrameStyle &style);
-// The same in windowDc, a DC of popup's whole window the caller holds.
-void DrawPopup(HWND popup, HDC windowDc, const MenuItemRecord &record, int cx, int cy, int top,
+// The same in the popup's kept window DC.
+void DrawPopup(HWND popup, PopupWindowDc &kept, const MenuItemRecord &record, int cx, int cy, int top,
                const PopupFrameStyle &style);
+// The same in windowDc, a DC of popup's whole window, measured as geometry.
+void DrawPopup(HWND popup, HDC windowDc, const PopupGeometry &geometry, const MenuItemRecord &record, int cx,
+               int cy, int top, const PopupFrameStyle &style);
 
 }  // namespace brocade

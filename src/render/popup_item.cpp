@@ -72,7 +72,7 @@ void DrawPopupItem(DrawHost &host, const PaintStyle &style, MenuItemRecord &reco
 
     if (IsFlatBorder(style.menuBorder))
         Skippable([&] {
-            DrawPopup(popup, host.DrawCaches().popupFrame.For(popup), record, cx, cy, top, FrameStyle(host, style));
+            DrawPopup(popup, host.DrawCaches().popupFrame, record, cx, cy, top, FrameStyle(host, style));
         });
 
     Boolean doDefault = kTrue;

@@ -2,10 +2,25 @@
 
 namespace brocade {
 
+bool MeasurePopup(HWND popup, PopupGeometry &geometry) {
+    RECT window, client;
+    if (!GetWindowRect(popup, &window) || !GetClientRect(popup, &client)) return false;
+    POINT corners[2] = {{client.left, client.top}, {client.right, client.bottom}};
+    if (!ClientToScreen(popup, &corners[0]) || !ClientToScreen(popup, &corners[1])) return false;
+    geometry.width = window.right - window.left;
+    geometry.height = window.bottom - window.top;
+    geometry.left = corners[0].x - window.left;
+    geometry.top = corners[0].y - window.top;
+    geometry.right = window.right - corners[1].x;
+    geometry.bottom = window.bottom - corners[1].y;
+    geometry.clientHeight = client.bottom - client.top;
+    return true;
+}
+
 HDC PopupWindowDc::For(HWND popup) {
     if (dc_ && popup == window_ && IsWindow(popup)) return dc_;
     Release();
-    if (!popup || !IsWindow(popup)) return nullptr;
+    if (!popup || !IsWindow(popup) || !MeasurePopup(popup, geometry_)) return nullptr;
     dc_ = GetWindowDC(popup);
     if (!dc_) return nullptr;
     window_ = popup;

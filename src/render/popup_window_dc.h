@@ -1,11 +1,21 @@
 // The whole-window DC of the popup whose items are being drawn, kept from one item to the
-// next: taking a window DC costs more than painting a plain item under Wine, and a popup
-// draws all its items in a row. The DC is let go as soon as anything else can happen to the
-// popup (the selection moves, a menu opens, the loop ends, another popup draws).
+// next with the popup's measurements: taking a window DC costs more than painting a plain item
+// under Wine, and a popup draws all its items in a row. The DC is let go as soon as anything
+// else can happen to the popup (the selection moves, a menu opens, the loop ends, another
+// popup draws).
 #pragma once
 #include <windows.h>
 
 namespace brocade {
+
+// The popup window measured in window coordinates: size and border widths.
+struct PopupGeometry {
+    long width = 0, height = 0;
+    long left = 0, top = 0, right = 0, bottom = 0;  // border widths
+    long clientHeight = 0;
+};
+
+bool MeasurePopup(HWND popup, PopupGeometry &geometry);
 
 class PopupWindowDc {
 public:
@@ -15,8 +25,11 @@ public:
     PopupWindowDc &operator=(const PopupWindowDc &) = delete;
 
     // The DC of popup's whole window: the kept one while popup is the same live window,
-    // otherwise a new one (the old one let go first). Null for a null or dead window.
+    // otherwise a new one (the old one let go first). Null for a null or dead window, or one
+    // that cannot be measured.
     HDC For(HWND popup);
+    // The measurements of the window For last answered with a DC.
+    const PopupGeometry &Geometry() const { return geometry_; }
     void Release();
     // Window DCs taken since construction, to see the reuse at work.
     long TakenCount() const { return taken_; }
@@ -24,6 +37,7 @@ public:
 private:
     HWND window_ = nullptr;
     HDC dc_ = nullptr;
+    PopupGeometry geometry_;
     long taken_ = 0;
 };
 

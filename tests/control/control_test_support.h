@@ -26,12 +26,14 @@ public:
     HWND container = nullptr;
     bool userMode = true;
     bool rightToLeft = false;
+    bool listening = true;  // whether the host has event handlers
     std::vector<DISPID> changed;
     int clearMenuHelp = 0;
     int keepAlive = 0;
 
     bool AmbientUserMode() override { return userMode; }
     bool AmbientRightToLeft() override { return rightToLeft; }
+    bool HasEventHandlers() override { return listening; }
     IFontDisp *AmbientFont() override { return nullptr; }
     HWND ContainerWindow() override { return container; }
     void KeepAlive() override { ++keepAlive; }

@@ -263,6 +263,7 @@ protected:
         hosted = std::make_unique<brocade_test::HostedControl>(form);
         hosted->control->SetMenuBorder(brocade::kBorderFlat);
         SendMessageW(form, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup), 0);
+        brocade_test::PumpMessages(20);  // the stand-in's own first paint comes before the items
     }
     void TearDown() override {
         hosted.reset();
@@ -270,9 +271,9 @@ protected:
         DestroyWindow(form);
         DestroyMenu(popup);
     }
-    void DrawItems() {
+    void DrawItems(int from = 0, int to = kItems) {
         brocade::WindowDc dc(popupWindow);
-        for (int i = 0; i < kItems; ++i) {
+        for (int i = from; i < to; ++i) {
             MENUITEMINFOA info = {};
             info.cbSize = sizeof info;
             info.fMask = MIIM_DATA;
@@ -289,6 +290,10 @@ protected:
         }
     }
     long Taken() { return hosted->control->DrawCaches().popupFrame.TakenCount(); }
+    COLORREF ItemBackground(int i) {
+        auto pixels = ReadWindow(popupWindow);
+        return pixels->At(60, i * kItemHeight + kItemHeight / 2);
+    }
 };
 
 TEST_F(ControlPopupDc, ThePopupsItemsShareOneDcAndAMovedSelectionLetsItGo) {
@@ -308,6 +313,36 @@ TEST_F(ControlPopupDc, ThePopupsItemsShareOneDcAndAMovedSelectionLetsItGo) {
     popupWindow = nullptr;
     SendMessageW(form, WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);
     EXPECT_EQ(Taken(), 3);
+}
+
+// With nobody listening the items of a popup share one reading of the style; whatever changes
+// it shows from the next item on.
+TEST_F(ControlPopupDc, ChangedColoursShowFromTheNextItemOfTheSamePopup) {
+    hosted->site.listening = false;
+    hosted->control->SetUseCustomColors(brocade::kTrue);
+    hosted->control->SetColor(brocade::kMenuBackground, RGB(200, 0, 0));
+    DrawItems(0, 1);
+    hosted->control->SetColor(brocade::kMenuBackground, RGB(0, 0, 200));
+    DrawItems(1, 2);
+    EXPECT_EQ(Hex(ItemBackground(0)), Hex(RGB(200, 0, 0)));
+    EXPECT_EQ(Hex(ItemBackground(1)), Hex(RGB(0, 0, 200)));
+}
+
+TEST_F(ControlPopupDc, ColoursReloadedAfterASettingChangeShowFromTheNextItem) {
+    hosted->site.listening = false;
+    DrawItems(0, 1);
+    const COLORREF before = ItemBackground(0);
+    const int index = COLOR_MENU;
+    const COLORREF saved = GetSysColor(index), changed = saved ^ RGB(0, 0, 255);
+    SetSysColors(1, &index, &changed);
+    brocade_test::PumpMessages(20);  // the system repaints every window first
+    SendMessageW(form, WM_SETTINGCHANGE, 0, 0);
+    DrawItems(1, 2);
+    const COLORREF after = ItemBackground(1);
+    SetSysColors(1, &index, &saved);
+    SendMessageW(form, WM_SETTINGCHANGE, 0, 0);
+    EXPECT_EQ(Hex(before), Hex(saved));
+    EXPECT_EQ(Hex(after), Hex(changed));
 }
 
 }  // namespace
