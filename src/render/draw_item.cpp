@@ -41,18 +41,17 @@ int ViewportTop(HDC dc) {
 // The items of a popup drawn in a row with no event handler listening share the style read for
 // the first: nothing can change it between them, and reading it costs a good part of a plain
 // item.
-PaintStyle ItemPaintStyle(DrawHost &host, bool topLevel, bool observed) {
+PaintStyle ItemPaintStyle(DrawHost &host, bool topLevel, bool unobserved) {
     auto read = [&] { return SkippableOr(PaintStyle(), [&] { return host.DrawPaintStyle(); }); };
-    if (topLevel || observed) return read();
+    if (topLevel || !unobserved) return read();
     std::optional<PaintStyle> &kept = host.DrawCaches().passStyle;
     if (!kept) kept = read();
     return *kept;
 }
 
-void PaintItem(DrawHost &host, MenuItemRecord &record, const DRAWITEMSTRUCT &draw, const ItemCanvas &item,
-               bool observed) {
+void PaintItem(DrawHost &host, MenuItemRecord &record, const DRAWITEMSTRUCT &draw, const ItemCanvas &item) {
     const bool topLevel = IsTrue(record.IsTopLevel());
-    const PaintStyle style = ItemPaintStyle(host, topLevel, observed);
+    const PaintStyle style = ItemPaintStyle(host, topLevel, item.unobserved);
     if (!topLevel) Skippable([&] { TileUnderPopupItem(host, style, record, item, draw.rcItem); });
 
     Boolean userDrawn = kFalse;
@@ -91,8 +90,9 @@ LRESULT OnDrawItem(DrawHost &host, WPARAM, LPARAM lParam, Boolean &bRouteToOrigi
         ItemSurface surface(host.DrawCaches().surfaces, draw.hDC, item.cx, item.cy, observed);
         item.dc = surface.Dc();
         item.keepsState = surface.KeepsState();
+        item.unobserved = !observed;
         if (!item.dc) return;
-        Skippable([&] { PaintItem(host, *record.Get(), draw, item, observed); });
+        Skippable([&] { PaintItem(host, *record.Get(), draw, item); });
         BitBlt(draw.hDC, draw.rcItem.left, draw.rcItem.top, item.cx, item.cy, item.dc, 0, 0, SRCCOPY);
     });
     bRouteToOriginal = kFalse;

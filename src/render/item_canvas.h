@@ -11,6 +11,9 @@ struct ItemCanvas {
     bool selected = false;
     bool hideAccel = false;  // keyboard cues hidden: no mnemonic underlines
     bool keepsState = false;  // nobody else sees dc: what is selected into it may stay there
+    // No event handler listens: nothing can change between this popup's items, so they may
+    // share what the first one read (style, fonts, column widths) until the pass ends.
+    bool unobserved = false;
 };
 
 }  // namespace brocade

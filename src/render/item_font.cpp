@@ -80,10 +80,15 @@ UniqueFont CreateGdiFont(IFontDisp *font) {
     return UniqueFont(CreateFontIndirectA(&logFont));
 }
 
-HFONT ItemFontCache::GetItemFont(IFontDisp *font, const std::function<void()> &beforeReplace) {
+HFONT ItemFontCache::GetItemFont(IFontDisp *font, const std::function<void()> &beforeReplace, bool sameSource) {
+    if (sameSource && font && font == source_ && font_) return font_.Get();
+    source_ = nullptr;
     FontProperties properties;
     if (!ReadFontProperties(font, properties)) return nullptr;
-    if (font_ && properties_ && *properties_ == properties) return font_.Get();
+    if (font_ && properties_ && *properties_ == properties) {
+        source_ = font;
+        return font_.Get();
+    }
     if (font_ && beforeReplace) beforeReplace();
     font_.Reset();
     properties_.reset();
@@ -91,11 +96,13 @@ HFONT ItemFontCache::GetItemFont(IFontDisp *font, const std::function<void()> &b
     font_.Reset(CreateFontIndirectA(&logFont));
     if (!font_) return nullptr;
     properties_ = properties;
+    source_ = font;
     ++created_;
     return font_.Get();
 }
 
 void ItemFontCache::Clear() {
+    source_ = nullptr;
     font_.Reset();
     properties_.reset();
 }

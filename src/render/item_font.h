@@ -47,7 +47,11 @@ public:
     // The cached font when font's properties equal the cached ones, else a new one (the old
     // one deleted). Null when font is null or unreadable.
     // beforeReplace runs before a font is deleted, so whoever holds it selected can let go.
-    HFONT GetItemFont(IFontDisp *font, const std::function<void()> &beforeReplace = {});
+    // With sameSource, the font object last read is taken to be unchanged: nothing can have
+    // changed it since (the items of one popup drawn in a row with nobody listening).
+    HFONT GetItemFont(IFontDisp *font, const std::function<void()> &beforeReplace = {}, bool sameSource = false);
+    // Ends the trust in the font object last read.
+    void ForgetSource() { source_ = nullptr; }
     void Clear();
     // Fonts made since construction, to see the cache at work.
     long CreatedCount() const { return created_; }
@@ -55,6 +59,7 @@ public:
 private:
     UniqueFont font_;
     std::optional<FontProperties> properties_;
+    IFontDisp *source_ = nullptr;  // the font object the cached font was last read from
     long created_ = 0;
 };
 

@@ -58,11 +58,11 @@ void DrawOneText(HDC dc, const std::string &text, const RECT &rect, UINT flags, 
 
 }  // namespace
 
-HFONT GetItemFont(DrawHost &host, IFontDisp *font) {
+HFONT GetItemFont(DrawHost &host, IFontDisp *font, bool sameSource) {
     ComPtr<IFontDisp> chosen(font);
     if (!chosen) chosen = host.DrawAmbientFont();
     PaintCaches &caches = host.DrawCaches();
-    return caches.fonts.GetItemFont(chosen.Get(), [&] { caches.surfaces.ReleaseKeptFont(); });
+    return caches.fonts.GetItemFont(chosen.Get(), [&] { caches.surfaces.ReleaseKeptFont(); }, sameSource);
 }
 
 ItemTextLayout LayOutItemTexts(int cx, int bottom, int bitmapWidth, int shortcutWidth, int checkWidth, int dx,
@@ -110,14 +110,14 @@ void DrawItemTexts(DrawHost &host, const PaintStyle &style, const MenuItemRecord
     const bool keepFont = item.keepsState && target == item.dc;
     if (!caption.empty()) {
         Skippable([&] {
-            ItemFontSelection font(target, GetItemFont(host, record.CaptionFont().Get()), keepFont);
+            ItemFontSelection font(target, GetItemFont(host, record.CaptionFont().Get(), item.unobserved), keepFont);
             DrawOneText(target, caption, layout.caption, flags, record.Language(), IsTrue(record.Unicode()), color,
                         embossed, style.highlightedTextColor);
         });
     }
     if (!shortcut.empty()) {
         Skippable([&] {
-            ItemFontSelection font(target, GetItemFont(host, record.ShortcutFont().Get()), keepFont);
+            ItemFontSelection font(target, GetItemFont(host, record.ShortcutFont().Get(), item.unobserved), keepFont);
             DrawOneText(target, shortcut, layout.shortcut, flags, record.Language(), false, color, embossed,
                         style.highlightedTextColor);
         });

@@ -16,12 +16,20 @@ struct PaintCaches {
     PopupWindowDc popupFrame;  // the DC the flat frame beside the items is drawn in
     // The style a popup's items share while they are drawn in a row with nobody listening.
     std::optional<PaintStyle> passStyle;
+    // The bitmap column and shortcut widths of the popup menu drawn in the pass.
+    struct ColumnWidths {
+        HMENU menu;
+        long bitmap, shortcut;
+    };
+    std::optional<ColumnWidths> passWidths;
 
     // Whatever may change between two items ends the pass: a moved selection, another menu,
     // the loop's end, a property or a system colour.
     void EndPopupPass() {
         popupFrame.Release();
         passStyle.reset();
+        passWidths.reset();
+        fonts.ForgetSource();
     }
 
     // The DCs first: one may hold the cached font.

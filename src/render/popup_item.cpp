@@ -41,6 +41,17 @@ PopupFrameStyle FrameStyle(DrawHost &host, const PaintStyle &style) {
     return frame;
 }
 
+// Every item of a menu looks at all the others for these; in a pass they are read once.
+PaintCaches::ColumnWidths ColumnWidthsOf(DrawHost &host, const MenuItemRecord &record, bool unobserved) {
+    std::optional<PaintCaches::ColumnWidths> &kept = host.DrawCaches().passWidths;
+    if (unobserved && kept && kept->menu == record.MenuHandle()) return *kept;
+    const PaintCaches::ColumnWidths widths{record.MenuHandle(),
+                                           SkippableOr(0L, [&] { return GetBitmapColumnWidth(host, record); }),
+                                           SkippableOr(0L, [&] { return GetMaxShortcutWidth(host, record); })};
+    if (unobserved) kept = widths;
+    return widths;
+}
+
 // Raises DrawMenuItemEx; a failing handler leaves bDoDefault as it was.
 void RaiseStage(DrawHost &host, MenuItemRecord &record, const ItemCanvas &item, DrawStage stage,
                 Boolean &doDefault) {
@@ -60,8 +71,8 @@ BorderOffsets ItemBorderOffsets(long menuBorder, bool isLast) {
 void DrawPopupItem(DrawHost &host, const PaintStyle &style, MenuItemRecord &record, HWND popup,
                    const ItemCanvas &item, int, int top) {
     const int cx = item.cx, cy = item.cy;
-    const long bitmapWidth = SkippableOr(0L, [&] { return GetBitmapColumnWidth(host, record); });
-    const long shortcutWidth = SkippableOr(0L, [&] { return GetMaxShortcutWidth(host, record); });
+    const PaintCaches::ColumnWidths widths = ColumnWidthsOf(host, record, item.unobserved);
+    const long bitmapWidth = widths.bitmap, shortcutWidth = widths.shortcut;
     Skippable([&] { ReadMenuState(record); });
     const std::string caption = SkippableOr(std::string(), [&] { return DecodeUnicodeCaption(record.Caption()); });
 

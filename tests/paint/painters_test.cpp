@@ -144,6 +144,24 @@ TEST(ItemFontCache, EqualPropertiesReuseTheFontAndAChangeRebuildsIt) {
     cache.Clear();
 }
 
+// Within a pass the font object last read is trusted unchanged; ending the pass reads it again.
+TEST(ItemFontCache, ASourceTrustedWithinAPassIsReadAgainAfterIt) {
+    brocade::ItemFontCache cache;
+    ComPtr<IFontDisp> font = menu_test::MakeFont(L"Arial", 10);
+    HFONT made = cache.GetItemFont(font.Get(), {}, true);
+    ASSERT_NE(made, nullptr);
+    font.As<IFont>(IID_IFont)->put_Bold(TRUE);
+    EXPECT_EQ(cache.GetItemFont(font.Get(), {}, true), made);
+    EXPECT_EQ(cache.CreatedCount(), 1);
+    EXPECT_NE(cache.GetItemFont(font.Get(), {}, false), made);  // read again: bold now
+    EXPECT_EQ(cache.CreatedCount(), 2);
+    font.As<IFont>(IID_IFont)->put_Bold(FALSE);
+    cache.ForgetSource();
+    LOGFONTA read = {};
+    GetObjectA(cache.GetItemFont(font.Get(), {}, true), sizeof read, &read);
+    EXPECT_EQ(read.lfWeight, FW_NORMAL);
+}
+
 TEST(GetItemFont, ANullFontMeansTheAmbientFont) {
     PaintBench bench({"Item"});
     bench.host.ambientFont = menu_test::MakeFont(L"Courier New", 12);
