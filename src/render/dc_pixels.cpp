@@ -45,12 +45,12 @@ bool HasIdentityTransform(HDC dc) {
            transform.eDx == 0.0f && transform.eDy == 0.0f;
 }
 
-// One logical unit is one pixel, unmirrored, and a pixel survives a trip through 32 bits.
+
+}  // namespace
+
 bool CopiesPixelForPixel(HDC dc) {
     return GetMapMode(dc) == MM_TEXT && GetLayout(dc) == 0 && HasIdentityTransform(dc) && SurfaceBitsPerPixel(dc) >= 24;
 }
-
-}  // namespace
 
 bool DcPixels::Locate(HDC dc, const RECT &area) {
     if (!dc || target_ || !CopiesPixelForPixel(dc)) return false;

@@ -9,6 +9,10 @@
 
 namespace brocade {
 
+// One logical unit is one pixel, unmirrored, and a pixel survives a trip through 32 bits:
+// pixels worked on in memory and copied back are exactly what setting them one by one gives.
+bool CopiesPixelForPixel(HDC dc);
+
 class DcPixels {
 public:
     DcPixels() = default;

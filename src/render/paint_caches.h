@@ -5,6 +5,7 @@
 
 #include "render/item_surface.h"
 #include "render/paint_style.h"
+#include "render/popup_shadow.h"
 #include "render/popup_window_dc.h"
 
 namespace brocade {
@@ -14,6 +15,7 @@ struct PaintCaches {
     ItemSurfaceCache surfaces;
     ItemSurfaceCache scratch;  // the white-text layer over a background picture
     PopupWindowDc popupFrame;  // the DC the flat frame beside the items is drawn in
+    ShadowColumnCache shadowColumn;  // the last popup's right shadow
     // The style a popup's items share while they are drawn in a row with nobody listening.
     std::optional<PaintStyle> passStyle;
     // The bitmap column and shortcut widths of the popup menu drawn in the pass.
@@ -35,6 +37,7 @@ struct PaintCaches {
     // The DCs first: one may hold the cached font.
     void Clear() {
         EndPopupPass();
+        shadowColumn.Clear();
         surfaces.Clear();
         scratch.Clear();
         fonts.Clear();

@@ -38,7 +38,7 @@ void Line(HDC dc, long fromX, long fromY, long toX, long toY) {
 }
 
 void FillStrips(HWND popup, HDC dc, const PopupGeometry &g, const ItemFrame &f, const PopupFrameStyle &style) {
-    const ShadowSource shadow{style.backdrop, style.menuBackground, style.backgroundBrush};
+    const ShadowSource shadow{style.backdrop, style.menuBackground, style.backgroundBrush, style.shadowColumn};
     Fill(dc, 0, f.y0, g.left, f.yb, style.backgroundBrush);
     if (!f.shadow) {
         Fill(dc, g.width - g.right, f.y0, g.width, f.y1, style.backgroundBrush);

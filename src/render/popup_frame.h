@@ -10,6 +10,7 @@
 namespace brocade {
 
 class ShadowBackdrop;
+class ShadowColumnCache;
 
 // What the frame painter needs besides the item.
 struct PopupFrameStyle {
@@ -18,6 +19,7 @@ struct PopupFrameStyle {
     HBRUSH backgroundBrush = nullptr;  // the popup background brush
     HPEN borderPen = nullptr;          // the highlight border pen
     ShadowBackdrop *backdrop = nullptr;  // null: no shadow can be computed
+    ShadowColumnCache *shadowColumn = nullptr;  // the right shadow kept shaded, if any
 };
 
 // Repaints the part of the popup's frame beside one item (the top part for the first item, the

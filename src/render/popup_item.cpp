@@ -38,6 +38,7 @@ PopupFrameStyle FrameStyle(DrawHost &host, const PaintStyle &style) {
     frame.backgroundBrush = host.DrawPopupBrush();
     frame.borderPen = host.DrawHighlightBorderPen();
     frame.backdrop = host.DrawShadowBackdrop();
+    frame.shadowColumn = &host.DrawCaches().shadowColumn;
     return frame;
 }
 

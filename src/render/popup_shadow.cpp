@@ -77,10 +77,12 @@ void ShadeStrip(const ShadowStrip &strip, const RECT &covered, const RECT &windo
     }
 }
 
+bool HasBackdrop(const ShadowSource &source) { return source.backdrop && !source.backdrop->Empty(); }
+
 void DrawStrip(HDC dc, const ShadowStrip &strip, const RECT &windowRect, const ShadowSource &source) {
     if (strip.alongLast < strip.alongFirst) return;
     const RECT area = strip.Area();
-    if (!source.backdrop || source.backdrop->Empty()) {
+    if (!HasBackdrop(source)) {
         // Without a picture of what lies behind the popup, reading the screen now would read
         // the popup itself and darken it further on every redraw: the shadow's place gets the
         // popup background instead, which stays the same however often it is repainted.
@@ -109,7 +111,72 @@ COLORREF ShadowShade(COLORREF menuBackground, COLORREF screen, float weight) {
     return DarkenColor(BlendColors(menuBackground, screen, weight));
 }
 
+ShadowColumnCache::~ShadowColumnCache() { Clear(); }
+
+void ShadowColumnCache::Clear() {
+    selection_.reset();
+    section_.Reset();
+    dc_.reset();
+    bits_ = nullptr;
+    window_ = nullptr;
+}
+
+bool ShadowColumnCache::Holds(HWND window, const RECT &windowRect, const ShadowSource &source) const {
+    return bits_ && window == window_ && EqualRect(&windowRect, &windowRect_) && source.backdrop == backdrop_ &&
+           source.backdrop->Serial() == backdropSerial_ && source.menuBackground == menuBackground_;
+}
+
+bool ShadowColumnCache::Shade(HWND window, const RECT &windowRect, const ShadowSource &source) {
+    Clear();
+    const long width = windowRect.right - windowRect.left, height = windowRect.bottom - windowRect.top;
+    const ShadowStrip strip{true, width - 2, 0, height - 1};
+    covered_ = CoveredByBackdrop(strip.Area(), windowRect, *source.backdrop);
+    if (IsRectEmpty(&covered_)) return false;
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = covered_.right - covered_.left;
+    info.bmiHeader.biHeight = -(covered_.bottom - covered_.top);  // top-down
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void *bits = nullptr;
+    dc_ = std::make_unique<MemoryDc>(nullptr);
+    section_.Reset(CreateDIBSection(dc_->Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!dc_->Get() || !section_ || !bits) {
+        Clear();
+        return false;
+    }
+    selection_ = std::make_unique<SelectGuard>(dc_->Get(), section_.Get());
+    bits_ = static_cast<uint32_t *>(bits);
+    const long stride = covered_.right - covered_.left;
+    ShadeCache shades(source.menuBackground);
+    ShadeStrip(strip, covered_, windowRect, *source.backdrop, shades, [&](long x, long y, COLORREF color) {
+        bits_[(y - covered_.top) * stride + (x - covered_.left)] =
+            ((color & 255) << 16) | (color & 0xFF00) | ((color >> 16) & 255);
+    });
+    window_ = window;
+    windowRect_ = windowRect;
+    backdrop_ = source.backdrop;
+    backdropSerial_ = source.backdrop->Serial();
+    menuBackground_ = source.menuBackground;
+    ++shaded_;
+    return true;
+}
+
+bool ShadowColumnCache::Draw(HWND window, HDC dc, long firstRow, long lastRow, const ShadowSource &source) {
+    RECT windowRect;
+    if (!dc || !HasBackdrop(source) || !CopiesPixelForPixel(dc) || !GetWindowRect(window, &windowRect)) return false;
+    if (!Holds(window, windowRect, source) && !Shade(window, windowRect, source)) return false;
+    const long top = firstRow > covered_.top ? firstRow : covered_.top;
+    const long bottom = lastRow + 1 < covered_.bottom ? lastRow + 1 : covered_.bottom;
+    if (bottom <= top) return true;
+    // The DC's clipping leaves alone what cannot be seen, as when the pixels are set one by one.
+    return BitBlt(dc, covered_.left, top, covered_.right - covered_.left, bottom - top, dc_->Get(), 0,
+                  top - covered_.top, SRCCOPY) != FALSE;
+}
+
 void ShadowRight(HWND window, HDC dc, long firstRow, long lastRow, const ShadowSource &source) {
+    if (source.column && source.column->Draw(window, dc, firstRow, lastRow, source)) return;
     RECT windowRect;
     if (!dc || !GetWindowRect(window, &windowRect)) return;
     const long width = windowRect.right - windowRect.left;

@@ -3,14 +3,56 @@
 #pragma once
 #include <windows.h>
 
+#include <cstdint>
+#include <memory>
+
+#include "common/gdi.h"
+
 namespace brocade {
 
 class ShadowBackdrop;
+class ShadowColumnCache;
 
 struct ShadowSource {
     const ShadowBackdrop *backdrop = nullptr;  // the screen when the menu loop began; may be empty
     COLORREF menuBackground = 0;               // effective MenuBackground (RGB)
     HBRUSH backgroundBrush = nullptr;          // fills the shadow's place when there is no backdrop
+    ShadowColumnCache *column = nullptr;       // the right shadow already shaded, if any
+};
+
+// The right shadow of one popup shaded for all its rows at once: every item repaints its part
+// of the shadow, and copying that part costs far less than shading it again. Kept for the
+// popup window, the picture of the screen and the colour it was shaded from.
+class ShadowColumnCache {
+public:
+    ShadowColumnCache() = default;
+    ~ShadowColumnCache();
+    ShadowColumnCache(const ShadowColumnCache &) = delete;
+    ShadowColumnCache &operator=(const ShadowColumnCache &) = delete;
+
+    // Copies rows firstRow to lastRow of window's right shadow into dc (window coordinates),
+    // shading the column first unless it is kept already. False when the shade cannot be
+    // copied pixel for pixel into dc (or made at all): the caller shades the rows itself.
+    bool Draw(HWND window, HDC dc, long firstRow, long lastRow, const ShadowSource &source);
+    void Clear();
+    // Columns shaded since construction, to see the cache at work.
+    long ShadedCount() const { return shaded_; }
+
+private:
+    HWND window_ = nullptr;
+    RECT windowRect_{};
+    const ShadowBackdrop *backdrop_ = nullptr;
+    unsigned long backdropSerial_ = 0;
+    COLORREF menuBackground_ = 0;
+    RECT covered_{};  // the shaded pixels, window coordinates
+    std::unique_ptr<MemoryDc> dc_;
+    UniqueBitmap section_;
+    std::unique_ptr<SelectGuard> selection_;
+    uint32_t *bits_ = nullptr;
+    long shaded_ = 0;
+
+    bool Holds(HWND window, const RECT &windowRect, const ShadowSource &source) const;
+    bool Shade(HWND window, const RECT &windowRect, const ShadowSource &source);
 };
 
 // Columns W - 2 to W (the last lies outside the window and is clipped) of rows firstRow to

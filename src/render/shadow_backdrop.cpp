@@ -39,6 +39,7 @@ bool ShadowBackdrop::TakeBitmap(HBITMAP bitmap) {
 }
 
 void ShadowBackdrop::Release() {
+    ++serial_;
     std::vector<uint32_t>().swap(pixels_);
     width_ = height_ = 0;
 }

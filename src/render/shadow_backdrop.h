@@ -22,6 +22,9 @@ public:
     bool TakeBitmap(HBITMAP bitmap);
     void Release();
     bool Empty() const;
+    // Changes with every capture and release: what was computed from one picture is known
+    // stale.
+    unsigned long Serial() const { return serial_; }
 
     long Width() const { return width_; }
     long Height() const { return height_; }
@@ -36,6 +39,7 @@ public:
 private:
     std::vector<uint32_t> pixels_;  // top-down rows, 0x00RRGGBB
     long width_ = 0, height_ = 0;
+    unsigned long serial_ = 0;
 };
 
 }  // namespace brocade

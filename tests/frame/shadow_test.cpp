@@ -80,6 +80,55 @@ TEST_F(ShadowTest, ClippingIsTheSameAsPixelByPixel) {
     EXPECT_EQ(actual.FirstDifference(expected), "");
 }
 
+// The kept column gives every item's rows exactly what shading them on the spot gives, clipped
+// the same way, and is shaded once for as long as window, screen picture and colour stay.
+TEST_F(ShadowTest, TheKeptColumnMatchesTheDefinitionRowRangeByRowRange) {
+    brocade::ShadowColumnCache column;
+    ShadowSource source = Source();
+    source.column = &column;
+    const long ranges[][2] = {{0, 19}, {20, 39}, {40, 89}, {0, 1}, {37, 37}, {80, 100}, {50, 49}, {-5, 3}};
+    for (const auto &range : ranges) {
+        Surface expected(120, 90), actual(120, 90);
+        expected.FillPattern();
+        actual.FillPattern();
+        brocade::UniqueRegion clip(CreateRectRgn(0, 10, 119, 70));
+        SelectClipRgn(expected.Dc(), clip.Get());
+        SelectClipRgn(actual.Dc(), clip.Get());
+        ReferenceShadowRight(window, expected.Dc(), backdropBitmap.Get(), range[0], range[1], kMenuBackground);
+        brocade::ShadowRight(window, actual.Dc(), range[0], range[1], source);
+        EXPECT_EQ(actual.FirstDifference(expected), "") << "rows " << range[0] << " to " << range[1];
+    }
+    EXPECT_EQ(column.ShadedCount(), 1);
+
+    Surface surface(120, 90);
+    source.menuBackground = RGB(1, 2, 3);
+    brocade::ShadowRight(window, surface.Dc(), 0, 89, source);
+    EXPECT_EQ(column.ShadedCount(), 2);
+    ASSERT_TRUE(backdrop.TakeBitmap(backdropBitmap.Get()));  // a new picture of the screen
+    brocade::ShadowRight(window, surface.Dc(), 0, 89, source);
+    EXPECT_EQ(column.ShadedCount(), 3);
+    SetWindowPos(window, nullptr, 41, 30, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    brocade::ShadowRight(window, surface.Dc(), 0, 89, source);
+    EXPECT_EQ(column.ShadedCount(), 4);
+}
+
+// A DC that does not copy pixel for pixel (a scaled one) is shaded pixel by pixel as before.
+TEST_F(ShadowTest, AScaledDcIsShadedOnTheSpotNotCopied) {
+    brocade::ShadowColumnCache column;
+    ShadowSource source = Source();
+    source.column = &column;
+    Surface expected(240, 180), actual(240, 180);
+    for (Surface *surface : {&expected, &actual}) {
+        SetMapMode(surface->Dc(), MM_ISOTROPIC);
+        SetWindowExtEx(surface->Dc(), 1, 1, nullptr);
+        SetViewportExtEx(surface->Dc(), 2, 2, nullptr);
+    }
+    brocade::ShadowRight(window, expected.Dc(), 0, 89, Source());
+    brocade::ShadowRight(window, actual.Dc(), 0, 89, source);
+    EXPECT_EQ(actual.FirstDifference(expected), "");
+    EXPECT_EQ(column.ShadedCount(), 0);
+}
+
 TEST(ShadowShades, AUniformScreenGivesDarkenedScreenInsideAndDarkenedMeanOutside) {
     // s = (100, 150, 200), mb = (240, 240, 240): 0.8 x s = (80, 120, 160); the mean is
     // (170, 195, 220), 0.8 x that = (136, 156, 176).
