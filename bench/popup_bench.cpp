@@ -166,7 +166,7 @@ public:
             SendMessageW(form_, WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw));
         }
         // A real popup ends its pass when the selection moves: one window DC and style per popup.
-        control_->DrawCaches().EndPopupPass();
+        control_->EndPopupPass();
     }
 
     // The plain menu's way: background, then caption and shortcut.

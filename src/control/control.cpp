@@ -50,7 +50,7 @@ Control::~Control() { Teardown(); }
 
 void Control::LoadDefaultColors() {
     ComputeDefaultColors(highlightStyle_, defaultColors_);
-    paintCaches_.EndPopupPass();
+    EndPopupPass();
 }
 
 void Control::ResetColorsToDefaults() {
@@ -187,7 +187,7 @@ OLE_COLOR Control::Color(ColorIndex index) {
 void Control::SetColor(ColorIndex index, OLE_COLOR value) {
     if (value == customColors_[index]) return;
     customColors_[index] = value;
-    paintCaches_.EndPopupPass();
+    EndPopupPass();
     switch (index) {
     case kMenuBackground:
         popupBrush_.Reset(CreateSolidBrush(OleToRGB(Color(kMenuBackground))));
@@ -259,7 +259,7 @@ void Control::SetShowTootipTitle(Boolean value) {
 
 bool Control::SetBackgroundPicture(IPictureDisp *value) {
     if (SameObject(backgroundPicture_, value)) return true;
-    paintCaches_.EndPopupPass();
+    EndPopupPass();
     backgroundSurface_.Clear();
     backgroundPicture_ = ComPtr<IPictureDisp>(value);
     if (value && backgroundSurface_.Prepare(value, OleToRGB(Color(kMenuBackground))) != PictureTypeStatus::kAccepted)

@@ -196,8 +196,10 @@ public:
     ComPtr<IPictureDisp> MeasureBuiltInCheckMark() override { return builtInCheckMark_; }
     RecordPtr MeasureMenuItemByKey(const std::string &key) override { return scanner_.GetMenuItemByKey(key); }
     const MenuItemCollection &MeasureMenuItems() override { return scanner_.Items(); }
+    // In a menu loop with nobody listening, nothing runs between the items of a popup measured
+    // in a row: the font object read for one holds for the next until the pass ends.
     SIZE MeasureTextRect(IFontDisp *font, long language, const std::string &text) override {
-        return scanner_.GetTextRect(font, language, text);
+        return scanner_.GetTextRect(font, language, text, inMenuLoop_ && !site_.HasEventHandlers());
     }
     void RaiseSetMenuItemSize(MenuItemRecord &record, long &width, long &height) override {
         site_.FireSetMenuItemSize(record, width, height);
@@ -214,6 +216,12 @@ public:
     bool DrawKeyboardCuesHidden() override { return keyboardCuesHidden_; }
     ComPtr<IFontDisp> DrawAmbientFont() override { return ComPtr<IFontDisp>::Adopt(site_.AmbientFont()); }
     PaintCaches &DrawCaches() override { return paintCaches_; }
+    // Whatever may change between two items ends what the items of a popup share (a moved
+    // selection, another menu, the loop's end, a property or a system setting).
+    void EndPopupPass() {
+        paintCaches_.EndPopupPass();
+        scanner_.ForgetMeasuringSource();
+    }
     bool DrawEventsObserved() override { return site_.HasEventHandlers(); }
     void RaiseDrawMenuItem(MenuItemRecord &record, HDC menuDC, bool selected, long cx, long cy,
                            Boolean &userDrawn) override {
@@ -344,9 +352,9 @@ private:
     ComPtr<IFontDisp> shortcutFont_;
     ComPtr<IFontDisp> systemMenuFont_;
 
-    // A changed property also ends the style the items of a popup share.
+    // A changed property also ends the popup pass.
     void Notify(DISPID dispid) {
-        paintCaches_.EndPopupPass();
+        EndPopupPass();
         site_.PropertyChanged(dispid);
     }
     void LoadDefaultColors();

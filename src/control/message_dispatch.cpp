@@ -65,13 +65,13 @@ LRESULT Control::OnActivate(WindowMessage &m) {
 }
 
 LRESULT Control::OnSysColorChange(WindowMessage &) {
-    paintCaches_.EndPopupPass();
+    EndPopupPass();
     return 0;
 }
 
 LRESULT Control::OnSettingChange(WindowMessage &m) {
     ForgetMenuMetrics();
-    paintCaches_.EndPopupPass();
+    EndPopupPass();
     if (HasMenuRecords()) {
         LoadDefaultColors();
         Refresh(m.hwnd);
@@ -122,7 +122,7 @@ LRESULT Control::OnInitMenu(WindowMessage &m) {
 }
 
 LRESULT Control::OnInitMenuPopupMessage(WindowMessage &m) {
-    paintCaches_.EndPopupPass();
+    EndPopupPass();
     if (!IsTrue(enabled_)) return 0;
     // The host enables, checks and adds items in its own handler before the scan sees them.
     SubclassWnd::CallSavedWndProc(m.hwnd, WM_INITMENUPOPUP, m.wParam, m.lParam);
@@ -135,14 +135,14 @@ LRESULT Control::OnInitMenuPopupMessage(WindowMessage &m) {
 LRESULT Control::OnMenuSelectMessage(WindowMessage &m) {
     // The items of a popup are drawn in a row; once the selection moves, the popup it kept a
     // DC of may close.
-    paintCaches_.EndPopupPass();
+    EndPopupPass();
     return OnMenuSelect(m.hwnd, m.wParam, m.lParam);
 }
 
 LRESULT Control::OnMenuCharMessage(WindowMessage &m) { return OnMenuChar(m.wParam, m.lParam, m.route); }
 
 LRESULT Control::OnEnterMenuLoop(WindowMessage &m) {
-    paintCaches_.EndPopupPass();
+    EndPopupPass();
     if (!IsTrue(enabled_)) {
         RestoreMenus(m.hwnd);
         return 0;
@@ -158,7 +158,7 @@ LRESULT Control::OnEnterMenuLoop(WindowMessage &m) {
 }
 
 LRESULT Control::OnExitMenuLoop(WindowMessage &) {
-    paintCaches_.EndPopupPass();
+    EndPopupPass();
     inMenuLoop_ = false;
     hotTracking_.Forget();
     ReleaseShadowBackdrop();

@@ -287,9 +287,9 @@ std::string MenuScanner::FindHelpMessage(const std::string &text, long language,
     return help;
 }
 
-SIZE MenuScanner::GetTextRect(IFontDisp *font, long language, const std::string &text) {
+SIZE MenuScanner::GetTextRect(IFontDisp *font, long language, const std::string &text, bool sameSource) {
     bool unicode = SkippableOr(false, [&] { return host_.ScanUnicode(); });
-    return SkippableOr(SIZE{0, 0}, [&] { return measurer_.Measure(font, language, text, unicode); });
+    return SkippableOr(SIZE{0, 0}, [&] { return measurer_.Measure(font, language, text, unicode, sameSource); });
 }
 
 }  // namespace brocade

@@ -56,7 +56,9 @@ public:
     // The host's help message for the text, else the built-in one; for Unicode captions also
     // the built-in one of the caption converted to the language's code page.
     std::string FindHelpMessage(const std::string &text, long language, bool unicode);
-    SIZE GetTextRect(IFontDisp *font, long language, const std::string &text);
+    // sameSource: the font object last read is unchanged since (see TextMeasurer::Measure).
+    SIZE GetTextRect(IFontDisp *font, long language, const std::string &text, bool sameSource = false);
+    void ForgetMeasuringSource() { measurer_.ForgetSource(); }
     // Frees what measuring keeps between texts (a DC and its fonts).
     void ReleaseMeasuring() { measurer_.Clear(); }
 

@@ -87,12 +87,19 @@ void TextMeasurer::Clear() {
     fonts_.clear();
     sizes_.clear();
     dc_.reset();
+    source_ = nullptr;
 }
 
-SIZE TextMeasurer::Measure(IFontDisp *font, long language, const std::string &text, bool controlUnicode) {
-    LOGFONTW logFont;
-    const bool hasFont = MeasuringLogFont(font, logFont);
-    std::string key(reinterpret_cast<const char *>(&logFont), sizeof(logFont));
+SIZE TextMeasurer::Measure(IFontDisp *font, long language, const std::string &text, bool controlUnicode,
+                           bool sameSource) {
+    if (!sameSource || !font || font != source_) {
+        source_ = font;
+        sourceHasFont_ = MeasuringLogFont(font, sourceLogFont_);
+    }
+    LOGFONTW logFont = sourceLogFont_;
+    const bool hasFont = sourceHasFont_;
+    std::string &key = key_;
+    key.assign(reinterpret_cast<const char *>(&logFont), sizeof(logFont));
     key += static_cast<char>(hasFont);
     key += static_cast<char>(controlUnicode);
     key.append(reinterpret_cast<const char *>(&language), sizeof(language));
@@ -109,7 +116,7 @@ SIZE TextMeasurer::Measure(IFontDisp *font, long language, const std::string &te
     const SIZE size = MeasureTextOn(dc_->Get(), language, text, controlUnicode);
     if (!exact) return size;
     if (sizes_.size() >= kMaxSizes) sizes_.clear();
-    sizes_.emplace(std::move(key), size);
+    sizes_.emplace(key, size);
     return size;
 }
 

@@ -30,7 +30,12 @@ public:
     TextMeasurer(const TextMeasurer &) = delete;
     TextMeasurer &operator=(const TextMeasurer &) = delete;
 
-    SIZE Measure(IFontDisp *font, long language, const std::string &text, bool controlUnicode);
+    // With sameSource, the font object last read is taken to be unchanged: nothing can have
+    // changed it since (the items of one popup measured in a row with nobody listening).
+    SIZE Measure(IFontDisp *font, long language, const std::string &text, bool controlUnicode,
+                 bool sameSource = false);
+    // Ends the trust in the font object last read.
+    void ForgetSource() { source_ = nullptr; }
     // Frees the DC, the fonts and the kept sizes.
     void Clear();
 
@@ -48,6 +53,10 @@ private:
     int selected_ = -1;               // index in fonts_, -1: the DC's own font
     HGDIOBJ replacedFont_ = nullptr;  // the DC's own font while one of ours is selected
     std::unordered_map<std::string, SIZE> sizes_;
+    std::string key_;                // the key being looked up, kept to spare an allocation
+    IFontDisp *source_ = nullptr;    // the font object last read, and what it gave
+    LOGFONTW sourceLogFont_{};
+    bool sourceHasFont_ = false;
 
     bool SelectFont(const LOGFONTW *logFont);
 };

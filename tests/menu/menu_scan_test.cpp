@@ -486,6 +486,19 @@ TEST_F(MenuScan, TextSizesFollowTheLanguageRules) {
     EXPECT_EQ(scanner.GetTextRect(font.Get(), 0, "a\r\nb").cy, plain.cy);
 }
 
+// Items measured in a row with nobody listening trust the font object read for the first; once
+// the pass ends it is read again.
+TEST_F(MenuScan, ATrustedFontObjectIsReadAgainOnlyAfterThePass) {
+    ComPtr<IFontDisp> font = MakeFont(L"Arial", 10);
+    const SIZE small = scanner.GetTextRect(font.Get(), 0, "Open", true);
+    font.As<IFont>(IID_IFont)->put_Size(CY{{400000, 0}});  // 40 points, changed in place
+    EXPECT_EQ(scanner.GetTextRect(font.Get(), 0, "Open", true).cy, small.cy);
+    EXPECT_GT(scanner.GetTextRect(font.Get(), 0, "Open", false).cy, 2 * small.cy);
+    font.As<IFont>(IID_IFont)->put_Size(CY{{100000, 0}});
+    scanner.ForgetMeasuringSource();
+    EXPECT_EQ(scanner.GetTextRect(font.Get(), 0, "Open", true).cy, small.cy);
+}
+
 TEST_F(MenuScan, ARecordTakingAKeyDropsThePreviousOne) {
     ComPtr<IPictureDisp> picture = MakePicture();
     RecordPtr first = MenuItemRecord::Create();
