@@ -3,6 +3,7 @@
 #include "render/item_font.h"
 #include <optional>
 
+#include "render/item_background.h"
 #include "render/item_surface.h"
 #include "render/paint_style.h"
 #include "render/popup_shadow.h"
@@ -16,6 +17,7 @@ struct PaintCaches {
     ItemSurfaceCache scratch;  // the white-text layer over a background picture
     PopupWindowDc popupFrame;  // the DC the flat frame beside the items is drawn in
     ShadowColumnCache shadowColumn;  // the last popup's right shadow
+    ColumnGradientCache columnGradients;  // the last Office 2003 bitmap column
     // The style a popup's items share while they are drawn in a row with nobody listening.
     std::optional<PaintStyle> passStyle;
     // The bitmap column and shortcut widths of the popup menu drawn in the pass.
@@ -38,6 +40,7 @@ struct PaintCaches {
     void Clear() {
         EndPopupPass();
         shadowColumn.Clear();
+        columnGradients.Clear();
         surfaces.Clear();
         scratch.Clear();
         fonts.Clear();

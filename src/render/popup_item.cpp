@@ -93,7 +93,9 @@ void DrawPopupItem(DrawHost &host, const PaintStyle &style, MenuItemRecord &reco
 
     if (!style.hasBackgroundPicture) {
         Skippable([&] { EraseItemBackground(item.dc, cx, cy, style); });
-        Skippable([&] { FillBitmapColumn(item.dc, bitmapWidth, cx - border.dx, bottom, style); });
+        Skippable([&] {
+            FillBitmapColumn(item.dc, bitmapWidth, cx - border.dx, bottom, style, &host.DrawCaches().columnGradients);
+        });
     }
     if (IsTrue(record.IsSeparator())) {
         Skippable([&] { DrawSeparator(item.dc, cx, bottom, bitmapWidth, style); });

@@ -271,6 +271,30 @@ TEST(BitmapColumn, Office2003ShadesFromTheOuterEdge) {
     EXPECT_EQ(rtl.At(39, 1), style.menuBackground);
 }
 
+// The kept gradient gives the pixels of filling in place, in both directions, for column sizes
+// as they come and go; it is filled again only for another size or other colours.
+TEST(BitmapColumn, TheKeptOffice2003GradientMatchesFillingInPlace) {
+    brocade::ColumnGradientCache gradients;
+    PaintStyle style = TestStyle(kOffice2003);
+    const int cases[][3] = {{kColumn, 40, 4}, {kColumn, 40, 4}, {5, 30, 9}, {kColumn, 40, 4}, {0, 10, 3}, {60, 70, 1}};
+    for (bool rightToLeft : {false, true}) {
+        style.rightToLeft = rightToLeft;
+        for (const auto &c : cases) {
+            Surface expected(c[1] + 2, c[2] + 2), actual(c[1] + 2, c[2] + 2);
+            expected.FillPattern();
+            actual.FillPattern();
+            FillBitmapColumn(expected.Dc(), c[0], c[1], c[2], style);
+            FillBitmapColumn(actual.Dc(), c[0], c[1], c[2], style, &gradients);
+            EXPECT_EQ(actual.FirstDifference(expected), "") << c[0] << " x " << c[2] << (rightToLeft ? " rtl" : "");
+        }
+    }
+    EXPECT_EQ(gradients.FilledCount(), 10);  // the repeated size in a row reuses its gradient
+    style.bitmapBackground ^= 0x0F0F0F;
+    Surface surface(50, 6);
+    FillBitmapColumn(surface.Dc(), 5, 30, 9, style, &gradients);
+    EXPECT_EQ(gradients.FilledCount(), 11);
+}
+
 TEST(MenuBarItem, ThemedTitlesLightWhileHotAndShowTheBarColourWhileOpen) {
     PaintStyle style = TestStyle(kXP);
     Surface hot(20, 10), open(20, 10);
