@@ -29,7 +29,7 @@ ItemFrame FrameOf(const PopupGeometry &g, const MenuItemRecord &record, int cx, 
 
 void Fill(HDC dc, long left, long top, long right, long bottom, HBRUSH brush) {
     const RECT rect = {left, top, right, bottom};
-    if (brush) FillRect(dc, &rect, brush);
+    if (brush && left < right && top < bottom) FillRect(dc, &rect, brush);
 }
 
 void Line(HDC dc, long fromX, long fromY, long toX, long toY) {
@@ -106,7 +106,11 @@ void DrawPopup(HWND popup, PopupWindowDc &kept, const MenuItemRecord &record, in
                const PopupFrameStyle &style) {
     if (!DrawsFrame(popup, style)) return;
     HDC dc = kept.For(popup);
-    if (dc) DrawPopup(popup, dc, kept.Geometry(), record, cx, cy, top, style);
+    if (!dc) return;
+    const ItemFrame frame = FrameOf(kept.Geometry(), record, cx, cy, top, style.menuBorder == kBorderFlatWithShadow);
+    FillStrips(popup, dc, kept.Geometry(), frame, style);
+    // The kept DC keeps the pen too, until it is let go.
+    if (style.borderPen && kept.KeepSelected(style.borderPen)) DrawEdges(dc, kept.Geometry(), frame);
 }
 
 void DrawPopup(HWND popup, HDC windowDc, const PopupGeometry &geometry, const MenuItemRecord &record, int cx,

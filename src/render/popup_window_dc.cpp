@@ -28,10 +28,23 @@ HDC PopupWindowDc::For(HWND popup) {
     return dc_;
 }
 
+bool PopupWindowDc::KeepSelected(HPEN pen) {
+    if (!dc_ || !pen) return false;
+    if (GetCurrentObject(dc_, OBJ_PEN) == pen) return true;
+    HGDIOBJ previous = SelectObject(dc_, pen);
+    if (!previous || previous == HGDI_ERROR) return false;
+    if (!originalPen_) originalPen_ = previous;
+    return true;
+}
+
 void PopupWindowDc::Release() {
     // A destroyed window's DCs went back to the system with it; releasing the handle again
     // could release somebody else's DC that reuses it.
-    if (dc_ && IsWindow(window_)) ReleaseDC(window_, dc_);
+    if (dc_ && IsWindow(window_)) {
+        if (originalPen_) SelectObject(dc_, originalPen_);
+        ReleaseDC(window_, dc_);
+    }
+    originalPen_ = nullptr;
     dc_ = nullptr;
     window_ = nullptr;
 }

@@ -30,6 +30,9 @@ public:
     HDC For(HWND popup);
     // The measurements of the window For last answered with a DC.
     const PopupGeometry &Geometry() const { return geometry_; }
+    // Selects pen into the kept DC unless it holds it already; the DC's own pen goes back in
+    // when the DC is let go. False when there is no DC or the pen cannot be selected.
+    bool KeepSelected(HPEN pen);
     void Release();
     // Window DCs taken since construction, to see the reuse at work.
     long TakenCount() const { return taken_; }
@@ -38,6 +41,7 @@ private:
     HWND window_ = nullptr;
     HDC dc_ = nullptr;
     PopupGeometry geometry_;
+    HGDIOBJ originalPen_ = nullptr;  // the DC's own pen while a kept one is selected
     long taken_ = 0;
 };
 

@@ -241,11 +241,20 @@ TEST(PopupWindowDc, OneDcServesAPopupUntilLetGoOrAnotherPopupDraws) {
     EXPECT_EQ(kept.TakenCount(), 2);
     EXPECT_EQ(WindowFromDC(kept.For(second)), second);
     EXPECT_EQ(kept.TakenCount(), 3);
+    // The outline's pen stays selected in the kept DC.
+    brocade::UniquePen pen(CreatePen(PS_SOLID, 1, RGB(1, 2, 3)));
+    EXPECT_TRUE(kept.KeepSelected(pen.Get()));
+    EXPECT_TRUE(kept.KeepSelected(pen.Get()));
+    EXPECT_EQ(GetCurrentObject(kept.For(second), OBJ_PEN), pen.Get());
+    EXPECT_FALSE(kept.KeepSelected(nullptr));
+    kept.Release();  // the DC's own pen goes back before the DC does
+    EXPECT_FALSE(kept.KeepSelected(pen.Get()));
+    ASSERT_NE(kept.For(second), nullptr);
     // Destroyed while kept: its DCs went back with it and nothing more is taken for it.
     DestroyWindow(second);
     EXPECT_EQ(kept.For(second), nullptr);
     EXPECT_EQ(kept.For(nullptr), nullptr);
-    EXPECT_EQ(kept.TakenCount(), 3);
+    EXPECT_EQ(kept.TakenCount(), 4);
     kept.Release();
     DestroyWindow(first);
 }
