@@ -87,7 +87,9 @@ LRESULT OnDrawItem(DrawHost &host, WPARAM, LPARAM lParam, Boolean &bRouteToOrigi
 
     Skippable([&] {
         const bool observed = SkippableOr(true, [&] { return host.DrawEventsObserved(); });
-        ItemSurface surface(host.DrawCaches().surfaces, draw.hDC, item.cx, item.cy, observed);
+        // A popup item's background covers it whole before anything else is drawn.
+        const bool popupItem = !IsTrue(record->IsTopLevel());
+        ItemSurface surface(host.DrawCaches().surfaces, draw.hDC, item.cx, item.cy, observed, popupItem);
         item.dc = surface.Dc();
         item.keepsState = surface.KeepsState();
         item.unobserved = !observed;

@@ -9,30 +9,40 @@ void ColumnGradientCache::Clear() {
     selection_.reset();
     section_.Reset();
     dc_.reset();
-    size_ = SIZE{};
+    size_ = capacity_ = SIZE{};
+}
+
+bool ColumnGradientCache::Reserve(long width, long height) {
+    if (dc_ && width <= capacity_.cx && height <= capacity_.cy) return true;
+    const SIZE wanted = {width > capacity_.cx ? width : capacity_.cx, height > capacity_.cy ? height : capacity_.cy};
+    Clear();
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = wanted.cx;
+    info.bmiHeader.biHeight = -wanted.cy;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void *bits = nullptr;
+    dc_ = std::make_unique<MemoryDc>(nullptr);
+    section_.Reset(CreateDIBSection(dc_->Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!dc_->Get() || !section_) {
+        Clear();
+        return false;
+    }
+    selection_ = std::make_unique<SelectGuard>(dc_->Get(), section_.Get());
+    capacity_ = wanted;
+    return true;
 }
 
 bool ColumnGradientCache::Fill(HDC dc, const RECT &column, COLORREF c1, COLORREF c2) {
     const long width = column.right - column.left, height = column.bottom - column.top;
     constexpr long kLargest = 4096;  // wider or taller is no item's column: filled in place
     if (width <= 0 || height <= 0 || width > kLargest || height > kLargest || !CopiesPixelForPixel(dc)) return false;
-    if (!dc_ || width != size_.cx || height != size_.cy || c1 != c1_ || c2 != c2_) {
-        Clear();
-        BITMAPINFO info = {};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        void *bits = nullptr;
-        dc_ = std::make_unique<MemoryDc>(nullptr);
-        section_.Reset(CreateDIBSection(dc_->Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-        if (!dc_->Get() || !section_) {
-            Clear();
-            return false;
-        }
-        selection_ = std::make_unique<SelectGuard>(dc_->Get(), section_.Get());
+    // Each band is a full-height stripe whose colour depends on its column alone: a shorter
+    // column is the top of a taller one.
+    if (!dc_ || width != size_.cx || height > size_.cy || c1 != c1_ || c2 != c2_) {
+        if (!Reserve(width, height)) return false;
         // The bands depend on positions relative to the rectangle only, and cover all of it.
         RECT whole = {0, 0, width, height};
         FillHighlight(dc_->Get(), whole, c1, kHorizontalLeftToRight, c2);

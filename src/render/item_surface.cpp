@@ -58,7 +58,7 @@ HBITMAP ItemSurfaceCache::BitmapFor(HDC target, int cx, int cy) {
     return bitmaps_.back().bitmap.Get();
 }
 
-HDC ItemSurfaceCache::Acquire(HDC target, int cx, int cy, HBITMAP &bitmap, bool observed) {
+HDC ItemSurfaceCache::Acquire(HDC target, int cx, int cy, HBITMAP &bitmap, bool observed, bool clear) {
     if (busy_) return nullptr;
     const int depth = FormatOf(target);
     // A host that starts listening gets a fresh DC, not the state unseen items left.
@@ -88,7 +88,7 @@ HDC ItemSurfaceCache::Acquire(HDC target, int cx, int cy, HBITMAP &bitmap, bool 
         }
         selected_ = bitmap;
     }
-    PatBlt(dc, 0, 0, cx, cy, BLACKNESS);  // a new compatible bitmap is black
+    if (clear) PatBlt(dc, 0, 0, cx, cy, BLACKNESS);  // a new compatible bitmap is black
     busy_ = true;
     return dc;
 }
@@ -107,9 +107,10 @@ void ItemSurfaceCache::Return(HBITMAP bitmap, int savedState, bool observed) {
     if (!restored || GetCurrentObject(dc_->Get(), OBJ_BITMAP) != bitmap) Clear();
 }
 
-ItemSurface::ItemSurface(ItemSurfaceCache &cache, HDC target, int cx, int cy, bool observed) : observed_(observed) {
+ItemSurface::ItemSurface(ItemSurfaceCache &cache, HDC target, int cx, int cy, bool observed, bool paintersCoverAll)
+    : observed_(observed) {
     if (cx <= 0 || cy <= 0) return;
-    if (HDC cached = cache.Acquire(target, cx, cy, bitmap_, observed)) {
+    if (HDC cached = cache.Acquire(target, cx, cy, bitmap_, observed, observed || !paintersCoverAll)) {
         if (!observed) {
             cache_ = &cache;
             dc_ = cached;

@@ -41,7 +41,7 @@ private:
     bool busy_ = false;
     long createdDcs_ = 0;
 
-    HDC Acquire(HDC target, int cx, int cy, HBITMAP &bitmap, bool observed);
+    HDC Acquire(HDC target, int cx, int cy, HBITMAP &bitmap, bool observed, bool clear);
     HBITMAP KeptBitmap(int cx, int cy) const;
     void Return(HBITMAP bitmap, int savedState, bool observed);
     HBITMAP BitmapFor(HDC target, int cx, int cy);
@@ -56,8 +56,11 @@ public:
     // With observed False nobody but the painters sees the DC (no event handler is listening):
     // it is then lent without saving and restoring its state, which under Wine costs more than
     // a plain menu item, and may keep the font the painters selected. The painters set every
-    // attribute they rely on themselves.
-    ItemSurface(ItemSurfaceCache &cache, HDC target, int cx, int cy, bool observed = true);
+    // attribute they rely on themselves. With paintersCoverAll as well, the painters fill every
+    // pixel before anything else (a popup item's background), so the kept bitmap is not
+    // cleared first.
+    ItemSurface(ItemSurfaceCache &cache, HDC target, int cx, int cy, bool observed = true,
+                bool paintersCoverAll = false);
     ~ItemSurface();
     ItemSurface(const ItemSurface &) = delete;
     ItemSurface &operator=(const ItemSurface &) = delete;

@@ -2,6 +2,8 @@
 // layers and their extents, the host's events, and the memory DC the host is handed.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "control/enums.h"
 #include "paint/paint_test_support.h"
 #include "render/color_utils.h"
@@ -307,8 +309,9 @@ TEST_F(DrawItem, EveryHostSeesAFreshMemoryDc) {
     EXPECT_NE(DeleteObject(hostFont), 0);  // no longer selected anywhere
 }
 
-// Without a listening host the DC keeps its state and the font between items: the items look
-// exactly as with a fresh DC each time, and no DC or font is made again.
+// Without a listening host the DC keeps its state and the font between items and a popup
+// item's bitmap is not cleared first: the items look exactly as with a fresh DC each time, in
+// every kind of layering, and no DC or font is made again.
 TEST_F(DrawItem, UnseenItemsLookTheSameWithoutFreshDcs) {
     const std::vector<int> order = {0, 1, 2, 3, 0, 2};
     auto paintAll = [&](Surface &target) {
@@ -316,17 +319,32 @@ TEST_F(DrawItem, UnseenItemsLookTheSameWithoutFreshDcs) {
             bench.Draw(target.Dc(), position, Row(position, position == 1 ? 10 : kHeight),
                        position == 2 ? ODS_SELECTED : 0);
     };
-    Surface seen{kWidth, 5 * kHeight}, unseen{kWidth, 5 * kHeight};
-    paintAll(seen);
-    bench.host.observed = false;
-    paintAll(unseen);
-    const long dcs = bench.host.caches.surfaces.CreatedDcCount();
-    const long fonts = bench.host.caches.fonts.CreatedCount();
-    paintAll(unseen);
-    for (int y = 0; y < 4 * kHeight; ++y)
-        for (int x = 0; x < kWidth; ++x) ASSERT_EQ(unseen.At(x, y), seen.At(x, y)) << x << "," << y;
-    EXPECT_EQ(bench.host.caches.surfaces.CreatedDcCount(), dcs);
-    EXPECT_EQ(bench.host.caches.fonts.CreatedCount(), fonts);
+    const std::function<void()> layerings[] = {
+        [] {},
+        [&] { bench.host.style.highlightStyle = brocade::kOffice2003; },
+        [&] {
+            bench.host.style.highlightStyle = brocade::kXP;
+            bench.host.style.rightToLeft = true;
+        },
+        [&] { bench.host.background.Prepare(PaintedPicture(4, 4, [](int x, int) { return RGB(x * 60, 64, 128); }).Get()); },
+    };
+    for (const auto &layering : layerings) {
+        layering();
+        bench.host.caches.EndPopupPass();  // as the control does when a property changes
+        bench.host.observed = true;
+        Surface seen{kWidth, 5 * kHeight}, unseen{kWidth, 5 * kHeight};
+        seen.FillPattern();
+        unseen.FillPattern();
+        paintAll(seen);
+        bench.host.observed = false;
+        paintAll(unseen);
+        const long dcs = bench.host.caches.surfaces.CreatedDcCount();
+        const long fonts = bench.host.caches.fonts.CreatedCount();
+        paintAll(unseen);
+        ASSERT_EQ(unseen.FirstDifference(seen), "") << &layering - layerings;
+        EXPECT_EQ(bench.host.caches.surfaces.CreatedDcCount(), dcs);
+        EXPECT_EQ(bench.host.caches.fonts.CreatedCount(), fonts);
+    }
 }
 
 // A host that starts listening is handed a fresh DC, not what unseen items left in it.

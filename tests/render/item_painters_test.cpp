@@ -272,11 +272,13 @@ TEST(BitmapColumn, Office2003ShadesFromTheOuterEdge) {
 }
 
 // The kept gradient gives the pixels of filling in place, in both directions, for column sizes
-// as they come and go; it is filled again only for another size or other colours.
+// as they come and go; it is filled again only for another width, a taller column or other
+// colours.
 TEST(BitmapColumn, TheKeptOffice2003GradientMatchesFillingInPlace) {
     brocade::ColumnGradientCache gradients;
     PaintStyle style = TestStyle(kOffice2003);
-    const int cases[][3] = {{kColumn, 40, 4}, {kColumn, 40, 4}, {5, 30, 9}, {kColumn, 40, 4}, {0, 10, 3}, {60, 70, 1}};
+    const int cases[][3] = {{kColumn, 40, 4}, {kColumn, 40, 2}, {kColumn, 40, 6}, {5, 30, 9},
+                            {kColumn, 40, 4}, {0, 10, 3}, {60, 70, 1}};
     for (bool rightToLeft : {false, true}) {
         style.rightToLeft = rightToLeft;
         for (const auto &c : cases) {
@@ -288,11 +290,11 @@ TEST(BitmapColumn, TheKeptOffice2003GradientMatchesFillingInPlace) {
             EXPECT_EQ(actual.FirstDifference(expected), "") << c[0] << " x " << c[2] << (rightToLeft ? " rtl" : "");
         }
     }
-    EXPECT_EQ(gradients.FilledCount(), 10);  // the repeated size in a row reuses its gradient
+    EXPECT_EQ(gradients.FilledCount(), 12);  // a shorter column of the same width reuses it
     style.bitmapBackground ^= 0x0F0F0F;
     Surface surface(50, 6);
     FillBitmapColumn(surface.Dc(), 5, 30, 9, style, &gradients);
-    EXPECT_EQ(gradients.FilledCount(), 11);
+    EXPECT_EQ(gradients.FilledCount(), 13);
 }
 
 TEST(MenuBarItem, ThemedTitlesLightWhileHotAndShowTheBarColourWhileOpen) {
