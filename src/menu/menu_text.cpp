@@ -5,6 +5,11 @@
 namespace brocade {
 
 std::string GetMenuText(HMENU menu, int position) {
+    // Most texts fit a small buffer: one call, and the length is asked only for longer ones.
+    char shortText[256];
+    const int fitted = GetMenuStringA(menu, static_cast<UINT>(position), shortText, sizeof shortText, MF_BYPOSITION);
+    if (fitted <= 0) return std::string();
+    if (fitted < static_cast<int>(sizeof shortText) - 1) return std::string(shortText, static_cast<size_t>(fitted));
     int length = GetMenuStringA(menu, static_cast<UINT>(position), nullptr, 0, MF_BYPOSITION);
     if (length <= 0) return std::string();
     std::vector<char> buffer(static_cast<size_t>(length) + 1, '\0');

@@ -27,7 +27,9 @@ void ReadMenuState(MenuItemRecord &record) {
     if (state == kNoMenuState) return;
     record.SetChecked(ToBoolean(state & MF_CHECKED));
     record.SetDisabled(ToBoolean(state & (MF_DISABLED | MF_GRAYED)));
-    const bool hasSubMenu = GetSubMenu(record.MenuHandle(), record.Position()) != nullptr;
+    // An item that opens a submenu answers its flags in the low byte (MF_POPUP among them) and
+    // the submenu's item count above, where MF_SEPARATOR would be.
+    const bool hasSubMenu = (state & MF_POPUP) != 0;
     record.SetIsSeparator(ToBoolean(!hasSubMenu && (state & MF_SEPARATOR)));
 }
 

@@ -65,6 +65,17 @@ TEST_F(BadInput, ACaptionOfFiveThousandCharacters) {
     DestroyMenu(menu);
 }
 
+// Texts are first read into a 256-byte buffer: lengths around its end come back whole.
+TEST_F(BadInput, TextsAroundTheShortBufferComeBackWhole) {
+    for (size_t length : {254u, 255u, 256u, 257u}) {
+        const std::string text(length, 'x');
+        HMENU menu = CreatePopupMenu();
+        AppendMenuA(menu, MF_STRING, 1, text.c_str());
+        EXPECT_EQ(brocade::GetMenuText(menu, 0), text) << length;
+        DestroyMenu(menu);
+    }
+}
+
 TEST_F(BadInput, LoneAndTrailingMnemonicMarkers) {
     HMENU menu = PopupOf({"&", "Total&", "&&", "& "});
     Scan(menu);

@@ -213,6 +213,22 @@ TEST_F(DrawItem, TextOverABackgroundPictureIsWhite) {
     EXPECT_EQ(Count(3, RGB(255, 255, 255)), 0);
 }
 
+// An item opening a submenu of eight or more items reads a state whose count byte holds the
+// separator flag's bit: it is still drawn as the item it is.
+TEST_F(DrawItem, AnItemOpeningALongSubmenuIsNoSeparator) {
+    HMENU sub = CreatePopupMenu();
+    for (int i = 0; i < 8; ++i) AppendMenuA(sub, MF_STRING, 900 + i, "Sub");
+    MENUITEMINFOA info = {};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_SUBMENU;
+    info.hSubMenu = sub;
+    ASSERT_TRUE(SetMenuItemInfoA(bench.menu, 2, TRUE, &info));
+    ASSERT_NE(GetMenuState(bench.menu, 2, MF_BYPOSITION) & MF_SEPARATOR, 0u);
+    Draw(2);
+    EXPECT_EQ(bench.At(2)->IsSeparator(), kFalse);
+    EXPECT_GT(Count(2, style.textColor), 0);
+}
+
 // --- The host's events ---------------------------------------------------------------------
 
 TEST_F(DrawItem, AUserDrawnItemShowsTheMemoryBitmapAsCreated) {
