@@ -19,7 +19,7 @@
 
 namespace {
 
-constexpr int kItems = 30, kSelected = 7, kRounds = 9, kPopupsPerRound = 4;
+constexpr int kItems = 30, kSelected = 7, kRounds = 15, kPopupsPerRound = 8;
 constexpr double kLimit = 2.0;
 
 const char *const kStyleNames[] = {"Plain",          "Horizontal L>R", "Horizontal R>L", "Horizontal Center",
