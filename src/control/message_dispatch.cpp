@@ -159,6 +159,7 @@ LRESULT Control::OnEnterMenuLoop(WindowMessage &m) {
 
 LRESULT Control::OnExitMenuLoop(WindowMessage &) {
     EndPopupPass();
+    paintCaches_.EndMenuLoop();
     inMenuLoop_ = false;
     hotTracking_.Forget();
     ReleaseShadowBackdrop();

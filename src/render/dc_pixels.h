@@ -35,9 +35,9 @@ public:
         const uint32_t pixel = Pixel(x, y);
         return RGB((pixel >> 16) & 255, (pixel >> 8) & 255, pixel & 255);
     }
-    void Set(long x, long y, COLORREF color) {
-        Pixel(x, y) = ((color & 255) << 16) | (color & 0xFF00) | ((color >> 16) & 255);
-    }
+    void Set(long x, long y, COLORREF color) { Pixel(x, y) = PixelOf(color); }
+    // A colour as the copy holds it: 0x00RRGGBB.
+    static uint32_t PixelOf(COLORREF color) { return ((color & 255) << 16) | (color & 0xFF00) | ((color >> 16) & 255); }
     // Sets a run of one colour along a row, x from left to right (excluded).
     void SetRow(long y, long left, long right, COLORREF color);
     // Copies the visible part of one row onto another.

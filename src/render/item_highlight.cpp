@@ -31,7 +31,7 @@ bool HighlightCoversBitmap(const PaintStyle &style) {
 }
 
 void DrawItemHighlight(HDC dc, int cx, int cy, int bitmapWidth, bool hasPicture, bool isSeparator, bool selected,
-                       const PaintStyle &style) {
+                       const PaintStyle &style, GradientCache *gradients) {
     if (isSeparator || !selected) return;
     const RECT bar = HighlightBar(cx, cy, bitmapWidth, hasPicture, style);
     RECT band = bar;  // the fill moves its band rectangle; the edge needs the bar as it was
@@ -42,7 +42,8 @@ void DrawItemHighlight(HDC dc, int cx, int cy, int bitmapWidth, bool hasPicture,
         FillHighlight(dc, band, style.menuHighlight, kVerticalBottomToTop, style.menuBackground);
         break;
     default:
-        FillHighlight(dc, band, style.menuHighlight, style.highlightStyle, style.menuBackground);
+        if (!gradients || !gradients->Fill(dc, band, style.menuHighlight, style.highlightStyle, style.menuBackground))
+            FillHighlight(dc, band, style.menuHighlight, style.highlightStyle, style.menuBackground);
         appearance = style.highlightAppearance;
         break;
     }

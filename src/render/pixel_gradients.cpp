@@ -83,16 +83,21 @@ void FillDiagonal(HDC dc, const RECT &rect, COLORREF c1, COLORREF c2) {
         return;
     }
     if (pixels.Empty()) return;
-    // Each pixel is set once, so the copy is filled row by row.
+    // Each pixel is set once, so the copy is filled row by row, straight into each row.
     const RECT &visible = pixels.Bounds();
-    std::vector<float> columns;
-    for (long x = visible.left; x < visible.right; ++x) columns.push_back(ramp.Defined() ? ramp.Column(x) : 0.0f);
+    const bool defined = ramp.Defined();
+    const size_t width = static_cast<size_t>(visible.right - visible.left);
+    std::vector<float> columns(width, 0.0f);
+    if (defined)
+        for (size_t i = 0; i < width; ++i) columns[i] = ramp.Column(visible.left + static_cast<long>(i));
     for (long y = visible.top; y < visible.bottom; ++y) {
-        const float row = ramp.Defined() ? ramp.Row(y) : 0.0f;
-        for (long x = visible.left; x < visible.right; ++x) {
-            const float weight = ramp.Defined() ? ProductWeight(columns[x - visible.left], row) : 0.0f;
-            pixels.Set(x, y, colors.At(weight));
+        uint32_t *row = pixels.Row(y);
+        if (!defined) {
+            std::fill(row, row + width, DcPixels::PixelOf(colors.At(0.0f)));
+            continue;
         }
+        const float rowWeight = ramp.Row(y);
+        for (size_t i = 0; i < width; ++i) row[i] = DcPixels::PixelOf(colors.At(ProductWeight(columns[i], rowWeight)));
     }
     pixels.Store();
 }

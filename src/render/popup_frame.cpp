@@ -60,8 +60,10 @@ private:
     int pointsUsed_ = 0, lines_ = 0;
 };
 
-void FillStrips(HWND popup, HDC dc, const PopupGeometry &g, const ItemFrame &f, const PopupFrameStyle &style) {
-    const ShadowSource shadow{style.backdrop, style.menuBackground, style.backgroundBrush, style.shadowColumn};
+void FillStrips(HWND popup, HDC dc, const PopupGeometry &g, const ItemFrame &f, const PopupFrameStyle &style,
+                bool dcCopiesPixelForPixel) {
+    const ShadowSource shadow{style.backdrop,     style.menuBackground, style.backgroundBrush,
+                              style.shadowColumn, &g.screen,            dcCopiesPixelForPixel};
     Fill(dc, 0, f.y0, g.left, f.yb, style.backgroundBrush);
     if (!f.shadow) {
         Fill(dc, g.width - g.right, f.y0, g.width, f.y1, style.backgroundBrush);
@@ -133,7 +135,7 @@ void DrawPopup(HWND popup, PopupWindowDc &kept, const MenuItemRecord &record, in
     HDC dc = kept.For(popup);
     if (!dc) return;
     const ItemFrame frame = FrameOf(kept.Geometry(), record, cx, cy, top, style.menuBorder == kBorderFlatWithShadow);
-    FillStrips(popup, dc, kept.Geometry(), frame, style);
+    FillStrips(popup, dc, kept.Geometry(), frame, style, kept.CopiesPixelForPixel());
     // The kept DC keeps the pen too, until it is let go.
     if (style.borderPen && kept.KeepSelected(style.borderPen)) DrawEdges(dc, kept.Geometry(), frame);
 }
@@ -142,7 +144,7 @@ void DrawPopup(HWND popup, HDC windowDc, const PopupGeometry &geometry, const Me
                int cy, int top, const PopupFrameStyle &style) {
     if (!DrawsFrame(popup, style) || !windowDc) return;
     const ItemFrame frame = FrameOf(geometry, record, cx, cy, top, style.menuBorder == kBorderFlatWithShadow);
-    FillStrips(popup, windowDc, geometry, frame, style);
+    FillStrips(popup, windowDc, geometry, frame, style, false);
     if (!style.borderPen) return;  // an outline in whatever pen the DC holds would be wrong
     SelectGuard pen(windowDc, style.borderPen);
     DrawEdges(windowDc, geometry, frame);

@@ -104,7 +104,8 @@ void DrawPopupItem(DrawHost &host, const PaintStyle &style, MenuItemRecord &reco
         return;
     }
     Skippable([&] {
-        DrawItemHighlight(item.dc, cx, bottom, bitmapWidth, picture.Get() != nullptr, false, item.selected, style);
+        DrawItemHighlight(item.dc, cx, bottom, bitmapWidth, picture.Get() != nullptr, false, item.selected, style,
+                          &host.DrawCaches().highlightGradients);
     });
 
     RaiseStage(host, record, item, kPostErase, doDefault);

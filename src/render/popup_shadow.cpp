@@ -165,7 +165,12 @@ bool ShadowColumnCache::Shade(HWND window, const RECT &windowRect, const ShadowS
 
 bool ShadowColumnCache::Draw(HWND window, HDC dc, long firstRow, long lastRow, const ShadowSource &source) {
     RECT windowRect;
-    if (!dc || !HasBackdrop(source) || !CopiesPixelForPixel(dc) || !GetWindowRect(window, &windowRect)) return false;
+    if (!dc || !HasBackdrop(source)) return false;
+    if (!source.dcCopiesPixelForPixel && !CopiesPixelForPixel(dc)) return false;
+    if (source.windowRect)
+        windowRect = *source.windowRect;
+    else if (!GetWindowRect(window, &windowRect))
+        return false;
     if (!Holds(window, windowRect, source) && !Shade(window, windowRect, source)) return false;
     const long top = firstRow > covered_.top ? firstRow : covered_.top;
     const long bottom = lastRow + 1 < covered_.bottom ? lastRow + 1 : covered_.bottom;

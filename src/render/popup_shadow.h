@@ -18,6 +18,9 @@ struct ShadowSource {
     COLORREF menuBackground = 0;               // effective MenuBackground (RGB)
     HBRUSH backgroundBrush = nullptr;          // fills the shadow's place when there is no backdrop
     ShadowColumnCache *column = nullptr;       // the right shadow already shaded, if any
+    // What the caller knows already of the window and the DC, so the column need not ask.
+    const RECT *windowRect = nullptr;          // the window's rectangle on the screen
+    bool dcCopiesPixelForPixel = false;        // the DC was found to take copies exactly
 };
 
 // The right shadow of one popup shaded for all its rows at once: every item repaints its part

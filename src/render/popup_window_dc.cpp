@@ -1,5 +1,7 @@
 #include "render/popup_window_dc.h"
 
+#include "render/dc_pixels.h"
+
 namespace brocade {
 
 bool MeasurePopup(HWND popup, PopupGeometry &geometry) {
@@ -14,6 +16,7 @@ bool MeasurePopup(HWND popup, PopupGeometry &geometry) {
     geometry.right = window.right - corners[1].x;
     geometry.bottom = window.bottom - corners[1].y;
     geometry.clientHeight = client.bottom - client.top;
+    geometry.screen = window;
     return true;
 }
 
@@ -24,6 +27,7 @@ HDC PopupWindowDc::For(HWND popup) {
     dc_ = GetWindowDC(popup);
     if (!dc_) return nullptr;
     window_ = popup;
+    pixelForPixel_ = brocade::CopiesPixelForPixel(dc_);
     ++taken_;
     return dc_;
 }

@@ -13,6 +13,7 @@ struct PopupGeometry {
     long width = 0, height = 0;
     long left = 0, top = 0, right = 0, bottom = 0;  // border widths
     long clientHeight = 0;
+    RECT screen{};  // the window's rectangle on the screen
 };
 
 bool MeasurePopup(HWND popup, PopupGeometry &geometry);
@@ -34,6 +35,8 @@ public:
     // when the DC is let go. False when there is no DC or the pen cannot be selected.
     bool KeepSelected(HPEN pen);
     void Release();
+    // Whether the kept DC takes pixels copied from memory exactly (checked when it was taken).
+    bool CopiesPixelForPixel() const { return pixelForPixel_; }
     // Window DCs taken since construction, to see the reuse at work.
     long TakenCount() const { return taken_; }
 
@@ -42,6 +45,7 @@ private:
     HDC dc_ = nullptr;
     PopupGeometry geometry_;
     HGDIOBJ originalPen_ = nullptr;  // the DC's own pen while a kept one is selected
+    bool pixelForPixel_ = false;
     long taken_ = 0;
 };
 

@@ -275,7 +275,7 @@ TEST(BitmapColumn, Office2003ShadesFromTheOuterEdge) {
 // as they come and go; it is filled again only for another width, a taller column or other
 // colours.
 TEST(BitmapColumn, TheKeptOffice2003GradientMatchesFillingInPlace) {
-    brocade::ColumnGradientCache gradients;
+    brocade::GradientCache gradients;
     PaintStyle style = TestStyle(kOffice2003);
     const int cases[][3] = {{kColumn, 40, 4}, {kColumn, 40, 2}, {kColumn, 40, 6}, {5, 30, 9},
                             {kColumn, 40, 4}, {0, 10, 3}, {60, 70, 1}};
@@ -295,6 +295,25 @@ TEST(BitmapColumn, TheKeptOffice2003GradientMatchesFillingInPlace) {
     Surface surface(50, 6);
     FillBitmapColumn(surface.Dc(), 5, 30, 9, style, &gradients);
     EXPECT_EQ(gradients.FilledCount(), 13);
+}
+
+// A kept Diagonal or Horizontal Left To Right bar is the bar filled in place; other styles are
+// always filled in place.
+TEST(ItemHighlight, KeptGradientBarsMatchFillingInPlace) {
+    brocade::GradientCache gradients;
+    for (long highlight : {brocade::kDiagonal, brocade::kHorizontalLeftToRight, brocade::kRadial}) {
+        PaintStyle style = TestStyle(highlight);
+        for (int cy : {12, 12, 9, 12}) {
+            Surface expected(kItemWidth, cy), actual(kItemWidth, cy);
+            expected.FillPattern();
+            actual.FillPattern();
+            DrawItemHighlight(expected.Dc(), kItemWidth, cy, kColumn, true, false, true, style);
+            DrawItemHighlight(actual.Dc(), kItemWidth, cy, kColumn, true, false, true, style, &gradients);
+            EXPECT_EQ(actual.FirstDifference(expected), "") << highlight << " at " << cy;
+        }
+    }
+    // Diagonal: 12, 9, 12 rows; Horizontal Left To Right: 12 rows serve 9 as well.
+    EXPECT_EQ(gradients.FilledCount(), 4);
 }
 
 TEST(MenuBarItem, ThemedTitlesLightWhileHotAndShowTheBarColourWhileOpen) {
