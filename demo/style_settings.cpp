@@ -25,6 +25,38 @@ struct Palette {
     OLE_COLOR menuHighlightBorder = RGB(130, 50, 10);
 };
 
+// The system's menu font in the face the system picks for Japanese text: a host with Japanese
+// menus gives the control a font that has the glyphs. (The system menu font's own face may
+// not: Wine's font objects then report the face they realised, a Latin one, and the titles
+// show boxes.)
+ComPtr<IFontDisp> JapaneseMenuFont() {
+    NONCLIENTMETRICSW metrics = {};
+    metrics.cbSize = sizeof metrics;
+    if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) return {};
+    LOGFONTW wanted = metrics.lfMenuFont;
+    wanted.lfCharSet = SHIFTJIS_CHARSET;
+    wanted.lfFaceName[0] = L'\0';
+    UniqueFont font(CreateFontIndirectW(&wanted));
+    WindowDc screen(nullptr);
+    if (!font || !screen) return {};
+    wchar_t face[LF_FACESIZE] = {};
+    {
+        SelectGuard selected(screen.Get(), font.Get());
+        if (!GetTextFaceW(screen.Get(), LF_FACESIZE, face)) return {};
+    }
+    const int dpi = GetDeviceCaps(screen.Get(), LOGPIXELSY);
+    const LONG height = wanted.lfHeight < 0 ? -wanted.lfHeight : wanted.lfHeight;
+    FONTDESC description = {};
+    description.cbSizeofstruct = sizeof description;
+    description.lpstrName = face;
+    description.cySize.int64 = dpi > 0 && height > 0 ? static_cast<LONGLONG>(height) * 72 * 10000 / dpi : 90000;
+    description.sWeight = static_cast<SHORT>(wanted.lfWeight ? wanted.lfWeight : FW_NORMAL);
+    description.sCharset = SHIFTJIS_CHARSET;
+    ComPtr<IFontDisp> made;
+    if (FAILED(OleCreateFontIndirect(&description, IID_IFontDisp, reinterpret_cast<void **>(made.Out())))) return {};
+    return made;
+}
+
 // A 16x16 tile of dark diagonal stripes, wrapped in a picture object that owns the bitmap.
 // Dark, because text over a background picture is white, combined with the picture by OR.
 ComPtr<IPictureDisp> MakeTilePicture() {
@@ -150,6 +182,8 @@ void ApplyToControl(_Brocade *control, const StyleSettings &settings) {
     control->put_MenuIconSet(static_cast<bdMenuIconSet>(settings.iconSet));
     control->put_Language(static_cast<bdLanguage>(settings.language));
     control->put_Unicode(ToBoolean(UsesJapaneseCaptions(settings)));
+    // Null gives the system menu font back.
+    control->SetMenuCaptionFont(UsesJapaneseCaptions(settings) ? JapaneseMenuFont().Get() : nullptr);
     control->put_RightToLeft(ToBoolean(settings.rightToLeft));
     ApplyColors(control, settings.customColors);
     ComPtr<IPictureDisp> current;
