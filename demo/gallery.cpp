@@ -12,6 +12,7 @@
 #include "gallery_page.h"
 #include "menu_driver.h"
 #include "screen_capture.h"
+#include "stand_in_popup.h"
 
 namespace brocade::demo {
 
@@ -152,6 +153,7 @@ private:
         picture.configuration = Describe(configuration.settings);
         picture.pathText = configuration.pathText;
         DemoForm *form = Prepare(configuration);
+        if (configuration.standInPopup) return TakeStandInPicture(form, picture);
         MenuDriver driver(form->Window());
         OpenedMenu opened;
         bool open = driver.Open(configuration.path, opened, picture.failure);
@@ -173,6 +175,46 @@ private:
         }
         driver.Close();
         WriteOut((picture.failure.empty() ? L"  " : L"  FAILED ") + configuration.file +
+                 (picture.failure.empty() ? L"" : L": " + picture.failure) + L"\n");
+        return picture;
+    }
+
+    // The File menu's items on a bordered stand-in window below the File title, its second item
+    // selected, as a real popup of File > Open would show them.
+    GalleryPicture TakeStandInPicture(DemoForm *form, GalleryPicture picture) {
+        HWND window = form->Window();
+        std::unique_ptr<StandInPopup> popup;
+        RunOnFormThread(window, [&] {
+            HMENU bar = GetMenu(window);
+            RECT title = {};
+            if (!bar || !GetMenuItemRect(window, bar, 0, &title)) return;
+            popup = std::make_unique<StandInPopup>(window, GetSubMenu(bar, 0), title.left, title.bottom, 1);
+            // The File title selected, as while its menu is open (after the loop's start, which
+            // takes every title's highlight away).
+            HiliteMenuItem(window, bar, 0, MF_BYPOSITION | MF_HILITE);
+        });
+        Sleep(30);
+        if (!popup || !popup->Window()) {
+            picture.failure = L"the stand-in popup could not be made";
+        } else {
+            OpenedMenu opened;
+            opened.popups.push_back(popup->Window());
+            GetWindowRect(popup->Window(), &opened.popupRect);
+            opened.itemRect = popup->SelectedItem();
+            RECT area = CaptureArea(window, opened);
+            if (CaptureScreenToPng(area, options_.outputDir + L"\\" + picture.file)) {
+                picture.popupRect = ToPicture(opened.popupRect, area);
+                picture.itemRect = ToPicture(opened.itemRect, area);
+                picture.popupCount = 1;
+            } else {
+                picture.failure = L"the screen could not be captured";
+            }
+        }
+        RunOnFormThread(window, [&] {
+            popup.reset();
+            HiliteMenuItem(window, GetMenu(window), 0, MF_BYPOSITION | MF_UNHILITE);
+        });
+        WriteOut((picture.failure.empty() ? L"  " : L"  FAILED ") + picture.file +
                  (picture.failure.empty() ? L"" : L": " + picture.failure) + L"\n");
         return picture;
     }

@@ -61,6 +61,15 @@ std::vector<GalleryConfiguration> GalleryConfigurations(bool quick) {
                            kFileOpen, L"File > Open..."));
         all.back().formSize = {300, 110};  // the popup and its shadow reach over the backdrop
     }
+    StyleSettings shadow = base;
+    shadow.border = 2;
+    all.push_back(Make(L"border-02-stand-in.png",
+                       L"MenuBorder Flat with Shadow, drawn by the control on a stand-in popup window with the "
+                       L"3-pixel border Windows gives popup menus (Wine's popup menus have none, so their shadow "
+                       L"has no room)",
+                       shadow, kFileOpen, L"File, stand-in popup"));
+    all.back().formSize = {300, 110};
+    all.back().standInPopup = true;
     for (const NamedValue &iconSet : IconSetNames()) {
         StyleSettings settings = base;
         settings.iconSet = iconSet.value;

@@ -18,6 +18,9 @@ struct GalleryConfiguration {
     SIZE formSize = {420, 270};
     MenuPath path;
     std::wstring pathText;  // the opened menu, for the caption
+    // Instead of the real popup (whose shadow Wine leaves no room for), the popup's items drawn
+    // by the control on a bordered window standing in for it.
+    bool standInPopup = false;
 };
 
 // The whole gallery, or the reduced set the tests run (the eleven styles, right to left, and
