@@ -55,6 +55,12 @@ void MenuScanner::ScanPopupMenu(HWND owner, HMENU menu, long parentMenuId, bool 
 }
 
 void MenuScanner::ScanMenuBar(HMENU menuBar) {
+    if (scanningMenuBar_) return;
+    struct Scanning {
+        bool &flag;
+        explicit Scanning(bool &f) : flag(f) { flag = true; }
+        ~Scanning() { flag = false; }
+    } scanning(scanningMenuBar_);
     Skippable([&] { host_.RebuildSystemMenuFont(); });
     int count = GetMenuItemCount(menuBar);
 

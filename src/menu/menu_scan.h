@@ -74,6 +74,10 @@ private:
     MenuItemCollection items_;
     long nextItemSerial_ = kFirstItemSerialBase;
     TextMeasurer measurer_;
+    // A host that changes a property in SetMenuItemAttributes makes the control redraw, and so
+    // rescan, the menu bar from inside the scan: that inner scan is left out (the scan going
+    // on meets the new value), or every raise would start another.
+    bool scanningMenuBar_ = false;
 
     // Where an item stands and how the scan reached it.
     struct ItemPlace {

@@ -150,6 +150,26 @@ TEST_F(BadInput, FailingLookUpsStillConvertTheItems) {
     DestroyMenu(bar);
 }
 
+// A host whose SetMenuItemAttributes handler changes a property every time makes the control
+// rescan the menu bar from inside the scan: the inner scans are left out instead of recursing
+// until the stack runs out.
+TEST_F(BadInput, AHandlerRescanningTheMenuBarOnEveryRaise) {
+    HMENU bar = CreateMenu();
+    AppendMenuA(bar, MF_STRING, 7, "&File");
+    AppendMenuA(bar, MF_STRING, 8, "&Edit");
+    int raises = 0;
+    host.onSetMenuItemAttributes = [&](IDispatch *) {
+        ++raises;
+        if (raises < 1000) scanner.ScanMenuBar(bar);
+    };
+    scanner.ScanMenuBar(bar);
+    EXPECT_EQ(raises, 2);
+    scanner.ScanMenuBar(bar);  // a later scan raises again
+    EXPECT_EQ(raises, 4);
+    host.onSetMenuItemAttributes = nullptr;
+    DestroyMenu(bar);
+}
+
 TEST_F(BadInput, AMenuDestroyedBetweenScans) {
     HMENU kept = PopupOf({"&Keep"});
     HMENU menu = PopupOf({"&Open", "-", "&Close"});
