@@ -13,38 +13,13 @@ constexpr long kLargest = 4096;  // wider or taller is no item's fill: filled in
 }  // namespace
 
 void GradientCache::Clear() {
-    selection_.reset();
-    section_.Reset();
-    dc_.reset();
-    size_ = capacity_ = SIZE{};
+    surface_.reset();
+    size_ = SIZE{};
 }
 
 bool GradientCache::Holds(long width, long height, COLORREF c1, long style, COLORREF c2) const {
-    if (!dc_ || style != style_ || width != size_.cx || c1 != c1_ || c2 != c2_) return false;
+    if (!surface_ || style != style_ || width != size_.cx || c1 != c1_ || c2 != c2_) return false;
     return style == kHorizontalLeftToRight ? height <= size_.cy : height == size_.cy;
-}
-
-bool GradientCache::Reserve(long width, long height) {
-    if (dc_ && width <= capacity_.cx && height <= capacity_.cy) return true;
-    const SIZE wanted = {width > capacity_.cx ? width : capacity_.cx, height > capacity_.cy ? height : capacity_.cy};
-    Clear();
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = wanted.cx;
-    info.bmiHeader.biHeight = -wanted.cy;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void *bits = nullptr;
-    dc_ = std::make_unique<MemoryDc>(nullptr);
-    section_.Reset(CreateDIBSection(dc_->Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!dc_->Get() || !section_) {
-        Clear();
-        return false;
-    }
-    selection_ = std::make_unique<SelectGuard>(dc_->Get(), section_.Get());
-    capacity_ = wanted;
-    return true;
 }
 
 bool GradientCache::Fill(HDC dc, const RECT &rect, COLORREF c1, long style, COLORREF c2) {
@@ -52,16 +27,20 @@ bool GradientCache::Fill(HDC dc, const RECT &rect, COLORREF c1, long style, COLO
     const long width = rect.right - rect.left, height = rect.bottom - rect.top;
     if (width <= 0 || height <= 0 || width > kLargest || height > kLargest || !CopiesPixelForPixel(dc)) return false;
     if (!Holds(width, height, c1, style, c2)) {
-        if (!Reserve(width, height)) return false;
+        if (!surface_) surface_ = std::make_unique<ScratchSurface>();
+        if (!surface_->Reserve(width, height)) {
+            Clear();
+            return false;
+        }
         RECT whole = {0, 0, width, height};
-        FillHighlight(dc_->Get(), whole, c1, style, c2);
+        FillHighlight(surface_->Dc(), whole, c1, style, c2);
         style_ = style;
         size_ = SIZE{width, height};
         c1_ = c1;
         c2_ = c2;
         ++filled_;
     }
-    return BitBlt(dc, rect.left, rect.top, width, height, dc_->Get(), 0, 0, SRCCOPY) != FALSE;
+    return BitBlt(dc, rect.left, rect.top, width, height, surface_->Dc(), 0, 0, SRCCOPY) != FALSE;
 }
 
 }  // namespace brocade

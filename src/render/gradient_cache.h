@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "common/gdi.h"
+#include "render/scratch_surface.h"
 
 namespace brocade {
 
@@ -28,16 +28,13 @@ public:
 
 private:
     long style_ = 0;
-    SIZE size_{};      // the fill kept, at the section's top left
-    SIZE capacity_{};  // the section's size: fills of one menu differ a little in height
+    SIZE size_{};  // the fill kept, at the surface's top left
     COLORREF c1_ = 0, c2_ = 0;
-    std::unique_ptr<MemoryDc> dc_;
-    UniqueBitmap section_;
-    std::unique_ptr<SelectGuard> selection_;
+    // Grows to the largest fill asked for: fills of one menu differ a little in height.
+    std::unique_ptr<ScratchSurface> surface_;
     long filled_ = 0;
 
     bool Holds(long width, long height, COLORREF c1, long style, COLORREF c2) const;
-    bool Reserve(long width, long height);
 };
 
 }  // namespace brocade

@@ -114,15 +114,12 @@ COLORREF ShadowShade(COLORREF menuBackground, COLORREF screen, float weight) {
 ShadowColumnCache::~ShadowColumnCache() { Clear(); }
 
 void ShadowColumnCache::Clear() {
-    selection_.reset();
-    section_.Reset();
-    dc_.reset();
-    bits_ = nullptr;
+    surface_.reset();
     window_ = nullptr;
 }
 
 bool ShadowColumnCache::Holds(HWND window, const RECT &windowRect, const ShadowSource &source) const {
-    return bits_ && window == window_ && EqualRect(&windowRect, &windowRect_) && source.backdrop == backdrop_ &&
+    return surface_ && window == window_ && EqualRect(&windowRect, &windowRect_) && source.backdrop == backdrop_ &&
            source.backdrop->Serial() == backdropSerial_ && source.menuBackground == menuBackground_;
 }
 
@@ -132,27 +129,14 @@ bool ShadowColumnCache::Shade(HWND window, const RECT &windowRect, const ShadowS
     const ShadowStrip strip{true, width - 2, 0, height - 1};
     covered_ = CoveredByBackdrop(strip.Area(), windowRect, *source.backdrop);
     if (IsRectEmpty(&covered_)) return false;
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = covered_.right - covered_.left;
-    info.bmiHeader.biHeight = -(covered_.bottom - covered_.top);  // top-down
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void *bits = nullptr;
-    dc_ = std::make_unique<MemoryDc>(nullptr);
-    section_.Reset(CreateDIBSection(dc_->Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!dc_->Get() || !section_ || !bits) {
+    surface_ = std::make_unique<ScratchSurface>();
+    if (!surface_->Reserve(covered_.right - covered_.left, covered_.bottom - covered_.top)) {
         Clear();
         return false;
     }
-    selection_ = std::make_unique<SelectGuard>(dc_->Get(), section_.Get());
-    bits_ = static_cast<uint32_t *>(bits);
-    const long stride = covered_.right - covered_.left;
     ShadeCache shades(source.menuBackground);
     ShadeStrip(strip, covered_, windowRect, *source.backdrop, shades, [&](long x, long y, COLORREF color) {
-        bits_[(y - covered_.top) * stride + (x - covered_.left)] =
-            ((color & 255) << 16) | (color & 0xFF00) | ((color >> 16) & 255);
+        surface_->Row(y - covered_.top)[x - covered_.left] = DcPixels::PixelOf(color);
     });
     window_ = window;
     windowRect_ = windowRect;
@@ -176,7 +160,7 @@ bool ShadowColumnCache::Draw(HWND window, HDC dc, long firstRow, long lastRow, c
     const long bottom = lastRow + 1 < covered_.bottom ? lastRow + 1 : covered_.bottom;
     if (bottom <= top) return true;
     // The DC's clipping leaves alone what cannot be seen, as when the pixels are set one by one.
-    return BitBlt(dc, covered_.left, top, covered_.right - covered_.left, bottom - top, dc_->Get(), 0,
+    return BitBlt(dc, covered_.left, top, covered_.right - covered_.left, bottom - top, surface_->Dc(), 0,
                   top - covered_.top, SRCCOPY) != FALSE;
 }
 

@@ -3,10 +3,9 @@
 #pragma once
 #include <windows.h>
 
-#include <cstdint>
 #include <memory>
 
-#include "common/gdi.h"
+#include "render/scratch_surface.h"
 
 namespace brocade {
 
@@ -48,10 +47,8 @@ private:
     unsigned long backdropSerial_ = 0;
     COLORREF menuBackground_ = 0;
     RECT covered_{};  // the shaded pixels, window coordinates
-    std::unique_ptr<MemoryDc> dc_;
-    UniqueBitmap section_;
-    std::unique_ptr<SelectGuard> selection_;
-    uint32_t *bits_ = nullptr;
+    // A new one per shading: its bits are written directly, never while a copy may be queued.
+    std::unique_ptr<ScratchSurface> surface_;
     long shaded_ = 0;
 
     bool Holds(HWND window, const RECT &windowRect, const ShadowSource &source) const;
