@@ -7,8 +7,8 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "../tests/reliability/gdi_count.h"
-#include "../tests/reliability/soak_host.cpp"
+#include "../tests/legacy/reliability/gdi_count.h"
+#include "../tests/legacy/reliability/soak_host.cpp"
 
 namespace {
 

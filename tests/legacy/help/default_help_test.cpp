@@ -14,7 +14,7 @@ using help_test::ToCodePage;
 
 namespace {
 
-// BrocadeTestStrings.dll: one block of strings per reading rule (tests/help/test_strings.rc).
+// BrocadeTestStrings.dll: one block of strings per reading rule (tests/legacy/help/test_strings.rc).
 class ReadingRules : public testing::Test {
 protected:
     void SetUp() override { ASSERT_NE(strings_.Get(), nullptr) << "BrocadeTestStrings.dll did not load"; }
