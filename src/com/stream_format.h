@@ -6,7 +6,8 @@
 //   entries           each: name index (8-bit, into the version's name table),
 //                     kind (8-bit: 1 = 16-bit value, 2 = 32-bit value, 3 = picture),
 //                     then the value; a picture is a 32-bit byte count followed by the
-//                     picture as OleSaveToStream writes it (count 0: no picture).
+//                     picture as OleSaveToStream writes it (count 0: no picture); only
+//                     the standard picture class is accepted.
 // All numbers are little-endian. A stream from an older version holds fewer entries;
 // entries it lacks read as their defaults.
 #pragma once
@@ -25,8 +26,9 @@ constexpr WORD kStreamVersion = 1;
 // Everything read from a stream, checked whole before the control sees any of it.
 class StreamReader final : public PropertyReader {
 public:
-    // Fails with STG_E_INVALIDHEADER (not ours), STG_E_OLDDLL (newer version) or
-    // STG_E_READFAULT (truncated); nothing is kept then.
+    // Fails with STG_E_INVALIDHEADER (not ours), STG_E_OLDDLL (newer version),
+    // STG_E_READFAULT (truncated) or STG_E_DOCFILECORRUPT (an entry or picture that is not
+    // ours to read); nothing is kept then.
     HRESULT Parse(IStream *stream);
 
     Boolean ReadBoolean(const wchar_t *name, Boolean defaultValue) override;
