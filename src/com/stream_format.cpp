@@ -15,7 +15,7 @@ enum Kind : BYTE { kShort = 1, kLong = 2, kPicture = 3 };
 // Pictures larger than this are taken as corruption rather than read into memory.
 constexpr DWORD kMaxPictureBytes = 64u << 20;
 
-// Entry names of version 1, in the order the control saves them.
+// Entry names, in the order the control saves them; every version shares the table.
 const wchar_t *const kNames[] = {
     L"AutoShowHelp",        L"CheckMark",          L"HighlightStyle",       L"MenuBorder",
     L"UseCustomColors",     L"MenuBackground",     L"BitmapBackground",     L"MenuBarBackground",
@@ -174,6 +174,7 @@ HRESULT StreamReader::Parse(IStream *stream) {
             return STG_E_DOCFILECORRUPT;
         }
     }
+    if (version < 2) numbers_.erase(L"RightToLeft");
     return S_OK;
 }
 
@@ -211,16 +212,19 @@ bool StreamWriter::Begin(const wchar_t *name, BYTE kind) {
     return true;
 }
 
-// The stream keeps every value, defaults included: it is read back by this format only.
-void StreamWriter::WriteBoolean(const wchar_t *name, Boolean value, Boolean) {
-    if (Begin(name, kShort)) Append(&value, 2);
+// A value equal to its default is left out, as a property bag leaves it out: the loading
+// machine then supplies its own default.
+void StreamWriter::WriteBoolean(const wchar_t *name, Boolean value, Boolean defaultValue) {
+    if (value != defaultValue && Begin(name, kShort)) Append(&value, 2);
 }
 
-void StreamWriter::WriteInteger(const wchar_t *name, short value, short) {
-    if (Begin(name, kShort)) Append(&value, 2);
+void StreamWriter::WriteInteger(const wchar_t *name, short value, short defaultValue) {
+    if (value != defaultValue && Begin(name, kShort)) Append(&value, 2);
 }
 
-void StreamWriter::WriteLong(const wchar_t *name, long value, long) { WriteLongAlways(name, value); }
+void StreamWriter::WriteLong(const wchar_t *name, long value, long defaultValue) {
+    if (value != defaultValue) WriteLongAlways(name, value);
+}
 
 void StreamWriter::WriteLongAlways(const wchar_t *name, long value) {
     LONG fixed = value;
@@ -228,13 +232,12 @@ void StreamWriter::WriteLongAlways(const wchar_t *name, long value) {
 }
 
 void StreamWriter::WritePicture(const wchar_t *name, IPictureDisp *value) {
+    if (!value) return;  // no picture is the default
     std::vector<BYTE> bytes;
-    if (value) {
-        HRESULT hr = SavePicture(value, bytes);
-        if (FAILED(hr)) {
-            if (SUCCEEDED(error_)) error_ = hr;
-            return;
-        }
+    HRESULT hr = SavePicture(value, bytes);
+    if (FAILED(hr)) {
+        if (SUCCEEDED(error_)) error_ = hr;
+        return;
     }
     if (!Begin(name, kPicture)) return;
     DWORD size = static_cast<DWORD>(bytes.size());
