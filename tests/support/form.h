@@ -31,8 +31,8 @@ public:
     // The procedure the form's window class has, before anyone subclasses it.
     static WNDPROC OwnProcedure();
 
-    // Appends a popup to parent (the form's menu bar, made on first use, when null) and returns
-    // it. Items are ANSI texts ("&Open\tCtrl+O"); "-" is a separator. Items take command ids
+    // Appends a popup to parent (when null, the menu bar of a form that is no MDI child, made on
+    // first use) and returns it. Items are ANSI texts ("&Open\tCtrl+O"); "-" is a separator. Items take command ids
     // 100, 101, ... in the order they are added to this form; separators take none.
     HMENU AddPopup(const char *title, std::initializer_list<const char *> items, HMENU parent = nullptr);
     // A context menu of the same kind, attached to nothing; destroyed with the form.
