@@ -44,7 +44,8 @@ TEST(Registration, Regsvr32WritesTheControlsKeysAndUnregisteringRemovesThem) {
     EXPECT_EQ(Value(L"Interface\\" + Text(IID__Brocade)), L"_Brocade");
 
     ASSERT_EQ(Regsvr32(L"/u \"" + ocx + L"\""), 0u);
-    for (const std::wstring &key : {clsid, std::wstring(L"Brocade.Brocade"), library}) EXPECT_EQ(Value(key), L"<missing>");
+    for (const std::wstring &key : {clsid, std::wstring(L"Brocade.Brocade"), library})
+        EXPECT_EQ(Value(key), L"<missing>") << key.c_str();
     CLSID found;
     EXPECT_FALSE(SUCCEEDED(CLSIDFromProgID(L"Brocade.Brocade", &found)));
 
