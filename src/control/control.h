@@ -359,6 +359,8 @@ private:
     }
     void LoadDefaultColors();
     void ResetColorsToDefaults();
+    // The popup background brush and the highlight border pen, from the colours read now.
+    void RebuildPaintObjects(bool brush, bool pen);
     std::string DefaultPictureName(const std::string &caption, bool convert, long language);
     void LoadBuiltInCheckMark();
     void MakeMenuBarBrush();
