@@ -202,10 +202,11 @@ void Control::Teardown() {
     captionFont_.Reset();
     shortcutFont_.Reset();
     systemMenuFont_.Reset();
+    // The kept DCs first: one may still hold the pen.
+    paintCaches_.Clear();
     popupBrush_.Reset();
     highlightPen_.Reset();
     menuBarBrush_.Reset();
-    paintCaches_.Clear();
     shadowBackdrop_.Release();
     window_.Destroy();
     scanner_.Items().Clear();

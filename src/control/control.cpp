@@ -226,7 +226,7 @@ void Control::SetColor(ColorIndex index, OLE_COLOR value) {
 
 void Control::MakeMenuBarBrush() {
     OLE_COLOR value = customColors_[kMenuBarBackground];
-    menuBarBrush_.Reset(value == 0x80000004 ? nullptr : CreateSolidBrush(OleToRGB(value)));
+    ReplaceCached(menuBarBrush_, value == 0x80000004 ? nullptr : CreateSolidBrush(OleToRGB(value)));
 }
 
 void Control::SetLanguage(long value) {

@@ -361,6 +361,14 @@ private:
     void ResetColorsToDefaults();
     // The popup background brush and the highlight border pen, from the colours read now.
     void RebuildPaintObjects(bool brush, bool pen);
+    // Every cached brush and pen is replaced here. While a popup is drawn, the DC kept for its
+    // frame holds the border pen selected, and DeleteObject fails on a selected object: the
+    // popup pass ends first, so the DC gives its own pen back and the old object can go.
+    template <class Handle>
+    void ReplaceCached(UniqueGdi<Handle> &slot, Handle replacement) {
+        EndPopupPass();
+        slot.Reset(replacement);
+    }
     std::string DefaultPictureName(const std::string &caption, bool convert, long language);
     void LoadBuiltInCheckMark();
     void MakeMenuBarBrush();

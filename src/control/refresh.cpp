@@ -12,8 +12,8 @@ void Control::Refresh(HWND window) {
 }
 
 void Control::RebuildPaintObjects(bool brush, bool pen) {
-    if (brush) popupBrush_.Reset(CreateSolidBrush(OleToRGB(Color(kMenuBackground))));
-    if (pen) highlightPen_.Reset(CreatePen(PS_INSIDEFRAME, 1, OleToRGB(Color(kMenuHighlightBorder))));
+    if (brush) ReplaceCached(popupBrush_, CreateSolidBrush(OleToRGB(Color(kMenuBackground))));
+    if (pen) ReplaceCached(highlightPen_, CreatePen(PS_INSIDEFRAME, 1, OleToRGB(Color(kMenuHighlightBorder))));
 }
 
 namespace {
