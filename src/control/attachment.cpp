@@ -169,8 +169,9 @@ void Control::RedrawMenuBar(HWND window) {
 void Control::Teardown() {
     if (tornDown_) return;
     tornDown_ = true;
-    Skippable([&] { SetBackgroundPicture(nullptr); });
+    // Nobody is told: the host may be letting go of the control, or be half gone itself.
     backgroundSurface_.Clear();
+    backgroundPicture_.Reset();
     Skippable([&] { ReleaseTooltip(); });
     Skippable([&] {
         if (mdiFrame_ && frameHooked_) UnhookMDIFrame();

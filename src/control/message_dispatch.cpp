@@ -205,6 +205,13 @@ LRESULT Control::OnPurge(WindowMessage &) {
 // --- Timers ---------------------------------------------------------------------------------
 
 void Control::OnTimer(UINT_PTR timer) {
+    // A tick scans or draws the menu bar and so raises events: a host that lets go of the
+    // control inside one must not free it before the tick is over, as on the subclass path.
+    if (!AddListenerRef()) return;
+    struct Hold {
+        Control &control;
+        ~Hold() { control.ReleaseListenerRef(); }  // may free the control: nothing runs after it
+    } hold{*this};
     if (timer == kMdiTimer) {
         KillTimer(window_.Handle(), kMdiTimer);  // one shot
         RedrawMenuBar(frameHooked_ ? mdiFrame_ : hostWindow_);
