@@ -4,6 +4,7 @@
 
 #include "common/skippable.h"
 #include "control/control.h"
+#include "help/control_tooltip.h"
 #include "help/status_bar.h"
 #include "menu/os_version.h"
 #include "subclass/menu_message_set.h"
@@ -43,6 +44,12 @@ void Control::Attach() {
 
 void Control::AttachLate() {
     if (attached_ || tornDown_ || !AttachToHost()) return;
+    // The tooltip is new: it takes what the properties already say, as it would have had the
+    // site come before the properties were loaded or set.
+    if (tooltip_) {
+        tooltip_->SetActivate(showTooltip_);
+        ConfigureTooltip(*this, !loaded_);
+    }
     Refresh(hostWindow_);
 }
 

@@ -76,6 +76,7 @@ void Control::InitNew() {
 }
 
 void Control::Load(PropertyReader &in) {
+    loaded_ = true;
     Attach();
 
     SetAutoShowHelp(in.ReadBoolean(L"AutoShowHelp", kTrue));

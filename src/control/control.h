@@ -287,6 +287,7 @@ private:
     ControlSite &site_;
     ControlWindow window_{*this};
     bool tornDown_ = false;
+    bool loaded_ = false;  // initialised by Load rather than InitNew
 
     HMODULE resourceLibrary_ = nullptr;
     DefaultHelp defaultHelp_;
