@@ -157,6 +157,10 @@ void Control::UnhookMDIFrame() {
     if (!frameHooked_) return;
     Skippable([&] { UnhookMenuMessages(mdiFrame_); });
     SubclassWnd::UnsubclassWindow(mdiFrame_);
+    // Beyond the documented unhooking: the frame's items this control converted go back to
+    // plain strings. Once the frame is unhooked nobody draws them, and the next active child
+    // may have no control at all; its own control converts them again when it hooks the frame.
+    Skippable([&] { RestoreMenus(mdiFrame_); });
     RemoveRecordsOfWindow(mdiFrame_);
     frameHooked_ = false;
 }
@@ -173,6 +177,15 @@ void Control::RedrawMenuBar(HWND window) {
 
 // --- Teardown -------------------------------------------------------------------------------
 
+void Control::RestoreConvertedMenus() {
+    for (auto window = registered_.rbegin(); window != registered_.rend(); ++window)
+        Skippable([&] { RestoreMenus(*window); });
+    Skippable([&] { RestoreMenus(hostWindow_); });
+    // Whatever else was converted and still exists: context menus, menus of windows the
+    // control no longer knows.
+    scanner_.RestoreAllMenus();
+}
+
 void Control::Teardown() {
     if (tornDown_) return;
     tornDown_ = true;
@@ -183,6 +196,10 @@ void Control::Teardown() {
     Skippable([&] {
         if (mdiFrame_ && frameHooked_) UnhookMDIFrame();
     });
+    // Beyond the documented teardown: every menu the control converted gets its string items
+    // back. A control removed from a form that lives on would otherwise leave owner-drawn items
+    // that nobody draws; on a form that is closing, the restore costs next to nothing.
+    Skippable([&] { RestoreConvertedMenus(); });
     Skippable([&] {
         if (mdiClient_) RegisterWindowMenuCore(mdiClient_, true, true);
         mdiClient_ = nullptr;

@@ -430,6 +430,8 @@ private:
     void ReleaseShadowBackdrop();
     void PurgeDeadRecords();
     void RemoveRecordsOfWindow(HWND window);
+    // Gives every menu the control converted its string items back.
+    void RestoreConvertedMenus();
     void CreateTooltip();
     HWND TooltipWindow() const;
     void ReleaseTooltip();
