@@ -233,6 +233,7 @@ void Control::Teardown() {
     highlightPen_.Reset();
     menuBarBrush_.Reset();
     shadowBackdrop_.Release();
+    menuAnimation_.Resume();
     window_.Destroy();
     scanner_.Items().Clear();
     scanner_.ReleaseMeasuring();

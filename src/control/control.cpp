@@ -43,7 +43,6 @@ Control::Control(ControlSite &site) : site_(site) {
     SetLanguage(DetectLanguage());
     LoadLanguageHelp(kEnglish);
     LoadBuiltInCheckMark();
-    SystemParametersInfoA(SPI_GETMENUANIMATION, 0, &savedMenuAnimation_, 0);
 }
 
 Control::~Control() { Teardown(); }

@@ -15,6 +15,7 @@
 #include "control/control_site.h"
 #include "control/control_window.h"
 #include "control/enums.h"
+#include "control/menu_animation.h"
 #include "control/persist.h"
 #include "help/default_help.h"
 #include "help/help_host.h"
@@ -310,7 +311,7 @@ private:
     // Menu-loop state.
     bool inMenuLoop_ = false;
     bool keyboardCuesHidden_ = false;
-    UINT savedMenuAnimation_ = 0;
+    MenuAnimationSwitch menuAnimation_;
     HWND hotTrackWindow_ = nullptr;
     MenuBarHotTracking hotTracking_{*this};
     HWND tooltipAnchor_ = nullptr;
