@@ -20,10 +20,14 @@ void *AsParam(BOOL value) { return reinterpret_cast<void *>(static_cast<UINT_PTR
 
 BOOL MenuAnimationSwitch::Suspend() {
     ThreadSuspension &shared = Shared();
+    BOOL current = FALSE;
+    bool known = SystemParametersInfoA(SPI_GETMENUANIMATION, 0, &current, 0) != FALSE;
+    // The first holder remembers what is in effect; so does a later one that finds animation on
+    // again (the user changed it meanwhile).
+    if (known && (shared.holders == 0 || current)) shared.before = current;
     if (!suspended_) {
         suspended_ = true;
-        if (shared.holders++ == 0 && !SystemParametersInfoA(SPI_GETMENUANIMATION, 0, &shared.before, 0))
-            shared.before = FALSE;
+        ++shared.holders;
     }
     // No SPIF_UPDATEINIFILE: the user's profile keeps the user's own setting.
     return SystemParametersInfoA(SPI_SETMENUANIMATION, 0, AsParam(FALSE), 0);
@@ -35,7 +39,10 @@ void MenuAnimationSwitch::Resume() {
     ThreadSuspension &shared = Shared();
     if (--shared.holders > 0) return;
     shared.holders = 0;
-    SystemParametersInfoA(SPI_SETMENUANIMATION, 0, AsParam(shared.before), 0);
+    // Animation switched on meanwhile is the user's choice and stays.
+    BOOL current = TRUE;
+    if (SystemParametersInfoA(SPI_GETMENUANIMATION, 0, &current, 0) && !current)
+        SystemParametersInfoA(SPI_SETMENUANIMATION, 0, AsParam(shared.before), 0);
 }
 
 }  // namespace brocade
