@@ -157,9 +157,9 @@ void Control::UnhookMDIFrame() {
     if (!frameHooked_) return;
     Skippable([&] { UnhookMenuMessages(mdiFrame_); });
     SubclassWnd::UnsubclassWindow(mdiFrame_);
-    // Beyond the documented unhooking: the frame's items this control converted go back to
-    // plain strings. Once the frame is unhooked nobody draws them, and the next active child
-    // may have no control at all; its own control converts them again when it hooks the frame.
+    // Deliberately more than removing the hook: the frame's items this control converted go
+    // back to plain strings. Once the frame is unhooked nobody draws them, and the next active
+    // child may have no control at all; if it has one, that control converts them again.
     Skippable([&] { RestoreMenus(mdiFrame_); });
     RemoveRecordsOfWindow(mdiFrame_);
     frameHooked_ = false;
@@ -196,9 +196,9 @@ void Control::Teardown() {
     Skippable([&] {
         if (mdiFrame_ && frameHooked_) UnhookMDIFrame();
     });
-    // Beyond the documented teardown: every menu the control converted gets its string items
-    // back. A control removed from a form that lives on would otherwise leave owner-drawn items
-    // that nobody draws; on a form that is closing, the restore costs next to nothing.
+    // Deliberately more than removing the hooks: every menu the control converted gets its
+    // string items back. A control removed from a form that lives on would otherwise leave
+    // owner-drawn items that nobody draws; on a form that is closing, this costs next to nothing.
     Skippable([&] { RestoreConvertedMenus(); });
     Skippable([&] {
         if (mdiClient_) RegisterWindowMenuCore(mdiClient_, true, true);

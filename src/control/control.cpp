@@ -177,8 +177,8 @@ void Control::SetUseCustomColors(Boolean value) {
         tooltip_->SetForeColor(OleToRGB(Color(kTootipTextColor)));
         tooltip_->SetBackColor(OleToRGB(Color(kTootipBackground)));
     }
-    // The brush and pen follow the colours now read, also while LockRefresh holds the redraw.
-    if (RunMode()) RebuildPaintObjects(true, true);
+    // The brush and pen follow the colours now read, also while LockRefresh holds the refresh.
+    if (IsTrue(lockRefresh_) && RunMode()) RebuildPaintObjects(true, true);
     Refresh(hostWindow_);
     Notify(kDispUseCustomColors);
 }

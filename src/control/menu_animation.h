@@ -9,10 +9,10 @@ namespace brocade {
 // One per control. The controls of a thread share one suspension: the first to switch
 // animation off remembers what was in effect, the last to let go puts it back.
 //
-// Deliberately beyond the documented behaviour, which writes the change to the user's profile
-// (SPIF_UPDATEINIFILE) and puts back only a value read at construction: the change is made for
-// the session only and undone when the menu loop ends, so a host that crashes or is killed
-// while a menu is open cannot leave animation off for good, in every program of the user.
+// Deliberately more careful than switching animation off in the user's profile
+// (SPIF_UPDATEINIFILE) at activation and back at deactivation only: the change is made for the
+// session alone and undone as soon as a menu loop ends, so a host that crashes or is killed
+// cannot leave animation off for good, in every program of the user.
 class MenuAnimationSwitch {
 public:
     MenuAnimationSwitch() = default;
