@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "../tests/legacy/reliability/gdi_count.h"
+#include "../tests/support/gdi_count.h"
 #include "../tests/legacy/reliability/soak_host.cpp"
 
 namespace {
