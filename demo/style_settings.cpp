@@ -175,7 +175,6 @@ bool ApplyStyleCommand(UINT command, StyleSettings &settings) {
 
 void ApplyToControl(_Brocade *control, const StyleSettings &settings) {
     if (!control) return;
-    control->put_LockRefresh(kTrue);
     control->put_HighlightStyle(static_cast<bdHighlight>(settings.highlightStyle));
     control->put_MenuBorder(static_cast<bdBorder>(settings.border));
     control->put_HighlightAppearance(static_cast<bdHighlightAppearance>(settings.appearance));
@@ -193,7 +192,6 @@ void ApplyToControl(_Brocade *control, const StyleSettings &settings) {
         if (settings.backgroundPicture) picture = MakeTilePicture();
         control->putref_BackgroundPicture(picture.Get());
     }
-    control->put_LockRefresh(kFalse);
 }
 
 void CheckStyleMenu(HMENU styleMenu, const StyleSettings &settings) {

@@ -76,11 +76,15 @@ STDMETHODIMP_(ULONG) BrocadeObject::AddRef() { return InterlockedIncrement(&refs
 
 STDMETHODIMP_(ULONG) BrocadeObject::Release() {
     ULONG refs = InterlockedDecrement(&refs_);
-    if (refs == 0) {
-        refs_ = 1;  // guards against a release from inside the destructor's teardown
-        delete this;
-    }
-    return refs;
+    if (refs != 0) return refs;
+    // The teardown runs while the object is still whole, under a reference of its own: what it
+    // reaches (the host's windows, and through them the host) meets a complete object, and a
+    // release from inside it cannot free the object twice.
+    refs_ = 1;
+    core_->Teardown();
+    // Whoever took a reference during the teardown and kept it frees the object later.
+    if (InterlockedDecrement(&refs_) == 0) delete this;
+    return 0;
 }
 
 // --- IDispatch ------------------------------------------------------------------------------

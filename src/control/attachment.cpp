@@ -4,6 +4,7 @@
 
 #include "common/skippable.h"
 #include "control/control.h"
+#include "help/control_tooltip.h"
 #include "help/status_bar.h"
 #include "menu/os_version.h"
 #include "subclass/menu_message_set.h"
@@ -43,6 +44,12 @@ void Control::Attach() {
 
 void Control::AttachLate() {
     if (attached_ || tornDown_ || !AttachToHost()) return;
+    // The tooltip is new: it takes what the properties already say, as it would have had the
+    // site come before the properties were loaded or set.
+    if (tooltip_) {
+        tooltip_->SetActivate(showTooltip_);
+        ConfigureTooltip(*this, !loaded_);
+    }
     Refresh(hostWindow_);
 }
 
@@ -150,6 +157,10 @@ void Control::UnhookMDIFrame() {
     if (!frameHooked_) return;
     Skippable([&] { UnhookMenuMessages(mdiFrame_); });
     SubclassWnd::UnsubclassWindow(mdiFrame_);
+    // Deliberately more than removing the hook: the frame's items this control converted go
+    // back to plain strings. Once the frame is unhooked nobody draws them, and the next active
+    // child may have no control at all; if it has one, that control converts them again.
+    Skippable([&] { RestoreMenus(mdiFrame_); });
     RemoveRecordsOfWindow(mdiFrame_);
     frameHooked_ = false;
 }
@@ -166,15 +177,29 @@ void Control::RedrawMenuBar(HWND window) {
 
 // --- Teardown -------------------------------------------------------------------------------
 
+void Control::RestoreConvertedMenus() {
+    for (auto window = registered_.rbegin(); window != registered_.rend(); ++window)
+        Skippable([&] { RestoreMenus(*window); });
+    Skippable([&] { RestoreMenus(hostWindow_); });
+    // Whatever else was converted and still exists: context menus, menus of windows the
+    // control no longer knows.
+    scanner_.RestoreAllMenus();
+}
+
 void Control::Teardown() {
     if (tornDown_) return;
     tornDown_ = true;
-    Skippable([&] { SetBackgroundPicture(nullptr); });
+    // Nobody is told: the host may be letting go of the control, or be half gone itself.
     backgroundSurface_.Clear();
+    backgroundPicture_.Reset();
     Skippable([&] { ReleaseTooltip(); });
     Skippable([&] {
         if (mdiFrame_ && frameHooked_) UnhookMDIFrame();
     });
+    // Deliberately more than removing the hooks: every menu the control converted gets its
+    // string items back. A control removed from a form that lives on would otherwise leave
+    // owner-drawn items that nobody draws; on a form that is closing, this costs next to nothing.
+    Skippable([&] { RestoreConvertedMenus(); });
     Skippable([&] {
         if (mdiClient_) RegisterWindowMenuCore(mdiClient_, true, true);
         mdiClient_ = nullptr;
@@ -202,11 +227,13 @@ void Control::Teardown() {
     captionFont_.Reset();
     shortcutFont_.Reset();
     systemMenuFont_.Reset();
+    // The kept DCs first: one may still hold the pen.
+    paintCaches_.Clear();
     popupBrush_.Reset();
     highlightPen_.Reset();
     menuBarBrush_.Reset();
-    paintCaches_.Clear();
     shadowBackdrop_.Release();
+    menuAnimation_.Resume();
     window_.Destroy();
     scanner_.Items().Clear();
     scanner_.ReleaseMeasuring();

@@ -43,7 +43,6 @@ Control::Control(ControlSite &site) : site_(site) {
     SetLanguage(DetectLanguage());
     LoadLanguageHelp(kEnglish);
     LoadBuiltInCheckMark();
-    SystemParametersInfoA(SPI_GETMENUANIMATION, 0, &savedMenuAnimation_, 0);
 }
 
 Control::~Control() { Teardown(); }
@@ -70,9 +69,13 @@ void Control::InitNew() {
     SetTooltipReshowDelay(-1);
     Boolean enabled = kTrue;
     SetEnabled(enabled);
+    // Enabled is already True, so its set operation changes nothing: the refresh that builds
+    // the popup brush and the border pen comes here.
+    Refresh(hostWindow_);
 }
 
 void Control::Load(PropertyReader &in) {
+    loaded_ = true;
     Attach();
 
     SetAutoShowHelp(in.ReadBoolean(L"AutoShowHelp", kTrue));
@@ -155,6 +158,7 @@ void Control::SetHighlightStyle(long value) {
     if (value == highlightStyle_) return;
     highlightStyle_ = value;
     LoadDefaultColors();
+    if (RunMode()) RebuildPaintObjects(true, true);
     Notify(kDispHighlightStyle);
 }
 
@@ -162,6 +166,7 @@ void Control::SetMenuBorder(long value) {
     if (value == menuBorder_) return;
     menuBorder_ = value;
     LoadDefaultColors();
+    if (RunMode()) RebuildPaintObjects(true, true);
     Notify(kDispMenuBorder);
 }
 
@@ -172,6 +177,8 @@ void Control::SetUseCustomColors(Boolean value) {
         tooltip_->SetForeColor(OleToRGB(Color(kTootipTextColor)));
         tooltip_->SetBackColor(OleToRGB(Color(kTootipBackground)));
     }
+    // The brush and pen follow the colours now read, also while LockRefresh holds the refresh.
+    if (IsTrue(lockRefresh_) && RunMode()) RebuildPaintObjects(true, true);
     Refresh(hostWindow_);
     Notify(kDispUseCustomColors);
 }
@@ -190,10 +197,10 @@ void Control::SetColor(ColorIndex index, OLE_COLOR value) {
     EndPopupPass();
     switch (index) {
     case kMenuBackground:
-        popupBrush_.Reset(CreateSolidBrush(OleToRGB(Color(kMenuBackground))));
+        RebuildPaintObjects(true, false);
         break;
     case kMenuHighlightBorder:
-        highlightPen_.Reset(CreatePen(PS_INSIDEFRAME, 1, OleToRGB(Color(kMenuHighlightBorder))));
+        RebuildPaintObjects(false, true);
         break;
     case kMenuBarBackground: {
         UniqueBrush previous(menuBarBrush_.Release());
@@ -219,7 +226,7 @@ void Control::SetColor(ColorIndex index, OLE_COLOR value) {
 
 void Control::MakeMenuBarBrush() {
     OLE_COLOR value = customColors_[kMenuBarBackground];
-    menuBarBrush_.Reset(value == 0x80000004 ? nullptr : CreateSolidBrush(OleToRGB(value)));
+    ReplaceCached(menuBarBrush_, value == 0x80000004 ? nullptr : CreateSolidBrush(OleToRGB(value)));
 }
 
 void Control::SetLanguage(long value) {

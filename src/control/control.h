@@ -15,6 +15,7 @@
 #include "control/control_site.h"
 #include "control/control_window.h"
 #include "control/enums.h"
+#include "control/menu_animation.h"
 #include "control/persist.h"
 #include "help/default_help.h"
 #include "help/help_host.h"
@@ -287,6 +288,7 @@ private:
     ControlSite &site_;
     ControlWindow window_{*this};
     bool tornDown_ = false;
+    bool loaded_ = false;  // initialised by Load rather than InitNew
 
     HMODULE resourceLibrary_ = nullptr;
     DefaultHelp defaultHelp_;
@@ -309,7 +311,7 @@ private:
     // Menu-loop state.
     bool inMenuLoop_ = false;
     bool keyboardCuesHidden_ = false;
-    UINT savedMenuAnimation_ = 0;
+    MenuAnimationSwitch menuAnimation_;
     HWND hotTrackWindow_ = nullptr;
     MenuBarHotTracking hotTracking_{*this};
     HWND tooltipAnchor_ = nullptr;
@@ -359,6 +361,16 @@ private:
     }
     void LoadDefaultColors();
     void ResetColorsToDefaults();
+    // The popup background brush and the highlight border pen, from the colours read now.
+    void RebuildPaintObjects(bool brush, bool pen);
+    // Every cached brush and pen is replaced here. While a popup is drawn, the DC kept for its
+    // frame holds the border pen selected, and DeleteObject fails on a selected object: the
+    // popup pass ends first, so the DC gives its own pen back and the old object can go.
+    template <class Handle>
+    void ReplaceCached(UniqueGdi<Handle> &slot, Handle replacement) {
+        EndPopupPass();
+        slot.Reset(replacement);
+    }
     std::string DefaultPictureName(const std::string &caption, bool convert, long language);
     void LoadBuiltInCheckMark();
     void MakeMenuBarBrush();
@@ -419,6 +431,8 @@ private:
     void ReleaseShadowBackdrop();
     void PurgeDeadRecords();
     void RemoveRecordsOfWindow(HWND window);
+    // Gives every menu the control converted its string items back.
+    void RestoreConvertedMenus();
     void CreateTooltip();
     HWND TooltipWindow() const;
     void ReleaseTooltip();

@@ -61,7 +61,7 @@ LRESULT Control::OnDestroy(WindowMessage &m) {
 LRESULT Control::OnActivate(WindowMessage &m) {
     // A minimized window's activation carries its state in the high word and does not match.
     if (m.wParam != WA_ACTIVE && m.wParam != WA_CLICKACTIVE) return 0;
-    return SystemParametersInfoA(SPI_SETMENUANIMATION, 0, nullptr, SPIF_UPDATEINIFILE);
+    return menuAnimation_.Suspend();
 }
 
 LRESULT Control::OnSysColorChange(WindowMessage &) {
@@ -82,9 +82,9 @@ LRESULT Control::OnSettingChange(WindowMessage &m) {
 LRESULT Control::OnActivateApp(WindowMessage &m) {
     if (IsWin95() || IsWinNT3() || IsWinNT4()) return 0;
     if (m.wParam)
-        SystemParametersInfoA(SPI_SETMENUANIMATION, 0, nullptr, SPIF_UPDATEINIFILE);
+        menuAnimation_.Suspend();
     else
-        SystemParametersInfoA(SPI_SETMENUANIMATION, 0, reinterpret_cast<void *>(static_cast<UINT_PTR>(savedMenuAnimation_)), 0);
+        menuAnimation_.Resume();
     BOOL cues = FALSE;
     LRESULT result = SystemParametersInfoA(SPI_GETKEYBOARDCUES, 0, &cues, 0);
     keyboardCuesHidden_ = cues == 0;
@@ -149,6 +149,8 @@ LRESULT Control::OnEnterMenuLoop(WindowMessage &m) {
     }
     if (window_.Handle()) KillTimer(window_.Handle(), kHotTrackTimer);
     inMenuLoop_ = true;
+    // Off for every loop, not only the first after an activation: the end of a loop puts it back.
+    menuAnimation_.Suspend();
     // A host that builds its context menus for each use and destroys them afterwards would
     // otherwise pile up their records, with their fonts and pictures, for good.
     PurgeDeadRecords();
@@ -161,6 +163,7 @@ LRESULT Control::OnExitMenuLoop(WindowMessage &) {
     EndPopupPass();
     paintCaches_.EndMenuLoop();
     inMenuLoop_ = false;
+    menuAnimation_.Resume();
     hotTracking_.Forget();
     ReleaseShadowBackdrop();
     return 0;
@@ -205,6 +208,13 @@ LRESULT Control::OnPurge(WindowMessage &) {
 // --- Timers ---------------------------------------------------------------------------------
 
 void Control::OnTimer(UINT_PTR timer) {
+    // A tick scans or draws the menu bar and so raises events: a host that lets go of the
+    // control inside one must not free it before the tick is over, as on the subclass path.
+    if (!AddListenerRef()) return;
+    struct Hold {
+        Control &control;
+        ~Hold() { control.ReleaseListenerRef(); }  // may free the control: nothing runs after it
+    } hold{*this};
     if (timer == kMdiTimer) {
         KillTimer(window_.Handle(), kMdiTimer);  // one shot
         RedrawMenuBar(frameHooked_ ? mdiFrame_ : hostWindow_);

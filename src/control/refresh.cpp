@@ -7,11 +7,13 @@ namespace brocade {
 
 void Control::Refresh(HWND window) {
     if (IsTrue(lockRefresh_) || !RunMode()) return;
-    if (IsTrue(enabled_)) {
-        popupBrush_.Reset(CreateSolidBrush(OleToRGB(Color(kMenuBackground))));
-        highlightPen_.Reset(CreatePen(PS_INSIDEFRAME, 1, OleToRGB(Color(kMenuHighlightBorder))));
-    }
+    if (IsTrue(enabled_)) RebuildPaintObjects(true, true);
     RedrawMenuBar(RedrawTarget(window));
+}
+
+void Control::RebuildPaintObjects(bool brush, bool pen) {
+    if (brush) ReplaceCached(popupBrush_, CreateSolidBrush(OleToRGB(Color(kMenuBackground))));
+    if (pen) ReplaceCached(highlightPen_, CreatePen(PS_INSIDEFRAME, 1, OleToRGB(Color(kMenuHighlightBorder))));
 }
 
 namespace {

@@ -28,16 +28,22 @@ void ApplyTootipStyle(CTooltip &tooltip, long tootipStyle) {
     tooltip.SetBalloonStyle(ToBoolean(tootipStyle == kBalloon));
 }
 
-void ConfigureTooltip(HelpHost &host) {
+void ConfigureTooltip(HelpHost &host, bool keepUnsetDelays) {
     CTooltip *tooltip = nullptr;
     Skippable([&] { tooltip = host.HelpTooltip(); });
     if (!tooltip) return;
     Skippable([&] { ApplyTootipStyle(*tooltip, host.HelpTootipStyle()); });
     Skippable([&] { tooltip->SetBackColor(host.HelpTooltipBackColor()); });
     Skippable([&] { tooltip->SetForeColor(host.HelpTooltipTextColor()); });
-    Skippable([&] { tooltip->SetAutopopDelay(host.HelpTooltipAutopopDelay()); });
-    Skippable([&] { tooltip->SetInitialDelay(host.HelpTooltipInitialDelay()); });
-    Skippable([&] { tooltip->SetReshowDelay(host.HelpTooltipReshowDelay()); });
+    auto apply = [&](void (CTooltip::*set)(short), short (HelpHost::*get)()) {
+        Skippable([&] {
+            short delay = (host.*get)();
+            if (delay != -1 || !keepUnsetDelays) (tooltip->*set)(delay);
+        });
+    };
+    apply(&CTooltip::SetAutopopDelay, &HelpHost::HelpTooltipAutopopDelay);
+    apply(&CTooltip::SetInitialDelay, &HelpHost::HelpTooltipInitialDelay);
+    apply(&CTooltip::SetReshowDelay, &HelpHost::HelpTooltipReshowDelay);
 }
 
 }  // namespace brocade

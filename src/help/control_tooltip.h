@@ -23,6 +23,8 @@ void ReleaseControlTooltip(std::unique_ptr<CTooltip> &slot);
 void ApplyTootipStyle(CTooltip &tooltip, long tootipStyle);
 
 // After the properties are loaded: style, colours and the three delays from the host's values.
-void ConfigureTooltip(HelpHost &host);
+// With keepUnsetDelays, a delay of -1 leaves the tooltip's own (a new control's tooltip keeps
+// the initial delay its attachment gave it).
+void ConfigureTooltip(HelpHost &host, bool keepUnsetDelays = false);
 
 }  // namespace brocade

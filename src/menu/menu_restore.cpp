@@ -1,6 +1,8 @@
 // The way back: converted items become string items again, and records of menus that are
 // gone leave the collection.
+#include <algorithm>
 #include <cstddef>
+#include <vector>
 
 #include "menu/menu_rewrite.h"
 #include "menu/menu_scan.h"
@@ -42,6 +44,19 @@ void RestoreItem(HMENU menu, int position, const MenuItemRecord &record) {
 void MenuScanner::RestoreMenu(HMENU menu) {
     try {
         RestoreMenuTree(menu, 0);
+    } catch (...) {
+    }
+}
+
+void MenuScanner::RestoreAllMenus() {
+    try {
+        std::vector<HMENU> menus;
+        for (const RecordPtr &record : items_.Records()) {
+            HMENU menu = record->MenuHandle();
+            if (std::find(menus.begin(), menus.end(), menu) == menus.end()) menus.push_back(menu);
+        }
+        for (HMENU menu : menus)
+            if (IsMenu(menu)) RestoreMenuTree(menu, 0);
     } catch (...) {
     }
 }

@@ -64,6 +64,8 @@ public:
 
     // Gives a menu tree back its string items (text, identifier, state) and drops their records.
     void RestoreMenu(HMENU menu);
+    // The same for every menu that still holds an item converted by the scan.
+    void RestoreAllMenus();
     // Drops the records whose menu no longer exists.
     void PurgeDeadRecords();
     // Drops the records owned by a window (last to first).

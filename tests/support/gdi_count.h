@@ -53,6 +53,15 @@ inline int GdiObjectCountBesidesCachedDcs() {
     return count;
 }
 
+// The probed objects of one kind (OBJ_PEN, OBJ_BRUSH, ...). Only where handles are table
+// indices, as under Wine; elsewhere the probe finds nothing and answers 0.
+inline int GdiObjectCountOfType(DWORD type) {
+    int count = 0;
+    for (UINT_PTR index = 1; index <= 0xFFFF; ++index)
+        if (GetObjectType(reinterpret_cast<HGDIOBJ>(index)) == type) ++count;
+    return count;
+}
+
 // The probed objects by kind ("brush 3, font 2, ..."), for telling what a leak is made of.
 inline std::string GdiCensus() {
     FillDcCache();
