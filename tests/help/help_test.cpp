@@ -226,6 +226,7 @@ std::string ReportUnder(const std::wstring &assignments) {
     wchar_t exe[MAX_PATH];
     GetModuleFileNameW(nullptr, exe, MAX_PATH);
     const std::wstring path = exe + std::wstring(L".language");
+    DeleteFileW(path.c_str());  // left by a run that was stopped
     std::wstring command = L"/usr/bin/env " + assignments + L" " + kReportVariable + L"=\"" + path + L"\" wine \"" + exe + L"\"";
     // Its output goes nowhere, so nothing it starts can hold the test's output open.
     SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
