@@ -10,8 +10,8 @@
 #include <functional>
 #include <vector>
 
-#include "control/enums.h"
-#include "render/color_utils.h"
+#include "common/enums.h"
+#include "common/color_utils.h"
 #include "render/gray_image.h"
 #include "render/highlight_fill.h"
 

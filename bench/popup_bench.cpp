@@ -14,7 +14,7 @@
 
 #include "control/control.h"
 #include "control/control_site.h"
-#include "control/enums.h"
+#include "common/enums.h"
 #include "render/paint_caches.h"
 
 namespace {

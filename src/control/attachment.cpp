@@ -6,7 +6,7 @@
 #include "control/control.h"
 #include "help/control_tooltip.h"
 #include "help/status_bar.h"
-#include "menu/os_version.h"
+#include "common/os_version.h"
 #include "subclass/menu_message_set.h"
 #include "subclass/subclass_wnd.h"
 

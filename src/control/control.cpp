@@ -4,8 +4,8 @@
 #include "control/version.h"
 #include "help/control_tooltip.h"
 #include "help/language.h"
-#include "menu/os_version.h"
-#include "render/color_utils.h"
+#include "common/os_version.h"
+#include "common/color_utils.h"
 #include "render/default_colors.h"
 
 namespace brocade {

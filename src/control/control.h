@@ -14,7 +14,7 @@
 #include "common/gdi.h"
 #include "control/control_site.h"
 #include "control/control_window.h"
-#include "control/enums.h"
+#include "common/enums.h"
 #include "control/menu_animation.h"
 #include "control/persist.h"
 #include "help/default_help.h"

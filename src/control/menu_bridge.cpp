@@ -6,7 +6,7 @@
 #include "menu/unicode_caption.h"
 #include "menu/captions.h"
 #include "help/control_tooltip.h"
-#include "render/color_utils.h"
+#include "common/color_utils.h"
 #include "render/draw_item.h"
 #include "render/measure_item.h"
 

@@ -5,7 +5,7 @@
 
 #include "control/control.h"
 #include "control/message_pump.h"
-#include "menu/os_version.h"
+#include "common/os_version.h"
 #include "render/menu_metrics.h"
 #include "subclass/subclass_wnd.h"
 

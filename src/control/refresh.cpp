@@ -1,7 +1,7 @@
 // Making property changes visible (refresh), and giving windows their plain menus back.
 #include "control/control.h"
-#include "menu/os_version.h"
-#include "render/color_utils.h"
+#include "common/os_version.h"
+#include "common/color_utils.h"
 
 namespace brocade {
 

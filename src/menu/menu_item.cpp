@@ -1,6 +1,6 @@
 #include "menu/menu_item.h"
 
-#include "control/enums.h"
+#include "common/enums.h"
 
 namespace brocade {
 

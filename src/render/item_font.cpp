@@ -3,8 +3,8 @@
 #include <cmath>
 
 #include "common/com_ptr.h"
-#include "render/color_utils.h"
-#include "render/measure_units.h"
+#include "common/color_utils.h"
+#include "common/measure_units.h"
 
 namespace brocade {
 

@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "common/gdi.h"
-#include "control/enums.h"
+#include "common/enums.h"
 #include "frame/frame_test_support.h"
-#include "render/color_utils.h"
+#include "common/color_utils.h"
 #include "render/gray_image.h"
 #include "render/highlight_fill.h"
 #include "support/test_support.h"

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "render/color_utils.h"
+#include "common/color_utils.h"
 #include "support/test_support.h"
 
 // The render tests' surfaces and the control tests' host, built into this executable too.

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "common/gdi.h"
-#include "control/enums.h"
+#include "common/enums.h"
 #include "frame/frame_test_support.h"
 #include "menu/menu_text.h"
 #include "render/hot_tracking.h"

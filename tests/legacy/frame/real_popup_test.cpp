@@ -7,10 +7,10 @@
 #include <vector>
 
 #include "common/gdi.h"
-#include "control/enums.h"
+#include "common/enums.h"
 #include "frame/frame_test_support.h"
 #include "menu/menu_item.h"
-#include "render/color_utils.h"
+#include "common/color_utils.h"
 #include "render/popup_frame.h"
 #include "render/shadow_backdrop.h"
 #include "support/test_support.h"

@@ -3,7 +3,7 @@
 
 #include "common/gdi.h"
 #include "frame/frame_test_support.h"
-#include "render/color_utils.h"
+#include "common/color_utils.h"
 #include "render/popup_shadow.h"
 #include "render/shadow_backdrop.h"
 

@@ -4,7 +4,7 @@
 
 #include <stdexcept>
 
-#include "control/enums.h"
+#include "common/enums.h"
 #include "measure/measure_test_support.h"
 #include "menu/menu_test_support.h"
 #include "render/measure_item.h"

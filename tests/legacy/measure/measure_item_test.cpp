@@ -2,7 +2,7 @@
 // separators, menu-bar items, the host's override and the shadow allowance.
 #include <gtest/gtest.h>
 
-#include "control/enums.h"
+#include "common/enums.h"
 #include "measure/measure_test_support.h"
 #include "menu/menu_test_support.h"
 #include "render/measure_item.h"

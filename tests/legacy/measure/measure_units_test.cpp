@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "menu/menu_test_support.h"
-#include "render/measure_units.h"
+#include "common/measure_units.h"
 
 namespace measure_test {
 namespace {

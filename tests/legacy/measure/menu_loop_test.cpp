@@ -4,10 +4,10 @@
 
 #include <vector>
 
-#include "control/enums.h"
+#include "common/enums.h"
 #include "measure/measure_test_support.h"
 #include "menu/menu_test_support.h"
-#include "render/color_utils.h"
+#include "common/color_utils.h"
 #include "render/measure_item.h"
 #include "support/test_support.h"
 

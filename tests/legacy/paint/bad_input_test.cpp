@@ -3,7 +3,7 @@
 
 #include <stdexcept>
 
-#include "control/enums.h"
+#include "common/enums.h"
 #include "paint/paint_test_support.h"
 #include "render/draw_item.h"
 

@@ -4,9 +4,9 @@
 
 #include <functional>
 
-#include "control/enums.h"
+#include "common/enums.h"
 #include "paint/paint_test_support.h"
-#include "render/color_utils.h"
+#include "common/color_utils.h"
 #include "render/draw_item.h"
 
 namespace paint_test {

@@ -4,7 +4,7 @@
 
 #include <stdexcept>
 
-#include "control/enums.h"
+#include "common/enums.h"
 #include "paint/paint_test_support.h"
 #include "render/menu_bar_item.h"
 

@@ -2,11 +2,11 @@
 // back from the screen: the pixels the default painting puts where the rules pin them.
 #include <gtest/gtest.h>
 
-#include "control/enums.h"
+#include "common/enums.h"
 #include "menu/menu_scan.h"
 #include "paint/menu_loop_support.h"
 #include "paint/paint_test_support.h"
-#include "render/color_utils.h"
+#include "common/color_utils.h"
 
 namespace paint_test {
 namespace {

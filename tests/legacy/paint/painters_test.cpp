@@ -2,9 +2,9 @@
 // text output with code-page conversion, and the icon's place in the bitmap column.
 #include <gtest/gtest.h>
 
-#include "control/enums.h"
+#include "common/enums.h"
 #include "paint/paint_test_support.h"
-#include "render/color_utils.h"
+#include "common/color_utils.h"
 #include "render/item_font.h"
 #include "render/item_icon.h"
 #include "render/item_texts.h"

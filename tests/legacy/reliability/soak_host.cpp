@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "control/enums.h"
+#include "common/enums.h"
 
 namespace brocade_test {
 

@@ -4,7 +4,7 @@
 
 #include <functional>
 
-#include "control/enums.h"
+#include "common/enums.h"
 #include "render/background_surface.h"
 #include "render/gray_image.h"
 #include "render/highlight_edge.h"

@@ -1,7 +1,7 @@
 // Colour arithmetic against hand-worked numbers: RoundEven, scaling, blending, distance.
 #include <gtest/gtest.h>
 
-#include "render/color_utils.h"
+#include "common/color_utils.h"
 
 using namespace brocade;
 

@@ -4,8 +4,8 @@
 
 #include <vector>
 
-#include "control/enums.h"
-#include "render/color_utils.h"
+#include "common/enums.h"
+#include "common/color_utils.h"
 #include "render/default_colors.h"
 
 using namespace brocade;

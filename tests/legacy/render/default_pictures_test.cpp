@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "control/enums.h"
+#include "common/enums.h"
 #include "render/default_pictures.h"
 #include "support/test_support.h"
 

@@ -1,7 +1,7 @@
 // The band, centre, XP and plain fills against hand-worked pixels.
 #include <gtest/gtest.h>
 
-#include "control/enums.h"
+#include "common/enums.h"
 #include "render/highlight_fill.h"
 #include "render_test_support.h"
 

@@ -2,8 +2,8 @@
 // separators and menu bar titles, with hand-worked extents and colours.
 #include <gtest/gtest.h>
 
-#include "control/enums.h"
-#include "render/color_utils.h"
+#include "common/enums.h"
+#include "common/color_utils.h"
 #include "render/highlight_edge.h"
 #include "render/item_background.h"
 #include "render/item_highlight.h"

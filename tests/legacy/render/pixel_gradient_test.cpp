@@ -7,8 +7,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "control/enums.h"
-#include "render/color_utils.h"
+#include "common/enums.h"
+#include "common/color_utils.h"
 #include "render/gradient_math.h"
 #include "render/gray_image.h"
 #include "render/highlight_fill.h"

@@ -3,7 +3,7 @@
 
 #include <cfenv>
 
-#include "render/color_utils.h"
+#include "common/color_utils.h"
 
 using brocade::RoundEven;
 

@@ -2,7 +2,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "subclass/collection_error.h"
+#include "common/collection_error.h"
 #include "subclass/menu_message_set.h"
 #include "subclass/subclass_test_support.h"
 #include "subclass/subclass_wnd.h"

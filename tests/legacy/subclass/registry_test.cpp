@@ -1,5 +1,5 @@
 // Registering and replacing windows, hooked sets, and the errors the registry lets through.
-#include "subclass/collection_error.h"
+#include "common/collection_error.h"
 #include "subclass/subclass_info.h"
 #include "subclass/subclass_test_support.h"
 #include "subclass/subclass_wnd.h"
