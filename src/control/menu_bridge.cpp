@@ -54,7 +54,19 @@ void Control::StopHotTrackTimer() {
 
 // --- Item painting ---------------------------------------------------------------------------
 
-PaintStyle Control::DrawPaintStyle() {
+// The one place a Look is made.
+LookPtr Control::DrawLook() {
+    if (look_) return look_;
+    auto look = std::make_shared<Look>();
+    look->generation = ++lookGeneration_;
+    look->style = ResolvePaintStyle();
+    look->popupBrush = popupBrush_;
+    look->borderPen = highlightPen_;
+    look_ = std::move(look);
+    return look_;
+}
+
+PaintStyle Control::ResolvePaintStyle() {
     PaintStyle style;
     COLORREF *colors[kColorCount] = {&style.menuBackground, &style.bitmapBackground, &style.menuBarBackground,
                                      &style.textColor, &style.disabledTextColor, &style.highlightedTextColor,

@@ -149,6 +149,7 @@ LRESULT Control::OnEnterMenuLoop(WindowMessage &m) {
     }
     if (window_.Handle()) KillTimer(window_.Handle(), kHotTrackTimer);
     inMenuLoop_ = true;
+    InvalidateLook();
     // Off for every loop, not only the first after an activation: the end of a loop puts it back.
     menuAnimation_.Suspend();
     // A host that builds its context menus for each use and destroys them afterwards would
@@ -163,6 +164,7 @@ LRESULT Control::OnExitMenuLoop(WindowMessage &) {
     EndPopupPass();
     paintCaches_.EndMenuLoop();
     inMenuLoop_ = false;
+    InvalidateLook();
     menuAnimation_.Resume();
     hotTracking_.Forget();
     ReleaseShadowBackdrop();

@@ -11,9 +11,17 @@ void Control::Refresh(HWND window) {
     RedrawMenuBar(RedrawTarget(window));
 }
 
+// While a popup is drawn, the DC kept for its frame holds the pen of the pass's Look selected,
+// and DeleteObject fails on a selected object: the pass ends first, so the DC gives the pen
+// back, and the old brush and pen go with the last Look that holds them.
 void Control::RebuildPaintObjects(bool brush, bool pen) {
-    if (brush) ReplaceCached(popupBrush_, CreateSolidBrush(OleToRGB(Color(kMenuBackground))));
-    if (pen) ReplaceCached(highlightPen_, CreatePen(PS_INSIDEFRAME, 1, OleToRGB(Color(kMenuHighlightBorder))));
+    paintCaches_.EndPopupPass();
+    if (brush)
+        popupBrush_ = std::make_shared<const UniqueBrush>(CreateSolidBrush(OleToRGB(Color(kMenuBackground))));
+    if (pen)
+        highlightPen_ =
+            std::make_shared<const UniquePen>(CreatePen(PS_INSIDEFRAME, 1, OleToRGB(Color(kMenuHighlightBorder))));
+    InvalidateLook();
 }
 
 namespace {

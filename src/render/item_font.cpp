@@ -97,7 +97,6 @@ HFONT ItemFontCache::GetItemFont(IFontDisp *font, const std::function<void()> &b
     if (!font_) return nullptr;
     properties_ = properties;
     source_ = font;
-    ++created_;
     return font_.Get();
 }
 
