@@ -27,8 +27,7 @@ struct Palette {
 
 // The system's menu font in the face the system picks for Japanese text: a host with Japanese
 // menus gives the control a font that has the glyphs. (The system menu font's own face may
-// not: Wine's font objects then report the face they realised, a Latin one, and the titles
-// show boxes.)
+// not: the font mapper then realises a Latin face, and the titles show boxes.)
 ComPtr<IFontDisp> JapaneseMenuFont() {
     NONCLIENTMETRICSW metrics = {};
     metrics.cbSize = sizeof metrics;
