@@ -157,6 +157,24 @@ std::wstring Describe(const StyleSettings &settings) {
 
 bool UsesJapaneseCaptions(const StyleSettings &settings) { return settings.language == kJapanese; }
 
+namespace {
+
+int CALLBACK NoteFont(const LOGFONTW *, const TEXTMETRICW *, DWORD, LPARAM found) {
+    *reinterpret_cast<bool *>(found) = true;
+    return 0;
+}
+
+}  // namespace
+
+bool JapaneseFontInstalled() {
+    LOGFONTW wanted = {};
+    wanted.lfCharSet = SHIFTJIS_CHARSET;
+    bool found = false;
+    WindowDc screen(nullptr);
+    if (screen) EnumFontFamiliesExW(screen.Get(), &wanted, NoteFont, reinterpret_cast<LPARAM>(&found), 0);
+    return found;
+}
+
 bool ApplyStyleCommand(UINT command, StyleSettings &settings) {
     auto in = [command](UINT base, long last) { return command >= base && command <= base + static_cast<UINT>(last); };
     if (in(kCmdHighlightStyleBase, 10)) settings.highlightStyle = static_cast<long>(command - kCmdHighlightStyleBase);

@@ -8,6 +8,7 @@
 #include "com/menu_item_object.h"
 #include "menu/menu_test_support.h"
 #include "menu/ole_font.h"
+#include "support/test_support.h"
 
 namespace menu_test {
 namespace {
@@ -131,6 +132,7 @@ TEST(CMenuItemObject, PictureBackColorAndTooltipTakeTheirValueByReference) {
 }
 
 TEST(CMenuItemObject, LanguageLetSetsTheFontsCharacterSet) {
+    ASSERT_TRUE(brocade_test::FontInstalledFor(SHIFTJIS_CHARSET));
     RecordPtr record = FilledRecord();
     ComPtr<IDispatch> item = brocade::MenuItemDispatch(*record.Get());
     EXPECT_TRUE(SUCCEEDED(PutProperty(item.Get(), L"Language", LongValue(2))));
