@@ -8,7 +8,7 @@
 #include <cstdlib>
 
 #include "bench_report.h"
-#include "../tests/legacy/reliability/gdi_count.h"
+#include "../tests/support/gdi_count.h"
 #include "../tests/legacy/reliability/soak_host.cpp"
 
 namespace {

@@ -38,6 +38,14 @@ start_wine() {
   # nor the services holds the lock.
   wineserver -p </dev/null >/dev/null 2>&1 9>&- || true
   wine cmd /c exit </dev/null >/dev/null 2>&1 9>&- || true
+  # The desktop's process, kept for the whole run: started by the first program that shows a
+  # window, it would hold that program's output open until it exits again, a second or two
+  # after each test.
+  wine explorer.exe /desktop </dev/null >/dev/null 2>&1 9>&- &
+  # No window manager runs on the virtual display, yet Wine would wait two seconds for one to
+  # withdraw each top-level window it manages when the window is hidden or destroyed.
+  grep -q '"Managed"="N"' "$WINEPREFIX/user.reg" 2>/dev/null ||
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1 9>&- || true
 }
 
 # Only a script that got as far as starting the server stops it (not one that was waiting).

@@ -3,6 +3,7 @@
 #include <ole2.h>
 #include <olectl.h>
 
+#include <algorithm>
 #include <cstring>
 
 namespace brocade {
@@ -14,7 +15,7 @@ enum Kind : BYTE { kShort = 1, kLong = 2, kPicture = 3 };
 // Pictures larger than this are taken as corruption rather than read into memory.
 constexpr DWORD kMaxPictureBytes = 64u << 20;
 
-// Entry names of version 1, in the order the control saves them.
+// Entry names, in the order the control saves them; every version shares the table.
 const wchar_t *const kNames[] = {
     L"AutoShowHelp",        L"CheckMark",          L"HighlightStyle",       L"MenuBorder",
     L"UseCustomColors",     L"MenuBackground",     L"BitmapBackground",     L"MenuBarBackground",
@@ -40,10 +41,54 @@ HRESULT ReadExact(IStream *stream, void *data, ULONG size) {
     return got == size ? S_OK : STG_E_READFAULT;
 }
 
+// Reads size bytes in pieces, so a count larger than the stream fails at its end instead of
+// reserving the whole count first.
+HRESULT ReadBytes(IStream *stream, DWORD size, std::vector<BYTE> &bytes) {
+    constexpr DWORD kPiece = 64u << 10;
+    bytes.clear();
+    while (bytes.size() < size) {
+        const DWORD piece = std::min<DWORD>(kPiece, size - static_cast<DWORD>(bytes.size()));
+        const size_t at = bytes.size();
+        bytes.resize(at + piece);
+        HRESULT hr = ReadExact(stream, bytes.data() + at, piece);
+        if (FAILED(hr)) return hr;
+    }
+    return S_OK;
+}
+
+// A picture entry holds what OleSaveToStream wrote: the class identifier, then the object's
+// own data. Only the standard picture is accepted, and it is made by OleLoadPicture, which
+// creates nothing but a standard picture: the class named by the bytes is never created.
+// The standard picture's data starts with "lt", two NUL bytes and the size of what follows;
+// OleLoadPicture is given what follows.
 HRESULT LoadPicture(const std::vector<BYTE> &bytes, IPictureDisp **result) {
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes.size());
+    constexpr size_t kClassBytes = sizeof(CLSID);
+    constexpr DWORD kPictureMagic = 0x0000746C;
+    if (bytes.size() < kClassBytes) return STG_E_DOCFILECORRUPT;
+    CLSID named;
+    memcpy(&named, bytes.data(), kClassBytes);
+    if (!IsEqualCLSID(named, CLSID_StdPicture)) return STG_E_DOCFILECORRUPT;
+    size_t at = kClassBytes;
+    size_t size = bytes.size() - at;
+    if (size >= 8) {
+        DWORD header[2];
+        memcpy(header, bytes.data() + at, sizeof header);
+        if (header[0] == kPictureMagic) {
+            if (header[1] > size - 8) return STG_E_DOCFILECORRUPT;
+            at += 8;
+            size = header[1];
+        }
+    }
+    if (size == 0) return STG_E_DOCFILECORRUPT;
+
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, size);
     if (!memory) return E_OUTOFMEMORY;
-    memcpy(GlobalLock(memory), bytes.data(), bytes.size());
+    void *data = GlobalLock(memory);
+    if (!data) {
+        GlobalFree(memory);
+        return E_OUTOFMEMORY;
+    }
+    memcpy(data, bytes.data() + at, size);
     GlobalUnlock(memory);
     IStream *stream = nullptr;
     HRESULT hr = CreateStreamOnHGlobal(memory, TRUE, &stream);
@@ -51,9 +96,9 @@ HRESULT LoadPicture(const std::vector<BYTE> &bytes, IPictureDisp **result) {
         GlobalFree(memory);
         return hr;
     }
-    hr = OleLoadFromStream(stream, IID_IPictureDisp, reinterpret_cast<void **>(result));
+    hr = OleLoadPicture(stream, static_cast<LONG>(size), FALSE, IID_IPictureDisp, reinterpret_cast<void **>(result));
     stream->Release();
-    return hr;
+    return FAILED(hr) ? STG_E_DOCFILECORRUPT : hr;
 }
 
 HRESULT SavePicture(IPictureDisp *picture, std::vector<BYTE> &bytes) {
@@ -68,10 +113,14 @@ HRESULT SavePicture(IPictureDisp *picture, std::vector<BYTE> &bytes) {
     if (SUCCEEDED(hr)) hr = GetHGlobalFromStream(stream, &memory);
     if (SUCCEEDED(hr)) {
         STATSTG stat = {};
-        stream->Stat(&stat, STATFLAG_NONAME);
-        const BYTE *data = static_cast<const BYTE *>(GlobalLock(memory));
-        bytes.assign(data, data + stat.cbSize.LowPart);
-        GlobalUnlock(memory);
+        hr = stream->Stat(&stat, STATFLAG_NONAME);
+        const BYTE *data = SUCCEEDED(hr) ? static_cast<const BYTE *>(GlobalLock(memory)) : nullptr;
+        if (data) {
+            bytes.assign(data, data + stat.cbSize.LowPart);
+            GlobalUnlock(memory);
+        } else if (SUCCEEDED(hr)) {
+            hr = E_OUTOFMEMORY;
+        }
     }
     stream->Release();
     return hr;
@@ -114,8 +163,8 @@ HRESULT StreamReader::Parse(IStream *stream) {
             DWORD size;
             if (FAILED(hr = ReadExact(stream, &size, 4))) return hr;
             if (size > kMaxPictureBytes) return STG_E_DOCFILECORRUPT;
-            std::vector<BYTE> bytes(size);
-            if (size && FAILED(hr = ReadExact(stream, bytes.data(), size))) return hr;
+            std::vector<BYTE> bytes;
+            if (FAILED(hr = ReadBytes(stream, size, bytes))) return hr;
             ComPtr<IPictureDisp> picture;
             if (size && FAILED(hr = LoadPicture(bytes, picture.Out()))) return hr;
             pictures_[name] = picture;
@@ -125,6 +174,7 @@ HRESULT StreamReader::Parse(IStream *stream) {
             return STG_E_DOCFILECORRUPT;
         }
     }
+    if (version < 2) numbers_.erase(L"RightToLeft");
     return S_OK;
 }
 
@@ -162,16 +212,19 @@ bool StreamWriter::Begin(const wchar_t *name, BYTE kind) {
     return true;
 }
 
-// The stream keeps every value, defaults included: it is read back by this format only.
-void StreamWriter::WriteBoolean(const wchar_t *name, Boolean value, Boolean) {
-    if (Begin(name, kShort)) Append(&value, 2);
+// A value equal to its default is left out, as a property bag leaves it out: the loading
+// machine then supplies its own default.
+void StreamWriter::WriteBoolean(const wchar_t *name, Boolean value, Boolean defaultValue) {
+    if (value != defaultValue && Begin(name, kShort)) Append(&value, 2);
 }
 
-void StreamWriter::WriteInteger(const wchar_t *name, short value, short) {
-    if (Begin(name, kShort)) Append(&value, 2);
+void StreamWriter::WriteInteger(const wchar_t *name, short value, short defaultValue) {
+    if (value != defaultValue && Begin(name, kShort)) Append(&value, 2);
 }
 
-void StreamWriter::WriteLong(const wchar_t *name, long value, long) { WriteLongAlways(name, value); }
+void StreamWriter::WriteLong(const wchar_t *name, long value, long defaultValue) {
+    if (value != defaultValue) WriteLongAlways(name, value);
+}
 
 void StreamWriter::WriteLongAlways(const wchar_t *name, long value) {
     LONG fixed = value;
@@ -179,13 +232,12 @@ void StreamWriter::WriteLongAlways(const wchar_t *name, long value) {
 }
 
 void StreamWriter::WritePicture(const wchar_t *name, IPictureDisp *value) {
+    if (!value) return;  // no picture is the default
     std::vector<BYTE> bytes;
-    if (value) {
-        HRESULT hr = SavePicture(value, bytes);
-        if (FAILED(hr)) {
-            if (SUCCEEDED(error_)) error_ = hr;
-            return;
-        }
+    HRESULT hr = SavePicture(value, bytes);
+    if (FAILED(hr)) {
+        if (SUCCEEDED(error_)) error_ = hr;
+        return;
     }
     if (!Begin(name, kPicture)) return;
     DWORD size = static_cast<DWORD>(bytes.size());

@@ -1,14 +1,18 @@
 // The control's own binary stream format for IPersistStreamInit.
 //
 //   "BRCD"            4 bytes, magic
-//   version           16-bit, currently 1
+//   version           16-bit, currently 2
 //   entry count       16-bit
-//   entries           each: name index (8-bit, into the version's name table),
+//   entries           each: name index (8-bit, into the name table),
 //                     kind (8-bit: 1 = 16-bit value, 2 = 32-bit value, 3 = picture),
 //                     then the value; a picture is a 32-bit byte count followed by the
-//                     picture as OleSaveToStream writes it (count 0: no picture).
-// All numbers are little-endian. A stream from an older version holds fewer entries;
-// entries it lacks read as their defaults.
+//                     picture as OleSaveToStream writes it (count 0: no picture); only
+//                     the standard picture class is accepted.
+// All numbers are little-endian. Entries that are missing read as their defaults.
+// Version 2 keeps the property bag's rules: a value equal to its default is left out, so
+// colours left at their derived defaults follow the loading machine, and RightToLeft is never
+// written. Version 1 wrote every value; its RightToLeft is ignored, since that setting comes
+// from the container on every load.
 #pragma once
 #include <objidl.h>
 
@@ -20,13 +24,14 @@
 
 namespace brocade {
 
-constexpr WORD kStreamVersion = 1;
+constexpr WORD kStreamVersion = 2;
 
 // Everything read from a stream, checked whole before the control sees any of it.
 class StreamReader final : public PropertyReader {
 public:
-    // Fails with STG_E_INVALIDHEADER (not ours), STG_E_OLDDLL (newer version) or
-    // STG_E_READFAULT (truncated); nothing is kept then.
+    // Fails with STG_E_INVALIDHEADER (not ours), STG_E_OLDDLL (newer version),
+    // STG_E_READFAULT (truncated) or STG_E_DOCFILECORRUPT (an entry or picture that is not
+    // ours to read); nothing is kept then.
     HRESULT Parse(IStream *stream);
 
     Boolean ReadBoolean(const wchar_t *name, Boolean defaultValue) override;

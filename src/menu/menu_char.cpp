@@ -4,12 +4,9 @@ namespace brocade {
 
 namespace {
 
-// Case folding the way a text comparison of single ANSI characters does it.
-unsigned FoldedCharacter(unsigned code) {
-    if (code == 0 || code > 0xFF) return code;
-    char buffer[1] = {static_cast<char>(code)};
-    CharUpperBuffA(buffer, 1);
-    return static_cast<unsigned char>(buffer[0]);
+wchar_t UpperCharacter(wchar_t character) {
+    CharUpperBuffW(&character, 1);
+    return character;
 }
 
 }  // namespace
@@ -22,13 +19,15 @@ LONG MakeLong(WORD low, WORD high) {
 
 LRESULT OnMenuChar(const MenuItemCollection *items, WPARAM wParam, LPARAM lParam, Boolean &bRouteToOriginal) {
     if (!items) return 0;
-    unsigned typed = FoldedCharacter(GetLoWordValue(static_cast<LONG_PTR>(wParam)));
+    // The window is subclassed with the W procedures, so the key arrives as UTF-16 whatever
+    // the window's own character set; the records keep their mnemonics in UTF-16 as well.
+    const wchar_t typed = UpperCharacter(static_cast<wchar_t>(GetLoWordValue(static_cast<LONG_PTR>(wParam))));
     HMENU menu = reinterpret_cast<HMENU>(lParam);
     WORD position = 0;
     bool matched = items->VisitMenu(menu, [&](const MenuItemRecord &record) {
         // Items without a mnemonic still hold their place in the count.
-        long code = record.MnemonicCode();
-        if (code != 0 && FoldedCharacter(static_cast<unsigned>(code)) == typed) return true;
+        const wchar_t mnemonic = record.MnemonicCharacter();
+        if (mnemonic != 0 && mnemonic == typed) return true;
         ++position;
         return false;
     });

@@ -13,7 +13,7 @@ constexpr WORD kMenuCharExecute = MNC_EXECUTE;
 WORD GetLoWordValue(LONG_PTR value);
 LONG MakeLong(WORD low, WORD high);
 
-// WM_MENUCHAR: wParam's low word is the typed ANSI character, lParam the active menu. The
+// WM_MENUCHAR: wParam's low word is the typed character in UTF-16, lParam the active menu. The
 // records of that menu are counted in collection order (which is their menu order, since a
 // scan creates them by position); the first whose mnemonic matches without regard to case
 // answers MAKELONG(position, MNC_EXECUTE) and clears bRouteToOriginal. Without a match the

@@ -27,6 +27,16 @@ long UpperAnsiCode(char character) {
     return static_cast<unsigned char>(buffer[0]);
 }
 
+// The character that starts at text[at], decoded from the ANSI code page the menu text was
+// read in (a lead byte takes its trail byte along), upper-cased.
+wchar_t UpperWideCharacter(const std::string &text, size_t at) {
+    int length = IsDBCSLeadByte(static_cast<BYTE>(text[at])) && at + 1 < text.size() ? 2 : 1;
+    wchar_t character[2] = {};
+    if (MultiByteToWideChar(CP_ACP, 0, text.data() + at, length, character, 2) != 1) return 0;
+    CharUpperBuffW(character, 1);
+    return character[0];
+}
+
 }  // namespace
 
 short GetLanguageCharset(long language) {
@@ -80,9 +90,13 @@ void MenuItemRecord::SetMenuText(const std::string &text) {
     caption_ = text;
     shortcutText_.clear();
     mnemonicCode_ = 0;
+    mnemonicCharacter_ = 0;
 
     size_t marker = text.find('&');
-    if (marker != std::string::npos && marker + 1 < text.size()) mnemonicCode_ = UpperAnsiCode(text[marker + 1]);
+    if (marker != std::string::npos && marker + 1 < text.size()) {
+        mnemonicCode_ = UpperAnsiCode(text[marker + 1]);
+        mnemonicCharacter_ = UpperWideCharacter(text, marker + 1);
+    }
 
     size_t tab = text.find('\t');
     if (tab != std::string::npos) {

@@ -51,6 +51,9 @@ public:
     const std::string &Caption() const { return caption_; }
     const std::string &ShortcutText() const { return shortcutText_; }
     long MnemonicCode() const { return mnemonicCode_; }
+    // The same character as UTF-16, upper-cased; 0 when there is none. WM_MENUCHAR reaches a
+    // window subclassed with the W procedures as UTF-16, so keys are matched against this.
+    wchar_t MnemonicCharacter() const { return mnemonicCharacter_; }
 
     // --- Attributes the host may change -----------------------------------------------------
     ComPtr<IPictureDisp> Picture() const { return picture_; }
@@ -158,6 +161,7 @@ private:
     std::string caption_;
     std::string shortcutText_;
     long mnemonicCode_ = 0;
+    wchar_t mnemonicCharacter_ = 0;
     ComPtr<IPictureDisp> picture_;
     OLE_COLOR pictureBackColor_ = kDefaultPictureBackColor;
     long position_ = 0;

@@ -10,8 +10,7 @@ void BackgroundSurface::Clear() {
     if (memory_ && replaced_) SelectObject(memory_->Get(), replaced_);
     replaced_ = nullptr;
     memory_.reset();
-    iconBitmap_.Reset();
-    picture_.Reset();
+    copy_.Reset();
 }
 
 PictureTypeStatus BackgroundSurface::Prepare(IPictureDisp *pictureDisp, COLORREF iconBackdrop) {
@@ -23,26 +22,29 @@ PictureTypeStatus BackgroundSurface::Prepare(IPictureDisp *pictureDisp, COLORREF
         FAILED(picture->get_Type(&type)) || (type != PICTYPE_BITMAP && type != PICTYPE_ICON))
         return PictureTypeStatus::kInvalidPictureType;
 
-    picture_ = picture;
     const SIZE size = PicturePixelSize(picture.Get());
     width_ = size.cx;
     height_ = size.cy;
-    memory_.emplace(nullptr);
-    if (!*memory_) {
-        Clear();
-        return PictureTypeStatus::kAccepted;
-    }
-    if (type == PICTYPE_BITMAP)
-        SelectBitmap(static_cast<HBITMAP>(PictureHandle(picture.Get())));
-    else
+    if (!MakeCopy()) return PictureTypeStatus::kAccepted;
+    if (type == PICTYPE_BITMAP) {
+        if (!CopyBitmap(picture.Get(), static_cast<HBITMAP>(PictureHandle(picture.Get())))) Clear();
+    } else {
         RenderIcon(static_cast<HICON>(PictureHandle(picture.Get())), iconBackdrop);
+    }
     return PictureTypeStatus::kAccepted;
 }
 
-bool BackgroundSurface::SelectBitmap(HBITMAP bitmap) {
-    HGDIOBJ previous = bitmap ? SelectObject(memory_->Get(), bitmap) : nullptr;
+// A bitmap of the picture's size, selected into the surface's memory DC.
+bool BackgroundSurface::MakeCopy() {
+    if (width_ <= 0 || height_ <= 0) {
+        Clear();
+        return false;
+    }
+    WindowDc screen(nullptr);
+    memory_.emplace(screen.Get());
+    copy_.Reset(screen ? CreateCompatibleBitmap(screen.Get(), width_, height_) : nullptr);
+    HGDIOBJ previous = *memory_ && copy_ ? SelectObject(memory_->Get(), copy_.Get()) : nullptr;
     if (!previous || previous == HGDI_ERROR) {
-        // A bitmap held by another DC cannot be selected; there is nothing to tile.
         Clear();
         return false;
     }
@@ -50,15 +52,31 @@ bool BackgroundSurface::SelectBitmap(HBITMAP bitmap) {
     return true;
 }
 
-// An icon cannot be selected into a DC: it is drawn once into a bitmap of its size.
-void BackgroundSurface::RenderIcon(HICON icon, COLORREF backdrop) {
-    if (!icon || width_ <= 0 || height_ <= 0) {
-        Clear();
-        return;
+// The host keeps using its picture, and a bitmap can be selected into one DC at a time: the
+// surface copies it, holding it selected only for the copy.
+bool BackgroundSurface::CopyBitmap(IPicture *picture, HBITMAP bitmap) {
+    if (!bitmap) return false;
+    {
+        MemoryDc source(memory_->Get());
+        HGDIOBJ previous = source ? SelectObject(source.Get(), bitmap) : nullptr;
+        if (previous && previous != HGDI_ERROR) {
+            const BOOL copied = BitBlt(memory_->Get(), 0, 0, width_, height_, source.Get(), 0, 0, SRCCOPY);
+            SelectObject(source.Get(), previous);
+            if (copied) return true;
+        }
     }
-    WindowDc screen(nullptr);
-    iconBitmap_.Reset(screen ? CreateCompatibleBitmap(screen.Get(), width_, height_) : nullptr);
-    if (!iconBitmap_ || !SelectBitmap(iconBitmap_.Get())) {
+    // The bitmap is selected elsewhere, as a picture does through SelectPicture: the picture
+    // draws itself from wherever it is.
+    OLE_XSIZE_HIMETRIC himetricWidth = 0;
+    OLE_YSIZE_HIMETRIC himetricHeight = 0;
+    if (FAILED(picture->get_Width(&himetricWidth)) || FAILED(picture->get_Height(&himetricHeight))) return false;
+    return SUCCEEDED(picture->Render(memory_->Get(), 0, 0, width_, height_, 0, himetricHeight, himetricWidth,
+                                     -himetricHeight, nullptr));
+}
+
+// An icon cannot be selected into a DC: it is drawn once into the copy over the backdrop.
+void BackgroundSurface::RenderIcon(HICON icon, COLORREF backdrop) {
+    if (!icon) {
         Clear();
         return;
     }

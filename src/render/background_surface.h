@@ -1,5 +1,5 @@
-// The drawing surface prepared from BackgroundPicture: a memory DC holding the picture's
-// bitmap, from which item backgrounds are tiled.
+// The drawing surface prepared from BackgroundPicture: a memory DC holding a copy of the
+// picture, from which item backgrounds are tiled.
 #pragma once
 #include <windows.h>
 #include <ole2.h>
@@ -24,9 +24,9 @@ public:
     BackgroundSurface &operator=(const BackgroundSurface &) = delete;
 
     // Frees any surface, then prepares one from picture (null leaves it empty). Bitmap
-    // pictures are selected into a memory DC; icon pictures are drawn into a bitmap over
-    // iconBackdrop first; any other picture type, or an object that is no picture, is
-    // refused with the surface left empty.
+    // pictures are copied into a bitmap of the surface's own; icon pictures are drawn into
+    // one over iconBackdrop; any other picture type, or an object that is no picture, is
+    // refused with the surface left empty. The picture's own handle is never kept selected.
     PictureTypeStatus Prepare(IPictureDisp *picture, COLORREF iconBackdrop = GetSysColor(COLOR_MENU));
     void Clear();
 
@@ -35,13 +35,13 @@ public:
     int Height() const { return height_; }
 
 private:
-    ComPtr<IPicture> picture_;  // keeps the selected bitmap alive
     std::optional<MemoryDc> memory_;
-    UniqueBitmap iconBitmap_;  // the rendering of an icon picture
+    UniqueBitmap copy_;  // the surface's own copy of the picture
     HGDIOBJ replaced_ = nullptr;
     int width_ = 0, height_ = 0;
 
-    bool SelectBitmap(HBITMAP bitmap);
+    bool MakeCopy();
+    bool CopyBitmap(IPicture *picture, HBITMAP bitmap);
     void RenderIcon(HICON icon, COLORREF backdrop);
 };
 

@@ -212,7 +212,7 @@ TEST(Stream, EmptyTruncatedAndNewerStreamsFailAndLeaveTheControlUsable) {
     std::vector<BYTE> truncated(bytes.begin(), bytes.end() - 3);
     EXPECT_EQ(LoadFromBytes(control.Get(), truncated), STG_E_READFAULT);
     std::vector<BYTE> newer = bytes;
-    newer[4] = 2;  // version 2
+    newer[4] = 3;  // version 3
     EXPECT_EQ(LoadFromBytes(control.Get(), newer), STG_E_OLDDLL);
     std::vector<BYTE> foreign = bytes;
     foreign[0] = 'X';

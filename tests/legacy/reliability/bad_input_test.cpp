@@ -15,7 +15,7 @@
 
 #include "control/dispids.h"
 #include "reliability/com_host.h"
-#include "reliability/gdi_count.h"
+#include "../../support/gdi_count.h"
 #include "reliability/soak_host.h"
 #include "support/test_support.h"
 

@@ -13,7 +13,7 @@
 
 #include "control/control.h"
 #include "reliability/com_host.h"
-#include "reliability/gdi_count.h"
+#include "../../support/gdi_count.h"
 #include "reliability/soak_host.h"
 #include "subclass/subclass_wnd.h"
 #include "support/test_support.h"

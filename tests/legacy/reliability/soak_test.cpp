@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "reliability/gdi_count.h"
+#include "../../support/gdi_count.h"
 #include "reliability/soak_host.h"
 
 namespace reliability_test {

@@ -1,0 +1,11 @@
+// Test entry point: the tests run on an OLE apartment thread, like a form's UI thread.
+#include <gtest/gtest.h>
+#include <ole2.h>
+
+int main(int argc, char **argv) {
+    testing::InitGoogleTest(&argc, argv);
+    OleInitialize(nullptr);
+    int result = RUN_ALL_TESTS();
+    OleUninitialize();
+    return result;
+}
