@@ -6,6 +6,7 @@
 #include "menu/menu_item_collection.h"
 #include "menu/menu_test_support.h"
 #include "menu/ole_font.h"
+#include "support/test_support.h"
 
 namespace menu_test {
 namespace {
@@ -108,6 +109,7 @@ TEST(MenuItemRecord, TooltipTextLosesSurroundingSpacesOnly) {
 }
 
 TEST(MenuItemRecord, LanguageSetsBothFontsCharacterSet) {
+    ASSERT_TRUE(brocade_test::FontInstalledFor(SHIFTJIS_CHARSET));
     RecordPtr record = MenuItemRecord::Create();
     record->SetCaptionFont(brocade::CreateRecordFont().Get());
     record->SetShortcutFont(brocade::CreateRecordFont().Get());
@@ -127,6 +129,7 @@ TEST(MenuItemRecord, LanguageSetsBothFontsCharacterSet) {
 }
 
 TEST(MenuItemRecord, FontSetterGivesTheRecordsCharacterSet) {
+    ASSERT_TRUE(brocade_test::FontInstalledFor(HANGUL_CHARSET));
     RecordPtr record = MenuItemRecord::Create();
     record->SetLanguage(1);
     ComPtr<IFontDisp> font = MakeFont(L"Arial", 10);

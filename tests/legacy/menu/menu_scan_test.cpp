@@ -175,6 +175,7 @@ TEST_F(MenuScan, ChangesInTheEventConvertTheItemOnTheSameScan) {
 }
 
 TEST_F(MenuScan, EventChangesTakeEffectInTheSameScan) {
+    ASSERT_TRUE(brocade_test::FontInstalledFor(SHIFTJIS_CHARSET));
     ComPtr<IPictureDisp> picture = MakePicture();
     host.onSetMenuItemAttributes = [&](IDispatch *item) {
         ASSERT_EQ(GetString(item, L"Caption"), GetLong(item, L"Position") == 0 ? L"&Open" : L"&Save");
@@ -411,6 +412,7 @@ TEST_F(MenuScan, HelpComesFromTheHostThenTheBuiltInTexts) {
 }
 
 TEST_F(MenuScan, MarkedUnicodeCaptionsFindHelpThroughTheirLanguagesCodePage) {
+    ASSERT_TRUE(brocade_test::FontInstalledFor(SHIFTJIS_CHARSET));
     host.unicode = true;
     host.language = 2;
     const std::string marked = "\xFF\xFE\x42\x30\x44\x30";
