@@ -116,6 +116,9 @@ TEST_F(Unregistered, ManifestEmbeddedInTheControlIsTheOneBesideItAndDeclaresIt) 
     ULONG_PTR cookie = 0;
     ASSERT_TRUE(ActivateActCtx(context, &cookie));
     EXPECT_EQ(Reachable(), 7);
+    DWORD misc = 0;  // what a container asks before it creates the control
+    EXPECT_EQ(OleRegGetMiscStatus(CLSID_Brocade, DVASPECT_CONTENT, &misc), S_OK);
+    EXPECT_TRUE(misc & OLEMISC_SETCLIENTSITEFIRST) << misc;
     DeactivateActCtx(0, cookie);
     ReleaseActCtx(context);
 }
