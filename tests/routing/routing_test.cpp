@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <future>
 #include <set>
 #include <thread>
 
@@ -20,22 +21,21 @@ namespace {
 
 constexpr LRESULT kOwn = 0x0A11;  // what the form's own procedure answers to the messages sent
 constexpr UINT kUnhooked = WM_USER + 300;
+constexpr LONG_PTR kTypedC = MAKEWPARAM('c', MF_POPUP), kTypedX = MAKEWPARAM('x', MF_POPUP);
+constexpr LRESULT kExecuteClose = MAKELONG(2, MNC_EXECUTE);  // "&Close" is at position 2
 POINT kNowhere = {-30000, -30000};
 DRAWITEMSTRUCT kButton = {ODT_BUTTON, 7};
 
 HWND TooltipOwnedBy(HWND form) {
-    HWND found = nullptr;
-    for (HWND window = FindWindowExW(HWND_DESKTOP, nullptr, TOOLTIPS_CLASSW, nullptr); window && !found;
-         window = FindWindowExW(HWND_DESKTOP, window, TOOLTIPS_CLASSW, nullptr))
-        if (GetWindow(window, GW_OWNER) == form) found = window;
-    return found;
+    HWND window = nullptr;
+    while ((window = FindWindowExW(HWND_DESKTOP, window, TOOLTIPS_CLASSW, nullptr)) && GetWindow(window, GW_OWNER) != form) {
+    }
+    return window;
 }
 
 using Argument = LONG_PTR (*)(HMENU popup);
 template <LONG_PTR value>
 LONG_PTR Value(HMENU) { return value; }
-template <wchar_t key>
-LONG_PTR Typed(HMENU) { return MAKEWPARAM(key, MF_POPUP); }
 LONG_PTR Popup(HMENU popup) { return reinterpret_cast<LONG_PTR>(popup); }
 LONG_PTR Nowhere(HMENU) { return reinterpret_cast<LONG_PTR>(&kNowhere); }
 LONG_PTR Button(HMENU) { return reinterpret_cast<LONG_PTR>(&kButton); }
@@ -43,8 +43,6 @@ LONG_PTR Button(HMENU) { return reinterpret_cast<LONG_PTR>(&kButton); }
 using Answer = LRESULT (*)(HWND form);
 template <LRESULT value>
 LRESULT Is(HWND) { return value; }
-template <int position>
-LRESULT Execute(HWND) { return MAKELONG(position, MNC_EXECUTE); }
 LRESULT TheForm(HWND form) { return reinterpret_cast<LRESULT>(form); }
 LRESULT WhatTheTooltipFindsThere(HWND) { return reinterpret_cast<LRESULT>(WindowFromPoint(kNowhere)); }
 
@@ -65,9 +63,9 @@ struct Routed {
 const Routed kRouted[] = {
     {"InitMenuPopup", true, kNothing, false, WM_INITMENUPOPUP, Popup, Value<0>, Is<0>, 1, 4},
     {"InitMenuPopupWhileDisabled", false, kNothing, false, WM_INITMENUPOPUP, Popup, Value<0>, Is<kOwn>, 1, 0},
-    {"MenuCharOfAnItem", true, kScan, false, WM_MENUCHAR, Typed<L'c'>, Popup, Execute<2>, 0, 4},
-    {"MenuCharOfNoItem", true, kScan, false, WM_MENUCHAR, Typed<L'x'>, Popup, Is<kOwn>, 1, 4},
-    {"MenuCharWhileDisabled", false, kScan, false, WM_MENUCHAR, Typed<L'c'>, Popup, Is<kOwn>, 1, 0},
+    {"MenuCharOfAnItem", true, kScan, false, WM_MENUCHAR, Value<kTypedC>, Popup, Is<kExecuteClose>, 0, 4},
+    {"MenuCharOfNoItem", true, kScan, false, WM_MENUCHAR, Value<kTypedX>, Popup, Is<kOwn>, 1, 4},
+    {"MenuCharWhileDisabled", false, kScan, false, WM_MENUCHAR, Value<kTypedC>, Popup, Is<kOwn>, 1, 0},
     {"InitMenuOfAMenuNotTheBar", true, kNothing, false, WM_INITMENU, Popup, Value<0>, Is<kOwn>, 1, 0},
     {"UnhookedMessage", true, kScan, false, kUnhooked, Value<0x1234>, Value<0x5678>, Is<kOwn>, 1, 4},
     {"DrawItemOfAButton", true, kScan, false, WM_DRAWITEM, Value<7>, Button, Is<kOwn>, 1, 4},
@@ -212,34 +210,29 @@ TEST(Registration, WindowsOfAnotherThreadAndWhatIsNoWindowToRegisterAreLeftAlone
     Form form;
     HostedControl control = HostedControl::InAtl(form);
     ASSERT_TRUE(control);
-    HWND theirs = nullptr;
-    HANDLE made = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    std::promise<HWND> made;
     DWORD threadId = 0;
     std::thread thread([&] {
         threadId = GetCurrentThreadId();
         Form own;
-        theirs = own;
-        SetEvent(made);
+        made.set_value(own);
         MSG msg;
         while (GetMessageW(&msg, nullptr, 0, 0) > 0) DispatchMessageW(&msg);
     });
-    WaitForSingleObject(made, 10000);
+    const HWND theirs = made.get_future().get();
     HWND dead = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
     DestroyWindow(dead);
     const std::pair<const char *, HWND> windows[] = {
         {"another thread's", theirs}, {"the host form", form}, {"a destroyed window", dead}, {"none", nullptr}};
+    auto procedure = [](HWND window) { return IsWindow(window) ? ProcedureOf(window) : nullptr; };
     for (const auto &[name, window] : windows) {
         SCOPED_TRACE(name);
-        const WNDPROC before = IsWindow(window) ? ProcedureOf(window) : nullptr;
+        const WNDPROC before = procedure(window);
         EXPECT_EQ(Call(control, L"RegisterWindowMenu", {Handle(window)}).hr, S_OK);
-        if (before) {
-            EXPECT_EQ(ProcedureOf(window), before);
-        }
+        EXPECT_EQ(procedure(window), before);
     }
-    EXPECT_EQ(ProcedureOf(theirs), Form::OwnProcedure());
     PostThreadMessageW(threadId, WM_QUIT, 0, 0);
     thread.join();
-    CloseHandle(made);
 }
 
 // Two controls on one form: the one attached last hears it, and either one's teardown unhooks it.
