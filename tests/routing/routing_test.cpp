@@ -191,7 +191,7 @@ TEST_P(Destroyed, TheWindowsOwnProcedureSeesWmNcDestroyWithItselfInPlaceAndTheCo
         return false;
     };
     DestroyWindow(destroyed);
-    EXPECT_EQ(atNcDestroy, Form::OwnProcedure());
+    EXPECT_EQ(atNcDestroy, Form::OwnProcedure()) << "WM_NCDESTROY reached the window without its procedure given back";
     // The thread's other windows are still served, and new ones as well.
     Form next;
     HMENU popup = next.MakePopup({"&Open"});
@@ -248,6 +248,10 @@ TEST_P(TwoControls, TheLastAttachedHearsTheFormAndEitherClosingGivesTheFormItsOw
     SendMessageW(form, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup), 0);
     EXPECT_EQ(firstSink.Count(kSetMenuItemAttributes), 0);
     EXPECT_EQ(secondSink.Count(kSetMenuItemAttributes), 1);
+    wchar_t text[8] = {};  // no ANSI code page holds both characters
+    SetWindowTextW(form, L"\u03A9\u2603");
+    GetWindowTextW(form, text, 8);
+    EXPECT_STREQ(text, L"\u03A9\u2603") << "text passes the control's procedure as it came";
     firstSink.Disconnect();  // a connected sink keeps its control alive
     secondSink.Disconnect();
     (GetParam() ? first : second).Close();
