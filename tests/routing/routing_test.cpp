@@ -191,7 +191,7 @@ TEST_P(Destroyed, TheWindowsOwnProcedureSeesWmNcDestroyWithItselfInPlaceAndTheCo
         return false;
     };
     DestroyWindow(destroyed);
-    EXPECT_EQ(atNcDestroy, Form::OwnProcedure()) << "WM_NCDESTROY reached the window without its procedure given back";
+    EXPECT_EQ(atNcDestroy, Form::OwnProcedure()) << "WM_NCDESTROY came without the procedure given back";
     // The thread's other windows are still served, and new ones as well.
     Form next;
     HMENU popup = next.MakePopup({"&Open"});
