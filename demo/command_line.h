@@ -7,7 +7,7 @@ namespace brocade::demo {
 
 struct Options {
     bool gallery = false;
-    bool quick = false;       // the reduced gallery the tests run
+    bool quick = false;       // the reduced gallery: the styles, right to left, states
     bool mdi = false;         // start with the MDI frame instead of the single form
     std::wstring outputDir;   // where the gallery writes its pictures and index.html
     std::wstring error;       // set when the arguments make no sense

@@ -54,8 +54,8 @@ private:
 class ItemSurface {
 public:
     // With observed False nobody but the painters sees the DC (no event handler is listening):
-    // it is then lent without saving and restoring its state, which under Wine costs more than
-    // a plain menu item, and may keep the font the painters selected. The painters set every
+    // it is then lent without saving and restoring its state (SaveDC and RestoreDC copy the
+    // whole DC state for every item), and may keep the font the painters selected. The painters set every
     // attribute they rely on themselves. With paintersCoverAll as well, the painters fill every
     // pixel before anything else (a popup item's background), so the kept bitmap is not
     // cleared first.
