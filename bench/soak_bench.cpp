@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "bench_report.h"
 #include "../tests/support/gdi_count.h"
 #include "../tests/legacy/reliability/soak_host.cpp"
 
@@ -17,6 +18,7 @@ using brocade_test::HeldCollections;
 using brocade_test::SoakHost;
 
 constexpr int kCombinations = SoakHost::kHighlightStyles * SoakHost::kBorders;
+constexpr int kProgressEvery = 1000;
 
 int Cycles() {
     const char *value = std::getenv("BROCADE_SOAK_CYCLES");
@@ -43,6 +45,10 @@ bool Soak(SoakHost &host, const char *name, int cycles, Cycle cycle) {
     for (int i = 0; i < cycles; ++i) {
         host.UseCombination(i);
         cycle();
+        if ((i + 1) % kProgressEvery == 0 && i + 1 < cycles) {
+            QueryPerformanceCounter(&end);
+            std::printf("  %s: %d of %d cycles, %.0f s\n", name, i + 1, cycles, Seconds(start, end));
+        }
     }
     QueryPerformanceCounter(&end);
     int after = GdiObjectCount();
@@ -63,6 +69,7 @@ bool Soak(SoakHost &host, const char *name, int cycles, Cycle cycle) {
 }  // namespace
 
 int main() {
+    brocade_bench::PrintAsYouGo();
     OleInitialize(nullptr);
     bool clean = true;
     {
@@ -73,8 +80,7 @@ int main() {
         clean = Soak(host, "popup of 30 items", cycles, [&] { host.PopupCycle(); }) && clean;
         clean = Soak(host, "menu bar", cycles, [&] { host.MenuBarCycle(); }) && clean;
     }
-    std::printf("%s: %s\n", clean ? "PASS" : "FAIL",
-                clean ? "GDI objects and collections back where they started" : "something was left behind");
     OleUninitialize();
-    return clean ? 0 : 1;
+    return brocade_bench::Verdict(clean, clean ? "GDI objects and collections back where they started"
+                                               : "something was left behind");
 }

@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "bench_report.h"
 #include "subclass/menu_message_set.h"
 #include "subclass/subclass_wnd.h"
 
@@ -66,6 +67,7 @@ double Median(std::vector<double> values) {
 }  // namespace
 
 int main() {
+    brocade_bench::PrintAsYouGo();
     enum { kPlain, kBare, kRegistry, kKinds };
     const char *const names[kKinds] = {"not subclassed", "bare forwarding subclass", "registry subclass"};
     HWND windows[kKinds] = {CreateHostWindow(), CreateHostWindow(), CreateHostWindow()};
@@ -112,11 +114,9 @@ int main() {
     std::printf("RATIO\trouting\tregistry / bare forwarding subclass\t%.3f\tmedian of rounds, limit %.2f\n",
                 ratioToBare, kAllowedRatio);
     std::printf("RATIO\trouting\tregistry / not subclassed\t%.3f\tmedian of rounds\n", Median(registryOverPlain));
-    bool withinLimit = ratioToBare <= kAllowedRatio;
-    std::printf("%s: registry overhead %s the %.2f limit\n", withinLimit ? "PASS" : "FAIL",
-                withinLimit ? "within" : "above", kAllowedRatio);
-
     for (HWND neighbour : neighbours) DestroyWindow(neighbour);
     for (HWND window : windows) DestroyWindow(window);
-    return withinLimit ? 0 : 1;
+    const bool withinLimit = ratioToBare <= kAllowedRatio;
+    return brocade_bench::Verdict(withinLimit, "registry overhead %s the %.2f limit", withinLimit ? "within" : "above",
+                          kAllowedRatio);
 }

@@ -1,5 +1,6 @@
-// The demo's own receiver of the control's events. Wine's AtlAxCreateControlEx never
-// connects a sink, so the host advises this one through IConnectionPointContainer itself.
+// The demo's own receiver of the control's events. The host advises it through
+// IConnectionPointContainer itself rather than through AtlAxCreateControlEx's sink argument,
+// so it is connected whichever atl.dll is loaded.
 #pragma once
 #include <windows.h>
 #include <ole2.h>

@@ -77,6 +77,11 @@ public:
             WriteOut(L"gallery: cannot create " + options_.outputDir + L"\n");
             return 2;
         }
+        if (NeedsJapaneseFont() && !JapaneseFontInstalled()) {
+            WriteOut(L"gallery: the Japanese picture needs a font of the Japanese character set "
+                     L"(SHIFTJIS_CHARSET), and none is installed\n");
+            return kNoJapaneseFont;
+        }
         RECT screen = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
         CreateBackdrop(instance_, screen);
         single_ = std::make_unique<DemoForm>(FormKind::Single, false);
@@ -103,6 +108,12 @@ public:
     }
 
 private:
+    bool NeedsJapaneseFont() const {
+        for (const GalleryConfiguration &configuration : GalleryConfigurations(options_.quick))
+            if (UsesJapaneseCaptions(configuration.settings)) return true;
+        return false;
+    }
+
     // On the driver thread: every configuration in turn, the forms working on their own thread.
     void TakePictures() {
         std::vector<GalleryConfiguration> configurations = GalleryConfigurations(options_.quick);

@@ -65,8 +65,7 @@ std::vector<GalleryConfiguration> GalleryConfigurations(bool quick) {
     shadow.border = 2;
     all.push_back(Make(L"border-02-stand-in.png",
                        L"MenuBorder Flat with Shadow, drawn by the control on a stand-in popup window with the "
-                       L"3-pixel border Windows gives popup menus (Wine's popup menus have none, so their shadow "
-                       L"has no room)",
+                       L"3-pixel border Windows gives popup menus, whatever border the running system gives them",
                        shadow, kFileOpen, L"File, stand-in popup"));
     all.back().formSize = {300, 110};
     all.back().standInPopup = true;

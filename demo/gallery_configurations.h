@@ -18,13 +18,13 @@ struct GalleryConfiguration {
     SIZE formSize = {420, 270};
     MenuPath path;
     std::wstring pathText;  // the opened menu, for the caption
-    // Instead of the real popup (whose shadow Wine leaves no room for), the popup's items drawn
-    // by the control on a bordered window standing in for it.
+    // Instead of the real popup (whose border the system draws), the popup's items drawn by the
+    // control on a window with the menu's 3-pixel border standing in for it.
     bool standInPopup = false;
 };
 
-// The whole gallery, or the reduced set the tests run (the eleven styles, right to left, and
-// checked and disabled items).
+// The whole gallery, or a reduced set (the eleven styles, right to left, and checked and
+// disabled items) that takes a fraction of the time.
 std::vector<GalleryConfiguration> GalleryConfigurations(bool quick);
 
 }  // namespace brocade::demo

@@ -1,5 +1,5 @@
 // What the gallery writes beside its pictures: index.html for people and gallery.txt, one line
-// per picture with the open popups and the selected item, for the tests.
+// per picture with the open popups and the selected item, for programs that check them.
 #pragma once
 #include <windows.h>
 

@@ -1,7 +1,6 @@
-// Wine's popup menus have no border outside their items, so the shadow a flat popup draws in
-// its right and bottom border has nowhere to show there. The gallery also shows the control's
-// frame and shadow on a window standing in for a popup with the 3-pixel border Windows gives
-// menus: the form's real control draws the items of a real menu through WM_MEASUREITEM and
+// A flat popup draws its frame and shadow in the popup window's border, which the system
+// sizes. The gallery also shows them on a window standing in for a popup with the 3-pixel
+// border Windows gives menus, so the picture does not depend on the running system's menus: the form's real control draws the items of a real menu through WM_MEASUREITEM and
 // WM_DRAWITEM, its frame goes to the window's border as on Windows.
 #pragma once
 #include <windows.h>

@@ -27,8 +27,7 @@ struct Palette {
 
 // The system's menu font in the face the system picks for Japanese text: a host with Japanese
 // menus gives the control a font that has the glyphs. (The system menu font's own face may
-// not: Wine's font objects then report the face they realised, a Latin one, and the titles
-// show boxes.)
+// not: the font mapper then realises a Latin face, and the titles show boxes.)
 ComPtr<IFontDisp> JapaneseMenuFont() {
     NONCLIENTMETRICSW metrics = {};
     metrics.cbSize = sizeof metrics;
@@ -157,6 +156,24 @@ std::wstring Describe(const StyleSettings &settings) {
 }
 
 bool UsesJapaneseCaptions(const StyleSettings &settings) { return settings.language == kJapanese; }
+
+namespace {
+
+int CALLBACK NoteFont(const LOGFONTW *, const TEXTMETRICW *, DWORD, LPARAM found) {
+    *reinterpret_cast<bool *>(found) = true;
+    return 0;
+}
+
+}  // namespace
+
+bool JapaneseFontInstalled() {
+    LOGFONTW wanted = {};
+    wanted.lfCharSet = SHIFTJIS_CHARSET;
+    bool found = false;
+    WindowDc screen(nullptr);
+    if (screen) EnumFontFamiliesExW(screen.Get(), &wanted, NoteFont, reinterpret_cast<LPARAM>(&found), 0);
+    return found;
+}
 
 bool ApplyStyleCommand(UINT command, StyleSettings &settings) {
     auto in = [command](UINT base, long last) { return command >= base && command <= base + static_cast<UINT>(last); };

@@ -38,6 +38,9 @@ std::wstring Describe(const StyleSettings &settings);
 
 // Whether the language's menus carry Japanese captions (marked Unicode captions).
 bool UsesJapaneseCaptions(const StyleSettings &settings);
+// Whether any font of the Japanese character set is installed: without one, Japanese captions
+// show boxes.
+bool JapaneseFontInstalled();
 
 // Applies a Style menu command to the settings; false when the command is not a style command.
 bool ApplyStyleCommand(UINT command, StyleSettings &settings);

@@ -1,4 +1,4 @@
-// Build tool, run under Wine: gives enumeration members of the type library widl wrote the
+// Build tool, run by the build: gives enumeration members of the type library widl wrote the
 // public names widl cannot spell (blanks, parentheses).
 //
 //   tlbname <in.tlb> <out.tlb>

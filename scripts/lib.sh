@@ -6,27 +6,51 @@ export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 jobs="$(nproc 2>/dev/null || echo 2)"
 
+# One script at a time per build folder. Each one ends by stopping the prefix's Wine server,
+# and a Wine process whose server goes away exits at once with status 0, its buffered output
+# lost: a benchmark or test still running for another script would seem to pass.
+lock_build() {
+  mkdir -p "$build"
+  exec 9>"$build/.scripts.lock"
+  if ! flock -n 9; then
+    echo "Waiting for another script that uses $build to finish..."
+    flock 9
+  fi
+}
+
 # Starts a persistent wineserver and Wine's services with their output detached, so no
-# Wine helper process holds the output pipe of whatever runs the build or the tests.
+# Wine helper process holds the output pipe of whatever runs the build or the tests. A server
+# already running for the prefix (wineboot's own, or one left by an earlier run, perhaps
+# without this display) stops first: while it runs, `wineserver -p` cannot start, and Wine's
+# programs would run on a server that exits, with its services, whenever no program is left.
 start_wine() {
+  lock_build
+  wine_started=1
   mkdir -p "$WINEPREFIX"
+  wineserver -k </dev/null >/dev/null 2>&1 || true
+  wineserver -w </dev/null >/dev/null 2>&1 || true
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "Creating the Wine prefix in $WINEPREFIX"
-    wineboot -i </dev/null >/dev/null 2>&1 || true
+    wineboot -i </dev/null >/dev/null 2>&1 9>&- || true
+    wineserver -w </dev/null >/dev/null 2>&1 || true
   fi
-  wineserver -p </dev/null >/dev/null 2>&1 &
-  wine cmd /c exit </dev/null >/dev/null 2>&1 || true
+  # Returns once the server holds the prefix; the server stays on as a daemon, and neither it
+  # nor the services holds the lock.
+  wineserver -p </dev/null >/dev/null 2>&1 9>&- || true
+  wine cmd /c exit </dev/null >/dev/null 2>&1 9>&- || true
   # The desktop's process, kept for the whole run: started by the first program that shows a
   # window, it would hold that program's output open until it exits again, a second or two
   # after each test.
-  wine explorer.exe /desktop </dev/null >/dev/null 2>&1 &
+  wine explorer.exe /desktop </dev/null >/dev/null 2>&1 9>&- &
   # No window manager runs on the virtual display, yet Wine would wait two seconds for one to
   # withdraw each top-level window it manages when the window is hidden or destroyed.
   grep -q '"Managed"="N"' "$WINEPREFIX/user.reg" 2>/dev/null ||
-    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1 || true
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1 9>&- || true
 }
 
+# Only a script that got as far as starting the server stops it (not one that was waiting).
 stop_wine() {
+  [ -n "${wine_started:-}" ] || return 0
   wineserver -k >/dev/null 2>&1 || true
 }
 

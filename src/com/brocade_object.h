@@ -28,7 +28,7 @@ class BrocadeObject final : public _Brocade,
 public:
     static HRESULT Create(REFIID iid, void **result);
 
-    // The core, for code that hosts the object directly (tests).
+    // The core, for code that links the object in and hosts it directly.
     Control &Core() { return *core_; }
     bool InitializedByContainer() const { return initialized_; }
 

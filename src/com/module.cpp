@@ -14,7 +14,7 @@ HINSTANCE g_instance = nullptr;
 LONG g_locks = 0;
 }  // namespace
 
-// Linked into a test executable rather than the .ocx, the module is the one holding this code.
+// Linked into an executable rather than the .ocx, the module is the one holding this code.
 HINSTANCE ModuleInstance() { return g_instance ? g_instance : CodeModule(); }
 void SetModuleInstance(HINSTANCE instance) { g_instance = instance; }
 void LockModule() { InterlockedIncrement(&g_locks); }

@@ -1,4 +1,4 @@
-// The module (the .ocx, or a test executable linking the same code) holding this code and
+// The module (the .ocx, or an executable linking the same code) holding this code and
 // the control's own resources.
 #pragma once
 #include <windows.h>

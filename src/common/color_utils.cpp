@@ -8,7 +8,7 @@ namespace brocade {
 
 // Halves go to even whatever rounding mode the host left the FPU in. (std::nearbyint follows
 // that mode, and with this runtime saves and restores the floating-point environment on every
-// call: about 180 ns under Wine, the bulk of every gradient pixel.)
+// call, which would be the bulk of every gradient pixel.)
 int RoundEven(double value) {
     if (!(std::fabs(value) < 2147483648.0)) return 0;  // no int holds it
     long long whole = static_cast<long long>(value);   // towards zero, then down to the floor

@@ -19,7 +19,7 @@ int ScaleHimetric(long himetric, float pixelsPerHimetric) {
 
 int ScreenPixelsPerInch(int axis) {
     // The system resolution is fixed for the life of a process, and reading it takes a screen
-    // DC (about as long as painting a whole item under Wine): it is read once per axis.
+    // DC: it is read once per axis.
     static int known[2] = {0, 0};
     int &cached = known[axis == LOGPIXELSX ? 0 : 1];
     if (cached != 0 && (axis == LOGPIXELSX || axis == LOGPIXELSY)) return cached;

@@ -1,4 +1,4 @@
-// Operating-system tests. Each is False (0 for the number) when the version cannot be read.
+// Operating-system version checks. Each is False (0 for the number) when the version cannot be read.
 #pragma once
 
 namespace brocade {

@@ -58,8 +58,9 @@ public:
     void Teardown();
     bool TornDown() const { return tornDown_; }
 
-    // A container that initialises the control before it gives it a site (Wine's ATL host
-    // does) gets the attachment when the site arrives; properties already set are kept.
+    // A container that initialises the control before it gives it a site (ATL's host window
+    // does, for a control that does not ask for its site first) gets the attachment when the
+    // site arrives; properties already set are kept.
     void AttachLate();
 
     // Run mode follows the container's ambient UserMode.

@@ -1,7 +1,7 @@
 // What the control core needs from whoever hosts it: ambient properties of the container,
 // the container's window, and a way to tell the host about changes and events.
-// The COM layer implements it over the client site and the connection points; tests may
-// implement it directly.
+// The COM layer implements it over the client site and the connection points; a program
+// linking the core may implement it directly.
 #pragma once
 #include <windows.h>
 #include <ole2.h>

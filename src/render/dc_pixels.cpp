@@ -9,8 +9,8 @@ namespace {
 
 int DeviceBitsPerPixel(HDC dc) { return GetDeviceCaps(dc, BITSPIXEL) * GetDeviceCaps(dc, PLANES); }
 
-// The display's depth, asked again at most once a second: the question costs more than a
-// whole shadow strip under Wine, and windows' DCs are asked it for every item drawn.
+// The display's depth, asked again at most once a second: GetDeviceCaps on a window DC goes
+// to the display driver, and windows' DCs are asked it for every item drawn.
 int DisplayBitsPerPixel(HDC windowDc) {
     static std::atomic<int> bits{0};
     static std::atomic<DWORD> askedAt{0};

@@ -34,8 +34,8 @@ inline COLORREF ColorAtWeight(COLORREF first, COLORREF second, float weight) {
 }
 
 // BlendColors for one pair of colours over many weights, with the channels split once and the
-// rounding inline, for the fills that compute a colour per pixel. Same results as BlendColors
-// (the tests hold them equal).
+// rounding inline, for the fills that compute a colour per pixel. Same results as
+// BlendColors.
 class GradientMix {
 public:
     GradientMix(COLORREF first, COLORREF second) {

@@ -44,7 +44,7 @@ uint32_t Swapped(uint32_t pixel) { return ((pixel & 255) << 16) | (pixel & 0xFF0
 
 // Pictures repeat few colours: their conversions are kept in a small table by colour. Colours
 // are taken in one channel order throughout (COLORREF, or the copy's), since greys and the
-// kept test do not depend on it.
+// comparison with the kept colour do not depend on it.
 class GrayConversion {
 public:
     GrayConversion(uint32_t kept, bool swapped) : kept_(kept & 0xFFFFFF), swapped_(swapped), greys_(LightenedGreys()) {

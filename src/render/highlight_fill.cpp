@@ -185,8 +185,7 @@ void FillXP(HDC dc, const RECT &rect, COLORREF c1, COLORREF c2) {
     Rectangle(dc, rect.left, rect.top, rect.right, rect.bottom);
 }
 
-// With the DC's own brush colour: making and deleting a brush per fill costs more than the
-// fill of an item's background under Wine.
+// With the DC's own brush colour (DC_BRUSH), so a solid fill makes and deletes no brush.
 void FillSolid(HDC dc, const RECT &rect, COLORREF color) {
     if (IsEmptyOrReversed(rect)) return;
     const COLORREF previous = SetDCBrushColor(dc, PlainRgb(color));

@@ -13,8 +13,8 @@ constexpr size_t kKeptBitmaps = 4;  // item, separator, last item, and one to sp
 bool Selectable(HGDIOBJ previous) { return previous != nullptr && previous != HGDI_ERROR; }
 
 // What decides the format of a bitmap compatible with a DC: for a memory DC the bitmap it
-// holds, for any other the display. (Asking the display's depth with GetDeviceCaps costs
-// more than painting an item under Wine, so the display counts as one format.)
+// holds, for any other the display. (The display counts as one format, so drawing an item
+// does not ask the driver for its depth.)
 int FormatOf(HDC target) {
     if (GetObjectType(target) != OBJ_MEMDC) return 0;
     BITMAP bitmap = {};
@@ -75,8 +75,8 @@ HDC ItemSurfaceCache::Acquire(HDC target, int cx, int cy, HBITMAP &bitmap, bool 
         fresh_ = ReadDcState(dc_->Get());
     }
     HDC dc = dc_->Get();
-    // Selecting a display-compatible bitmap costs far more than painting an item under Wine:
-    // consecutive items of one size (the common case) keep theirs selected.
+    // Consecutive items of one size (the common case) keep their bitmap selected: selecting a
+    // display-compatible bitmap into a memory DC is the costliest step of an item.
     bitmap = KeptBitmap(cx, cy);
     if (!bitmap || bitmap != selected_) {
         SelectObject(dc, originalBitmap_);  // so any bitmap may be dropped from the list

@@ -105,8 +105,8 @@ void DrawItemTexts(DrawHost &host, const PaintStyle &style, const MenuItemRecord
     const UINT flags = ItemTextFlags(style.rightToLeft, item.hideAccel);
     const bool embossed = Embossed(style, record);
 
-    // Selecting a font costs more than drawing a text under Wine: a font already selected
-    // stays, and a DC nobody else sees keeps it for the next item.
+    // A font already selected stays, and a DC nobody else sees keeps it for the next item:
+    // selecting a font makes the system realise it again for the DC.
     const bool keepFont = item.keepsState && target == item.dc;
     if (!caption.empty()) {
         Skippable([&] {

@@ -1,5 +1,4 @@
-// The system's menu metrics, read once and kept until the system's settings change: under
-// Wine each GetSystemMetrics call for them costs as much as painting several items, and
+// The system's menu metrics, read once and kept until the system's settings change:
 // measurement and painting ask for them for every item.
 #pragma once
 

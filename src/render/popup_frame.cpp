@@ -32,9 +32,9 @@ void Fill(HDC dc, long left, long top, long right, long bottom, HBRUSH brush) {
     if (brush && left < right && top < bottom) FillRect(dc, &rect, brush);
 }
 
-// The outline's lines, gathered and drawn with one call: each line call on a window DC costs
-// about as much as a plain item's fill under Wine. PolyPolyline draws every line as
-// MoveToEx and LineTo would, its last point left out.
+// The outline's lines, gathered and drawn with one call rather than one call per line on the
+// popup's window DC. PolyPolyline draws every line as MoveToEx and LineTo would, its last
+// point left out.
 class Outline {
 public:
     void Line(long fromX, long fromY, long toX, long toY) {

@@ -1,6 +1,6 @@
 // The whole-window DC of the popup whose items are being drawn, kept from one item to the
-// next with the popup's measurements: taking a window DC costs more than painting a plain item
-// under Wine, and a popup draws all its items in a row. The DC is let go as soon as anything
+// next with the popup's measurements: a popup draws all its items in a row, and one window DC
+// serves them all instead of one taken and released per item. The DC is let go as soon as anything
 // else can happen to the popup (the selection moves, a menu opens, the loop ends, another
 // popup draws).
 #pragma once

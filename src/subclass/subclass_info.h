@@ -37,7 +37,7 @@ private:
     HWND hwnd_;
     cSubclassListener *listener_;
     WNDPROC savedWndProc_;
-    // Tested for every message the window receives. The system's messages and the first 1024
+    // Looked up for every message the window receives. The system's messages and the first 1024
     // from WM_USER on, where all of the control's lie, are single bits; the rest (WM_APP and
     // registered messages) are hashed.
     static constexpr UINT kDirectMessages = 0x800;

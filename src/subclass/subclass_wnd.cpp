@@ -170,7 +170,7 @@ LRESULT CALLBACK SubclassWndProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lPa
     auto found = registry->find(hwnd);
     if (found == registry->end()) return 0;
     const cSubclassInfo &record = *found->second;
-    // Unhooked messages, the common case, cost one hash look-up and a bit test more than a
+    // Unhooked messages, the common case, cost one hash look-up and a bit check more than a
     // bare forwarding procedure.
     if (uMsg != WM_NCDESTROY && !IsTrue(record.IsMessageHooked(uMsg))) {
         try {

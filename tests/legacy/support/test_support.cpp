@@ -1,5 +1,7 @@
 #include "support/test_support.h"
 
+#include "common/gdi.h"
+
 namespace brocade_test {
 
 std::wstring BinFolder() {
@@ -35,6 +37,30 @@ int RunProgram(const std::wstring &commandLine, DWORD timeoutMs) {
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
     return static_cast<int>(code);
+}
+
+namespace {
+
+int CALLBACK NoteFont(const LOGFONTW *, const TEXTMETRICW *, DWORD, LPARAM found) {
+    *reinterpret_cast<bool *>(found) = true;
+    return 0;
+}
+
+}  // namespace
+
+testing::AssertionResult FontInstalledFor(BYTE charset) {
+    LOGFONTW wanted = {};
+    wanted.lfCharSet = charset;
+    bool found = false;
+    brocade::WindowDc screen(nullptr);
+    if (screen) EnumFontFamiliesExW(screen.Get(), &wanted, NoteFont, reinterpret_cast<LPARAM>(&found), 0);
+    if (found) return testing::AssertionSuccess();
+    const char *name = charset == SHIFTJIS_CHARSET ? "SHIFTJIS_CHARSET"
+                       : charset == HANGUL_CHARSET ? "HANGUL_CHARSET"
+                                                   : "an East Asian character set";
+    return testing::AssertionFailure() << "no font of " << name << " (" << static_cast<int>(charset)
+                                       << ") is installed, and this test needs one: install the Debian package "
+                                          "fonts-wqy-microhei (scripts/setup installs it)";
 }
 
 }  // namespace brocade_test
