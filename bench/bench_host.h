@@ -6,8 +6,10 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
+#include "gdi.h"
 #include "support/event_sink.h"
 #include "support/hosted_control.h"
 
@@ -37,12 +39,9 @@ inline COLORREF ToggledBackground(int popup) { return popup % 2 ? RGB(250, 240, 
 class Sink final : public IDispatch {
 public:
     Sink(HostKind kind, _Brocade *control) : kind_(kind), control_(control) {
-        if (kind == kCustomDrawSink) bar_ = CreateSolidBrush(RGB(0, 128, 0));
+        if (kind == kCustomDrawSink) bar_.Reset(CreateSolidBrush(RGB(0, 128, 0)));
     }
-    ~Sink() {
-        connection_.Disconnect();
-        if (bar_) DeleteObject(bar_);
-    }
+    ~Sink() { connection_.Disconnect(); }
     bool Connect() { return connection_.Connect(control_, DIID___Brocade, this); }
     void Arm(COLORREF background) { background_ = background, armed_ = true; }
     int PropertiesSet() const { return propertiesSet_; }
@@ -63,7 +62,7 @@ public:
             V_I4(&args[1]) == 2 /* bdPostDraw */) {
             HDC dc = reinterpret_cast<HDC>(static_cast<LONG_PTR>(V_I4(&args[5])));
             RECT bar = {0, 0, 3, V_I4(&args[2])};
-            FillRect(dc, &bar, bar_);
+            FillRect(dc, &bar, bar_.Get());
             SetTextColor(dc, RGB(128, 0, 128));
         } else if (kind_ == kPropertySink && id == brocade_test::kSetMenuItemAttributes && armed_) {
             armed_ = false;
@@ -75,7 +74,7 @@ public:
 private:
     HostKind kind_;
     _Brocade *control_;
-    HBRUSH bar_ = nullptr;
+    brocade::UniqueBrush bar_;
     COLORREF background_ = 0;
     bool armed_ = false;
     int propertiesSet_ = 0;

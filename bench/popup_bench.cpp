@@ -13,11 +13,12 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <functional>
+#include <optional>
 #include <string>
 
 #include "bench_host.h"
 #include "bench_report.h"
+#include "gdi.h"
 #include "support/pixels.h"
 
 namespace {
@@ -41,22 +42,21 @@ public:
         NONCLIENTMETRICSW metrics = {};
         metrics.cbSize = sizeof metrics;
         SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
-        menuFont_ = CreateFontIndirectW(&metrics.lfMenuFont);
+        menuFont_.Reset(CreateFontIndirectW(&metrics.lfMenuFont));
         if (!host_.Ready()) return;
         Open();
         Measure(true);
         // A shown window, so the frame beside the items is painted as on a real popup.
         target_ = CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 100, 100, width_ + 6,
                                   height_ + 6, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-        dc_ = GetDC(target_);
+        dc_.emplace(target_);
     }
     ~PopupBench() {
-        if (dc_) ReleaseDC(target_, dc_);
+        dc_.reset();
         if (target_) DestroyWindow(target_);
         DestroyMenu(popup_);
-        DeleteObject(menuFont_);
     }
-    bool Ready() const { return host_.Ready() && dc_ && items_.size() == kItems; }
+    bool Ready() const { return host_.Ready() && dc_ && *dc_ && items_.size() == kItems; }
     Host &Hosted() { return host_; }
 
     // The popup opening: the control scans it, and a property-setting sink changes the colour.
@@ -72,27 +72,28 @@ public:
         for (int i = 0; i < kItems; ++i) {
             DRAWITEMSTRUCT draw = {ODT_MENU, 0, kFirstCommand + i, ODA_DRAWENTIRE,
                                    i == kSelected ? static_cast<UINT>(ODS_SELECTED) : 0u,
-                                   reinterpret_cast<HWND>(popup_), dc_, items_[i].rect, items_[i].data};
+                                   reinterpret_cast<HWND>(popup_), dc_->Get(), items_[i].rect, items_[i].data};
             host_.Send(WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw));
         }
         host_.Send(WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);  // the popup closes
     }
     // The plain menu's way: background, then caption and shortcut.
     void PaintPlain() {
-        HGDIOBJ previous = SelectObject(dc_, menuFont_);
-        SetBkMode(dc_, TRANSPARENT);
+        const HDC dc = dc_->Get();
+        HGDIOBJ previous = SelectObject(dc, menuFont_.Get());
+        SetBkMode(dc, TRANSPARENT);
         for (int i = 0; i < kItems; ++i) {
             const Item &item = items_[i];
             const bool selected = i == kSelected;
-            FillRect(dc_, &item.rect, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_MENU));
-            SetTextColor(dc_, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_MENUTEXT));
+            FillRect(dc, &item.rect, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_MENU));
+            SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_MENUTEXT));
             RECT caption = item.rect, shortcut = item.rect;
             caption.left += 20;
             shortcut.left = shortcut.right - 60;
-            DrawTextA(dc_, item.caption.c_str(), -1, &caption, DT_SINGLELINE | DT_VCENTER);
-            DrawTextA(dc_, item.shortcut.c_str(), -1, &shortcut, DT_SINGLELINE | DT_VCENTER);
+            DrawTextA(dc, item.caption.c_str(), -1, &caption, DT_SINGLELINE | DT_VCENTER);
+            DrawTextA(dc, item.shortcut.c_str(), -1, &shortcut, DT_SINGLELINE | DT_VCENTER);
         }
-        SelectObject(dc_, previous);
+        SelectObject(dc, previous);
     }
 
     // Microseconds per popup of a round; the control's popups each open first, untimed.
@@ -113,7 +114,7 @@ public:
     bool BackgroundShows(COLORREF &seen, COLORREF &expected) {
         const RECT &item = items_[kItems - 1].rect;
         brocade_test::Surface pixels(item.right - item.left, item.bottom - item.top);
-        BitBlt(pixels.Dc(), 0, 0, pixels.Width(), pixels.Height(), dc_, item.left, item.top, SRCCOPY);
+        BitBlt(pixels.Dc(), 0, 0, pixels.Width(), pixels.Height(), dc_->Get(), item.left, item.top, SRCCOPY);
         seen = pixels.At(pixels.Width() - 3, pixels.Height() / 2);
         expected = ToggledBackground(opened_);
         return seen == expected;
@@ -128,9 +129,9 @@ private:
     };
     Host host_;
     HMENU popup_ = nullptr;
-    HFONT menuFont_ = nullptr;
+    brocade::UniqueFont menuFont_;
     HWND target_ = nullptr;
-    HDC dc_ = nullptr;
+    std::optional<brocade::WindowDc> dc_;  // released before its window goes
     std::vector<Item> items_;
     int width_ = 0, height_ = 0, opened_ = 0, openings_ = 0;
     LONGLONG openCounts_ = 0;

@@ -169,7 +169,7 @@ private:
 
     // Measures and draws the menu's items (or only the selected one) as the system asks for them.
     void DrawItems(HMENU menu, HWND surface, bool windowDc, int selected) {
-        HDC dc = windowDc ? GetWindowDC(surface) : GetDC(surface);
+        const brocade::WindowDc dc = windowDc ? brocade::WindowDc::Whole(surface) : brocade::WindowDc(surface);
         int top = 0;
         for (int i = 0; i < GetMenuItemCount(menu); ++i) {
             if (selected >= 0 && i != selected) continue;
@@ -184,11 +184,10 @@ private:
             if (selected >= 0) item = {0, selected * height, width, (selected + 1) * height};
             DRAWITEMSTRUCT draw = {ODT_MENU, 0, id, selected >= 0 ? static_cast<UINT>(ODA_SELECT) : ODA_DRAWENTIRE,
                                    DrawState(GetMenuState(menu, i, MF_BYPOSITION), selected >= 0),
-                                   reinterpret_cast<HWND>(menu), dc, item, data};
+                                   reinterpret_cast<HWND>(menu), dc.Get(), item, data};
             host_.Send(WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw));
             top += height;
         }
-        ReleaseDC(surface, dc);
     }
 };
 
