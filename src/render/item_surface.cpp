@@ -93,10 +93,12 @@ HDC ItemSurfaceCache::Acquire(HDC target, int cx, int cy, HBITMAP &bitmap, bool 
     return dc;
 }
 
-bool ItemSurfaceCache::Freshen(HBITMAP bitmap) {
+bool ItemSurfaceCache::Freshen(HBITMAP bitmap, HGDIOBJ font) {
     if (!dc_) return false;
     if (!probe_) probe_.Reset(CreateRectRgn(0, 0, 0, 0));
-    return RestoreDcState(dc_->Get(), fresh_, bitmap, probe_.Get());
+    DcState wanted = fresh_;
+    wanted.font = font;
+    return RestoreDcState(dc_->Get(), wanted, bitmap, probe_.Get());
 }
 
 void ItemSurfaceCache::Return(HBITMAP bitmap, bool observed) {
@@ -127,13 +129,21 @@ ItemSurface::ItemSurface(ItemSurfaceCache &cache, HDC target, int cx, int cy, bo
     dc_ = ownDc_->Get();
 }
 
+void ItemSurface::BeforeHostCallback() {
+    if (!observed_ || !dc_) return;
+    font_ = GetCurrentObject(dc_, OBJ_FONT);
+    Freshen();
+}
+
 void ItemSurface::Freshen() {
-    if (!observed_ || !dc_ || broken_) return;
+    if (!observed_ || !dc_ || broken_ || !font_) return;
     if (cache_) {
-        broken_ = !cache_->Freshen(bitmap_);
+        broken_ = !cache_->Freshen(bitmap_, font_);
     } else {
         UniqueRegion probe(CreateRectRgn(0, 0, 0, 0));
-        broken_ = !RestoreDcState(dc_, ownFresh_, ownBitmap_.Get(), probe.Get());
+        DcState wanted = ownFresh_;
+        wanted.font = font_;
+        broken_ = !RestoreDcState(dc_, wanted, ownBitmap_.Get(), probe.Get());
     }
 }
 
@@ -147,7 +157,11 @@ ItemSurface::~ItemSurface() {
     ownDc_.reset();
 }
 
-void FreshenForHost(const ItemCanvas &item) {
+void BeforeHostCallback(const ItemCanvas &item) {
+    if (item.surface) item.surface->BeforeHostCallback();
+}
+
+void AfterHostCallback(const ItemCanvas &item) {
     if (item.surface) item.surface->Freshen();
 }
 
