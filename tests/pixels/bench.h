@@ -12,8 +12,7 @@
 #include "support/event_sink.h"
 #include "support/form.h"
 #include "support/hosted_control.h"
-#include "support/menus.h"
-#include "support/pixels.h"
+#include "support/menus.h"  // and support/pixels.h
 
 namespace brocade_test {
 

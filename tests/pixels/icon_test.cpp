@@ -49,3 +49,10 @@ TEST(Icon, KeyColouredPixelsAreTransparentAndADisabledItemGreysTheOthers) {
         EXPECT_EQ(Hex(disabled.At(left + 8, top + row)), Hex(shade.disabled));
     }
 }
+
+TEST(Icon, ABackgroundPictureIsTiledBehindTheItems) {
+    Bench bench({"x"});
+    ASSERT_EQ(PutRef(bench.control, L"BackgroundPicture", BitmapPicture(8, 8, kKey).Get()).hr, S_OK);
+    const Surface item = bench.Draw(0);
+    EXPECT_EQ(Hex(item.At(item.Width() - 4, item.Height() / 2)), Hex(kKey));
+}
