@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <optional>
+#include <utility>
 
 #include "support/event_sink.h"
 #include "support/form.h"
@@ -17,44 +18,14 @@ using namespace brocade_test;
 
 namespace {
 
-struct Scene;
-using Reaction = std::function<HRESULT(Scene &, DISPID, DISPPARAMS *, EXCEPINFO *)>;
-
-// An event sink whose answers are the reaction's.
-class HostileSink final : public IDispatch {
-public:
-    HostileSink(Scene &scene, const Reaction &react) : scene_(scene), react_(react) {}
-    int received = 0;
-    STDMETHODIMP QueryInterface(REFIID iid, void **object) override {
-        return Offer(iid, object, {{IID_IUnknown, this}, {IID_IDispatch, this}, {DIID___Brocade, this}});
-    }
-    STDMETHODIMP_(ULONG) AddRef() override { return 2; }  // lives on the test's stack
-    STDMETHODIMP_(ULONG) Release() override { return 1; }
-    STDMETHODIMP GetTypeInfoCount(UINT *count) override { return *count = 0, S_OK; }
-    STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo **info) override { return *info = nullptr, E_NOTIMPL; }
-    STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR *, UINT, LCID, DISPID *) override { return E_NOTIMPL; }
-    STDMETHODIMP Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS *params, VARIANT *, EXCEPINFO *error, UINT *) override {
-        return ++received, react_(scene_, id, params, error);
-    }
-
-private:
-    Scene &scene_;
-    Reaction react_;
-};
-
 struct Scene {
-    explicit Scene(const Reaction &react) : sink(*this, react) {
-        control.emplace(HostedControl::WithSite(form));
-        EXPECT_TRUE(connection.Connect(control->Get(), DIID___Brocade, &sink));
-    }
     Form form, other;
     HMENU file = form.AddPopup("&File", {"&Open\tCtrl+O", "&Save", "-", "E&xit"});
-    std::optional<HostedControl> control;
-    HostileSink sink;
-    Connection connection;
+    std::optional<HostedControl> control{HostedControl::WithSite(form)};
+    EventSink sink;
     int depth = 0, turn = 0;
 
-    // The popup scanned, each item drawn selected as the menu draws it, and selected from the
+    // The popup scanned, each item drawn selected as the menu draws it and selected from the
     // keyboard (help).
     void Walk() {
         SendMessageW(form, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(file), 0);
@@ -67,63 +38,61 @@ struct Scene {
     }
 };
 
-HRESULT FailEveryWay(Scene &scene, DISPID event, DISPPARAMS *params, EXCEPINFO *error) {
-    switch (scene.turn++ % 4) {
-    case 0:  // the host's own runtime error
-        if (error) *error = {0, 0, SysAllocString(L"Host"), SysAllocString(L"Invalid procedure call"), nullptr, 0, nullptr, nullptr, SCODE(0x800A0005)};
-        return DISP_E_EXCEPTION;
-    case 1:
-        return E_FAIL;
-    case 2:  // nonsense written into the by-reference arguments
-        if (event == kSetMenuItemSize && params && params->cArgs == 3) *V_I4REF(&params->rgvarg[0]) = -1, *V_I4REF(&params->rgvarg[1]) = 0x7FFFFFFF;
-        if (event == kShowMenuHelp && params && params->cArgs == 2) SysFreeString(*V_BSTRREF(&params->rgvarg[0])), *V_BSTRREF(&params->rgvarg[0]) = nullptr;
-        return DISP_E_TYPEMISMATCH;
-    default:
-        return E_OUTOFMEMORY;
-    }
-}
-
-// Changes properties, registers another window and adds help from inside the events, two
-// levels deep (a change redraws, which raises the events again).
-HRESULT Reenter(Scene &scene, DISPID event, DISPPARAMS *, EXCEPINFO *) {
-    if (scene.depth >= 2) return S_OK;
-    ++scene.depth, ++scene.turn;
-    IDispatch *control = *scene.control;
-    if (event == kSetMenuItemAttributes) {
-        Put(control, L"HighlightStyle", scene.turn % 11);
-        Put(control, L"MenuBorder", scene.turn % 3);
-        Put(control, L"UseCustomColors", scene.turn % 2 == 0);
-    } else if (event == kShowMenuHelp) {
-        Call(control, L"RegisterWindowMenu", {LONG(reinterpret_cast<LONG_PTR>(HWND(scene.other)))});
-        Call(control, L"RemoveMessage", {L"Save"});
-        Call(control, L"AddMessage", {L"Save", L"Changed"});
-    }
-    return --scene.depth, S_OK;
-}
-
-struct Hostile {
-    const char *name;
-    Reaction react;
-};
+using Hostile = std::pair<const char *, std::function<void(Scene &)>>;  // a name, and the sink's handlers it sets
 
 class HostileHost : public testing::TestWithParam<Hostile> {};
+
+// Fails in turn with the host's own runtime error, plain failures, and nonsense written into
+// the by-reference arguments.
+void FailEveryWay(Scene &scene) {
+    scene.sink.answer = [&scene](DISPID, EXCEPINFO *error) -> HRESULT {
+        const HRESULT failures[] = {DISP_E_EXCEPTION, E_FAIL, DISP_E_TYPEMISMATCH, E_OUTOFMEMORY};
+        const HRESULT hr = failures[scene.turn++ % 4];
+        if (hr == DISP_E_EXCEPTION && error)
+            *error = {0, 0, SysAllocString(L"Host"), SysAllocString(L"Invalid procedure call"), nullptr, 0, nullptr, nullptr, SCODE(0x800A0005)};
+        return hr;
+    };
+    scene.sink.onSetMenuItemSize = [](_CMenuItem *, LONG &width, LONG &height) { width = -1, height = 0x7FFFFFFF; };
+    scene.sink.onShowMenuHelp = [](_CMenuItem *, BSTR *help) { SysFreeString(*help), *help = nullptr; };
+}
+
+// Changes properties, registers another window and replaces help from inside the events, two
+// levels deep (a change redraws, which raises the events again).
+void Reenter(Scene &scene) {
+    scene.sink.onSetMenuItemAttributes = [&scene](_CMenuItem *) {
+        if (scene.depth++ < 2) {
+            Put(*scene.control, L"HighlightStyle", ++scene.turn % 11), Put(*scene.control, L"MenuBorder", scene.turn % 3);
+            Put(*scene.control, L"UseCustomColors", scene.turn % 2 == 0);
+        }
+        --scene.depth;
+    };
+    scene.sink.onShowMenuHelp = [&scene](_CMenuItem *, BSTR *) {
+        if (scene.depth++ < 2) {
+            Call(*scene.control, L"RegisterWindowMenu", {LONG(reinterpret_cast<LONG_PTR>(HWND(scene.other)))});
+            Call(*scene.control, L"RemoveMessage", {L"Save"}), Call(*scene.control, L"AddMessage", {L"Save", L"Changed"});
+        }
+        --scene.depth;
+    };
+}
 
 }  // namespace
 
 TEST_P(HostileHost, SurvivesWithItsProcedureBackAndNoGdiObjectLeft) {
     auto run = [] {
-        Scene scene(GetParam().react);
+        Scene scene;
         ASSERT_TRUE(*scene.control);
-        for (int round = 0; round < 3; ++round) scene.Walk();
-        EXPECT_GT(scene.sink.received, 0);
+        ASSERT_TRUE(scene.sink.Connect(*scene.control));
+        GetParam().second(scene);
+        for (int round = 0; round < 2; ++round) scene.Walk();
+        EXPECT_GT(scene.sink.events.size(), 0u);
+        MENUITEMINFOW info = {sizeof info, MIIM_FTYPE};
         if (IsWindow(scene.form)) {
             EXPECT_GT(scene.form.Count(WM_INITMENUPOPUP), 0) << "the form's own procedure runs";
         }
-        MENUITEMINFOW info = {sizeof info, MIIM_FTYPE};
         if (*scene.control && IsMenu(scene.file) && GetMenuItemInfoW(scene.file, 0, TRUE, &info)) {
             EXPECT_TRUE(info.fType & MFT_OWNERDRAW) << "the scan went on past the host";
         }
-        scene.connection.Disconnect();  // a host lets go of the connection before the control
+        scene.sink.Disconnect();  // a host lets go of the connection before the control
         scene.control->Close();
         for (HWND window : {HWND(scene.form), HWND(scene.other)})
             if (IsWindow(window)) {
@@ -139,20 +108,12 @@ TEST_P(HostileHost, SurvivesWithItsProcedureBackAndNoGdiObjectLeft) {
 
 INSTANTIATE_TEST_SUITE_P(
     Reliability, HostileHost,
-    testing::Values(Hostile{"FailsEveryEvent", FailEveryWay}, Hostile{"ReentersFromEveryEvent", Reenter},
-                    Hostile{"DestroysTheMenuInShowMenuHelp",
-                            [](Scene &scene, DISPID event, DISPPARAMS *, EXCEPINFO *) {
-                                if (event == kShowMenuHelp) DestroyMenu(scene.file);
-                                return S_OK;
-                            }},
-                    Hostile{"DestroysTheFormInShowMenuHelp",
-                            [](Scene &scene, DISPID event, DISPPARAMS *, EXCEPINFO *) {
-                                if (event == kShowMenuHelp) DestroyWindow(scene.form);
-                                return S_OK;
-                            }},
-                    Hostile{"ClosesTheControlInSetMenuItemAttributes",
-                            [](Scene &scene, DISPID event, DISPPARAMS *, EXCEPINFO *) {
-                                if (event == kSetMenuItemAttributes) scene.connection.Disconnect(), scene.control->Close();
-                                return S_OK;
-                            }}),
-    [](const testing::TestParamInfo<Hostile> &info) { return info.param.name; });
+    testing::Values(
+        Hostile{"FailsEveryEvent", FailEveryWay}, Hostile{"ReentersFromEveryEvent", Reenter},
+        Hostile{"DestroysTheMenuInShowMenuHelp",
+                [](Scene &s) { s.sink.onShowMenuHelp = [&s](_CMenuItem *, BSTR *) { DestroyMenu(s.file); }; }},
+        Hostile{"DestroysTheFormInShowMenuHelp",
+                [](Scene &s) { s.sink.onShowMenuHelp = [&s](_CMenuItem *, BSTR *) { DestroyWindow(s.form); }; }},
+        Hostile{"ClosesTheControlInSetMenuItemAttributes",
+                [](Scene &s) { s.sink.onSetMenuItemAttributes = [&s](_CMenuItem *) { s.sink.Disconnect(), s.control->Close(); }; }}),
+    [](const testing::TestParamInfo<Hostile> &info) { return info.param.first; });

@@ -14,29 +14,7 @@
 
 using namespace brocade_test;
 
-namespace {
-
 constexpr long kHighlightStyles = 11, kBorders = 3;
-
-void MoveMouseTo(long x, long y) {
-    INPUT input = {INPUT_MOUSE};
-    input.mi.dx = (x * 65536 + GetSystemMetrics(SM_CXSCREEN) / 2) / GetSystemMetrics(SM_CXSCREEN);
-    input.mi.dy = (y * 65536 + GetSystemMetrics(SM_CYSCREEN) / 2) / GetSystemMetrics(SM_CYSCREEN);
-    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    SendInput(1, &input, sizeof input);
-}
-
-std::vector<ULONG_PTR> ItemData(HMENU menu) {
-    std::vector<ULONG_PTR> data;
-    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
-        MENUITEMINFOW info = {sizeof info, MIIM_DATA};
-        GetMenuItemInfoW(menu, i, TRUE, &info);
-        data.push_back(info.dwItemData);
-    }
-    return data;
-}
-
-}  // namespace
 
 TEST(Soak, RealPopupsWalkedInEveryStyleAndBorderLeaveNoGdiObjectRecordOrHookBehind) {
     Form form(FormOptions{true, true});
@@ -58,8 +36,7 @@ TEST(Soak, RealPopupsWalkedInEveryStyleAndBorderLeaveNoGdiObjectRecordOrHookBehi
         std::vector<ULONG_PTR> serials;
         for (int cycle = 0; cycle < rounds * kHighlightStyles * kBorders; ++cycle) {
             SCOPED_TRACE("style " + std::to_string(cycle % kHighlightStyles) + ", border " + std::to_string(cycle / kHighlightStyles % kBorders));
-            Put(control, L"HighlightStyle", cycle % kHighlightStyles);
-            Put(control, L"MenuBorder", cycle / kHighlightStyles % kBorders);
+            Put(control, L"HighlightStyle", cycle % kHighlightStyles), Put(control, L"MenuBorder", cycle / kHighlightStyles % kBorders);
             int next = 0;
             ASSERT_TRUE(WithOpenPopup(form, file, 120, 140, [&](HWND) {
                 RECT item = {};
@@ -67,8 +44,11 @@ TEST(Soak, RealPopupsWalkedInEveryStyleAndBorderLeaveNoGdiObjectRecordOrHookBehi
                 MoveMouseTo((item.left + item.right) / 2, (item.top + item.bottom) / 2);
                 return false;
             }));
-            if (serials.empty()) serials = ItemData(file);
-            ASSERT_EQ(ItemData(file), serials) << "each item keeps its record";
+            for (UINT i = 0; i < 5; ++i) {
+                MENUITEMINFOW info = {sizeof info, MIIM_DATA};
+                GetMenuItemInfoW(file, i, TRUE, &info);
+                ASSERT_EQ(info.dwItemData, cycle ? serials[i] : serials.emplace_back(info.dwItemData)) << "item " << i << " keeps its record";
+            }
         }
         EXPECT_GE(sink.Count(kShowMenuHelp), rounds * kHighlightStyles * kBorders * 4) << "every item's help, every time";
         sink.Disconnect();  // a host lets go of the connection before the control

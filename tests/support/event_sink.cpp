@@ -70,7 +70,7 @@ std::vector<std::wstring> EventSink::Captions(DISPID id) const {
     return captions;
 }
 
-STDMETHODIMP EventSink::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS *params, VARIANT *, EXCEPINFO *, UINT *) {
+STDMETHODIMP EventSink::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS *params, VARIANT *, EXCEPINFO *error, UINT *) {
     ComPtr<_CMenuItem> item = id == kClearMenuHelp ? ComPtr<_CMenuItem>() : Item(params);
     BSTR caption = nullptr;
     if (item) item->get_Caption(&caption);
@@ -104,7 +104,7 @@ STDMETHODIMP EventSink::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS *params
     default:
         ADD_FAILURE() << "an event __Brocade does not declare: " << id;
     }
-    return S_OK;
+    return answer ? answer(id, error) : S_OK;
 }
 
 int PropertyNotifySink::Count(DISPID id) const {

@@ -56,6 +56,8 @@ public:
         onDrawMenuItemEx;
     std::function<void(_CMenuItem *item, BSTR *help)> onShowMenuHelp;
     std::function<void()> onClearMenuHelp;
+    // What Invoke returns once the handlers ran (S_OK when unset), as a failing host answers.
+    std::function<HRESULT(DISPID id, EXCEPINFO *error)> answer;
 
     bool Connect(IUnknown *control) { return connection_.Connect(control, DIID___Brocade, this); }
     void Disconnect() { connection_.Disconnect(); }
