@@ -9,6 +9,7 @@
 #include "support/form.h"
 #include "support/hosted_control.h"
 #include "support/menus.h"
+#include "support/settings.h"
 
 using namespace brocade_test;
 
@@ -82,6 +83,7 @@ TEST(Events, EachEventCarriesTheItemAsTheHostReadsItAndItsOtherArguments) {
     EXPECT_EQ(Put(kept.Get(), L"TooltTipText", L"  Open a file  ").hr, S_OK) << "taken by reference";
     EXPECT_EQ(Get(kept.Get(), L"TooltTipText").value.AsString(), L"Open a file");
     EXPECT_EQ(Put(kept.Get(), L"Language", 2).hr, S_OK);
+    ASSERT_TRUE(FontInstalledFor(SHIFTJIS_CHARSET));
     for (const wchar_t *font : {L"CaptionFont", L"ShortcutFont"})
         EXPECT_EQ(Get(Get(kept.Get(), font).value.AsDispatch().Get(), L"Charset").value.AsLong(), SHIFTJIS_CHARSET) << font;
     EXPECT_EQ(Put(kept.Get(), L"Caption", L"Other").hr, DISP_E_MEMBERNOTFOUND) << "read-only";

@@ -31,4 +31,27 @@ ScopedSystemParameter::~ScopedSystemParameter() {
     SystemParametersInfoW(setAction_, 0, reinterpret_cast<void *>(static_cast<UINT_PTR>(saved_)), 0);
 }
 
+namespace {
+
+int CALLBACK NoteFont(const LOGFONTW *, const TEXTMETRICW *, DWORD, LPARAM found) {
+    *reinterpret_cast<bool *>(found) = true;
+    return 0;
+}
+
+}  // namespace
+
+testing::AssertionResult FontInstalledFor(BYTE charset) {
+    LOGFONTW wanted = {};
+    wanted.lfCharSet = charset;
+    bool found = false;
+    if (HDC screen = GetDC(nullptr)) {
+        EnumFontFamiliesExW(screen, &wanted, NoteFont, reinterpret_cast<LPARAM>(&found), 0);
+        ReleaseDC(nullptr, screen);
+    }
+    if (found) return testing::AssertionSuccess();
+    return testing::AssertionFailure() << "no font of character set " << static_cast<int>(charset)
+                                       << " is installed, and this test needs one: install the Debian package "
+                                          "fonts-wqy-microhei (scripts/setup installs it)";
+}
+
 }  // namespace brocade_test

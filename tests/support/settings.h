@@ -3,6 +3,8 @@
 #pragma once
 #include <windows.h>
 
+#include <gtest/gtest.h>
+
 #include <initializer_list>
 #include <utility>
 #include <vector>
@@ -41,5 +43,10 @@ private:
 
 // The value of such a setting now.
 UINT SystemParameter(UINT getAction);
+
+// Whether a font of the character set is installed; the failure names the package that gives one.
+// Windows reports the character set of the font it really found, so a test that reads back a
+// Japanese or Korean font's character set needs such a font.
+testing::AssertionResult FontInstalledFor(BYTE charset);
 
 }  // namespace brocade_test
