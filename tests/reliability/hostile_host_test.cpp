@@ -42,18 +42,16 @@ using Hostile = std::pair<const char *, std::function<void(Scene &)>>;  // a nam
 
 class HostileHost : public testing::TestWithParam<Hostile> {};
 
-// Fails in turn with the host's own runtime error, plain failures, and nonsense written into
-// the by-reference arguments.
+// Fails every event in turn with the host's own runtime error or a plain failure, and writes
+// nonsense into the by-reference arguments.
 void FailEveryWay(Scene &scene) {
-    scene.sink.answer = [&scene](DISPID, EXCEPINFO *error) -> HRESULT {
+    auto fail = [&scene] {
         const HRESULT failures[] = {DISP_E_EXCEPTION, E_FAIL, DISP_E_TYPEMISMATCH, E_OUTOFMEMORY};
-        const HRESULT hr = failures[scene.turn++ % 4];
-        if (hr == DISP_E_EXCEPTION && error)
-            *error = {0, 0, SysAllocString(L"Host"), SysAllocString(L"Invalid procedure call"), nullptr, 0, nullptr, nullptr, SCODE(0x800A0005)};
-        return hr;
+        scene.sink.answer = failures[scene.turn++ % 4];
     };
-    scene.sink.onSetMenuItemSize = [](_CMenuItem *, LONG &width, LONG &height) { width = -1, height = 0x7FFFFFFF; };
-    scene.sink.onShowMenuHelp = [](_CMenuItem *, BSTR *help) { SysFreeString(*help), *help = nullptr; };
+    scene.sink.onSetMenuItemAttributes = [fail](_CMenuItem *) { fail(); };
+    scene.sink.onSetMenuItemSize = [fail](_CMenuItem *, LONG &width, LONG &height) { fail(), width = -1, height = 0x7FFFFFFF; };
+    scene.sink.onShowMenuHelp = [fail](_CMenuItem *, BSTR *help) { fail(), SysFreeString(*help), *help = nullptr; };
 }
 
 // Changes properties, registers another window and replaces help from inside the events, two

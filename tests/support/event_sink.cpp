@@ -70,7 +70,7 @@ std::vector<std::wstring> EventSink::Captions(DISPID id) const {
     return captions;
 }
 
-STDMETHODIMP EventSink::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS *params, VARIANT *, EXCEPINFO *error, UINT *) {
+STDMETHODIMP EventSink::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS *params, VARIANT *, EXCEPINFO *exception, UINT *) {
     ComPtr<_CMenuItem> item = id == kClearMenuHelp ? ComPtr<_CMenuItem>() : Item(params);
     BSTR caption = nullptr;
     if (item) item->get_Caption(&caption);
@@ -104,7 +104,9 @@ STDMETHODIMP EventSink::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS *params
     default:
         ADD_FAILURE() << "an event __Brocade does not declare: " << id;
     }
-    return answer ? answer(id, error) : S_OK;
+    if (answer == DISP_E_EXCEPTION && exception)
+        *exception = {0, 0, SysAllocString(L"Host"), SysAllocString(L"The handler failed"), nullptr, 0, nullptr, nullptr, E_FAIL};
+    return answer;
 }
 
 int PropertyNotifySink::Count(DISPID id) const {

@@ -56,8 +56,9 @@ public:
         onDrawMenuItemEx;
     std::function<void(_CMenuItem *item, BSTR *help)> onShowMenuHelp;
     std::function<void()> onClearMenuHelp;
-    // What Invoke returns once the handlers ran (S_OK when unset), as a failing host answers.
-    std::function<HRESULT(DISPID id, EXCEPINFO *error)> answer;
+    // What Invoke answers: a failure, as a host's handler that fails gives it (DISP_E_EXCEPTION
+    // with an EXCEPINFO describing it, as a handler that raises an error).
+    HRESULT answer = S_OK;
 
     bool Connect(IUnknown *control) { return connection_.Connect(control, DIID___Brocade, this); }
     void Disconnect() { connection_.Disconnect(); }
