@@ -70,11 +70,21 @@ bool WithOpenPopup(HWND owner, HMENU menu, int x, int y, const WhileOpen &whileO
 
 bool WithOpenMenuBar(HWND owner, const WhileOpen &whileOpen, DWORD deadlineMs, Caller caller) {
     MenuSession session{GetSubMenu(GetMenu(owner), 0), whileOpen, GetTickCount64() + deadlineMs};
-    SetForegroundWindow(owner);
-    SetFocus(owner);
     return Run(session, deadlineMs, caller, [&] {
-        PressKeys({VK_F10, VK_DOWN});
-        WaitFor([&] { return session.closed; }, deadlineMs + 1000, "the menu bar's popup to close", caller);
+        // Keys typed before the form has the foreground go to another window: type them once it
+        // has, and again when a second has passed with no menu loop begun (a loop that runs
+        // keeps this condition from being asked until it ends).
+        ULONGLONG typeAt = 0;
+        WaitFor([&] {
+            if (session.closed) return true;
+            if (GetForegroundWindow() != owner) SetForegroundWindow(owner);
+            else if (GetTickCount64() >= typeAt && !HIWORD(GetQueueStatus(QS_INPUT))) {
+                SetFocus(owner);
+                PressKeys({VK_F10, VK_DOWN});
+                typeAt = GetTickCount64() + 1000;
+            }
+            return false;
+        }, deadlineMs + 1000, "the menu bar's popup to close", caller);
     });
 }
 
