@@ -1,7 +1,9 @@
-// What screen readers and keyboard users get from menus the control has taken over.
+// What screen readers and keyboard users get from menus the control has taken over, and what a
+// user who chose a high-contrast scheme sees.
 #include <gtest/gtest.h>
 #include <oleacc.h>
 
+#include <map>
 #include <string>
 
 #include "support/automation.h"
@@ -122,4 +124,61 @@ TEST(Access, StandardAccessibleObjectsNameTheItems) {
     ComPtr<IAccessible> system;
     EXPECT_EQ(AccessibleObjectFromWindow(form, static_cast<DWORD>(OBJID_SYSMENU), IID_IAccessible,
                                          reinterpret_cast<void **>(system.Out())), S_OK);
+}
+
+namespace {
+
+bool HighContrastReported() {
+    HIGHCONTRASTW now = {sizeof now};
+    return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof now, &now, 0) && (now.dwFlags & HCF_HIGHCONTRASTON);
+}
+
+// The colours of a row of the item (by default the middle one, through the caption), with how
+// often each shows.
+std::map<COLORREF, int> Row(const Surface &item, int y = -1) {
+    std::map<COLORREF, int> row;
+    for (int x = 0; x < item.Width(); ++x) ++row[item.At(x, y < 0 ? item.Height() / 2 : y)];
+    return row;
+}
+
+}  // namespace
+
+// The setting is switched for this session only (no profile write) and put back.
+TEST(Access, HighContrastDrawsInSystemColoursAndTheHostsColoursComeBack) {
+    Form form;
+    HMENU popup = form.AddPopup("&Alpha", {"&Alpha", "&Beta"});  // captions without built-in pictures
+    HostedControl control = HostedControl::InAtl(form);
+    ASSERT_TRUE(control);
+    ASSERT_EQ(Put(control, L"UseCustomColors", true).hr, S_OK);
+    for (auto [name, value] : {std::pair<const wchar_t *, LONG>{L"MenuBackground", 0x20C810},
+                               {L"MenuHighlight", 0x1040F0}, {L"HighlightStyle", 1}, {L"MenuBorder", 2}})
+        ASSERT_EQ(Put(control, name, value).hr, S_OK) << name;
+    const Surface custom = DrawItemThroughForm(form, popup, 1, true);
+    ASSERT_GT(Row(custom, 2).size(), 8u) << "a gradient in the host's colours";
+
+    HIGHCONTRASTW saved = {sizeof saved};
+    SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof saved, &saved, 0);
+    HIGHCONTRASTW on = saved;
+    on.dwFlags |= HCF_HIGHCONTRASTON;
+    const bool kept = SystemParametersInfoW(SPI_SETHIGHCONTRAST, sizeof on, &on, 0) && HighContrastReported();
+    if (kept) {
+        SendMessageW(form, WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
+        const Surface selected = DrawItemThroughForm(form, popup, 1, true), plain = DrawItemThroughForm(form, popup, 0);
+        SystemParametersInfoW(SPI_SETHIGHCONTRAST, sizeof saved, &saved, 0);
+        std::map<COLORREF, int> bar = Row(selected), row = Row(plain);
+        EXPECT_GT(bar[GetSysColor(COLOR_HIGHLIGHT)], selected.Width() / 2) << "a solid highlight bar";
+        EXPECT_GT(bar[GetSysColor(COLOR_HIGHLIGHTTEXT)], 0) << "the selected caption shows";
+        EXPECT_LE(Row(selected, 2).size(), 2u) << "a gradient or a shadow";
+        EXPECT_GT(row[GetSysColor(COLOR_MENU)], plain.Width() / 2);
+        EXPECT_GT(row[GetSysColor(COLOR_MENUTEXT)], 0);
+        EXPECT_EQ(bar.count(0x20C810) + bar.count(0x1040F0) + row.count(0x20C810), 0u) << "the host's colours";
+    }
+    SendMessageW(form, WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
+    const Surface back = DrawItemThroughForm(form, popup, 1, true);
+    ASSERT_EQ(back.Width(), custom.Width());
+    for (int y = 0; y < back.Height(); ++y)
+        for (int x = 0; x < back.Width(); ++x) ASSERT_EQ(back.At(x, y), custom.At(x, y)) << x << "," << y;
+    if (!kept)
+        GTEST_SKIP() << "Wine does not keep SPI_SETHIGHCONTRAST (it always reports high contrast off): only the "
+                        "switch back to the host's colours through WM_SETTINGCHANGE is tested";
 }
