@@ -17,12 +17,15 @@ Options ParseOptions(const std::vector<std::wstring> &arguments) {
             options.quick = true;
         } else if (argument == L"--mdi") {
             options.mdi = true;
+        } else if (argument == L"--self-check") {
+            options.selfCheck = true;
         } else {
             options.error = L"unknown argument " + argument;
             return options;
         }
     }
     if (options.quick && !options.gallery) options.error = L"--quick only applies to --gallery";
+    if (options.selfCheck && (options.gallery || options.mdi)) options.error = L"--self-check stands alone";
     return options;
 }
 

@@ -1,4 +1,5 @@
-// The demo's command line: interactive by default, or a gallery run that writes pictures.
+// The demo's command line: interactive by default, a gallery run that writes pictures, or a
+// check of the installation.
 #pragma once
 #include <string>
 #include <vector>
@@ -9,11 +10,12 @@ struct Options {
     bool gallery = false;
     bool quick = false;       // the reduced gallery: the styles, right to left, states
     bool mdi = false;         // start with the MDI frame instead of the single form
+    bool selfCheck = false;   // check the installation, print the result and exit
     std::wstring outputDir;   // where the gallery writes its pictures and index.html
     std::wstring error;       // set when the arguments make no sense
 };
 
-// Arguments without the program name: "--gallery <dir> [--quick]" or "--mdi".
+// Arguments without the program name: "--gallery <dir> [--quick]", "--mdi" or "--self-check".
 Options ParseOptions(const std::vector<std::wstring> &arguments);
 
 }  // namespace brocade::demo

@@ -52,13 +52,21 @@ STDMETHODIMP_(ULONG) EventSink::Release() {
 }
 
 STDMETHODIMP EventSink::GetTypeInfoCount(UINT *count) {
-    if (count) *count = 0;
+    if (!count) return E_POINTER;
+    *count = 1;
     return S_OK;
 }
 
-STDMETHODIMP EventSink::GetTypeInfo(UINT, LCID, ITypeInfo **info) {
-    if (info) *info = nullptr;
-    return E_NOTIMPL;
+// The sink is the control's event interface: its description comes from the control's type
+// library, found through the registry or, deployed without registration, through the
+// application's manifest.
+STDMETHODIMP EventSink::GetTypeInfo(UINT index, LCID, ITypeInfo **info) {
+    if (!info) return E_POINTER;
+    *info = nullptr;
+    if (index != 0) return DISP_E_BADINDEX;
+    ComPtr<ITypeLib> library;
+    HRESULT hr = LoadRegTypeLib(LIBID_BrocadeLib, 1, 0, LOCALE_NEUTRAL, library.Out());
+    return FAILED(hr) ? hr : library->GetTypeInfoOfGuid(DIID___Brocade, info);
 }
 
 STDMETHODIMP EventSink::GetIDsOfNames(REFIID, LPOLESTR *, UINT, LCID, DISPID *) { return E_NOTIMPL; }

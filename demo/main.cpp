@@ -1,5 +1,6 @@
 // BrocadeDemo.exe: an ordinary interactive application whose menus the Brocade control
-// styles, or, with --gallery <folder> [--quick], a run that saves pictures of its menus.
+// styles, or, with --gallery <folder> [--quick], a run that saves pictures of its menus, or, with
+// --self-check, a check that the control can be used as it is deployed here.
 #include <windows.h>
 #include <commctrl.h>
 #include <shellapi.h>
@@ -9,6 +10,7 @@
 #include "command_line.h"
 #include "demo_form.h"
 #include "gallery.h"
+#include "self_check.h"
 
 using namespace brocade::demo;
 
@@ -48,7 +50,7 @@ int RunInteractive(const Options &options) {
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     Options options = ParseOptions(Arguments());
     if (!options.error.empty()) {
-        MessageBoxW(nullptr, (options.error + L"\n\nBrocadeDemo.exe [--mdi] | --gallery <folder> [--quick]").c_str(),
+        MessageBoxW(nullptr, (options.error + L"\n\nBrocadeDemo.exe [--mdi] | --gallery <folder> [--quick] | --self-check").c_str(),
                     L"Brocade demo", MB_ICONERROR);
         return 2;
     }
@@ -56,7 +58,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
     RegisterDemoClasses(instance);
-    int code = options.gallery ? RunGallery(instance, options) : RunInteractive(options);
+    int code = options.selfCheck ? RunSelfCheck()
+               : options.gallery ? RunGallery(instance, options)
+                                 : RunInteractive(options);
     OleUninitialize();
     return code;
 }

@@ -90,6 +90,14 @@ void PressKeys(std::initializer_list<WORD> keys) {
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
+void MoveMouseTo(int x, int y) {
+    INPUT input = {INPUT_MOUSE};
+    input.mi.dx = (x * 65536 + GetSystemMetrics(SM_CXSCREEN) / 2) / GetSystemMetrics(SM_CXSCREEN);
+    input.mi.dy = (y * 65536 + GetSystemMetrics(SM_CYSCREEN) / 2) / GetSystemMetrics(SM_CYSCREEN);
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    SendInput(1, &input, sizeof input);
+}
+
 Surface DrawItemThroughForm(HWND form, HMENU menu, UINT position, bool selected, Caller caller) {
     const bool bar = menu == GetMenu(form);
     SendMessageW(form, WM_ENTERMENULOOP, FALSE, 0);
