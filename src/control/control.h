@@ -153,7 +153,7 @@ public:
     bool ScanUnicode() override { return IsTrue(unicode_); }
     bool ScanRightToLeft() override { return IsTrue(rightToLeft_); }
     long ScanLanguage() override { return language_; }
-    bool ScanUseCustomColors() override { return IsTrue(useCustomColors_); }
+    bool ScanUseCustomColors() override { return DrawPaintStyle().useCustomColors; }
     long ScanMenuIconSet() override { return menuIconSet_; }
     HBRUSH MenuBarBackgroundBrush() override { return menuBarBrush_.Get(); }
     HWND HostFormWindow() override { return hostWindow_; }
@@ -192,7 +192,7 @@ public:
     void RaiseShowMenuHelp(MenuItemRecord &record, std::string &text) override { site_.FireShowMenuHelp(record, text); }
 
     // --- What item measurement reads from the control -----------------------------------
-    long MeasureMenuBorder() override { return menuBorder_; }
+    long MeasureMenuBorder() override { return DrawPaintStyle().menuBorder; }
     long MeasureMenuIconSet() override { return menuIconSet_; }
     ComPtr<IPictureDisp> MeasureCheckMark() override { return checkMark_; }
     ComPtr<IPictureDisp> MeasureBuiltInCheckMark() override { return builtInCheckMark_; }
@@ -244,7 +244,7 @@ public:
     // --- Hot tracking ---------------------------------------------------------------------
     bool HotTrackEnabled() override { return IsTrue(enabled_); }
     bool HotTrackInMenuLoop() override { return inMenuLoop_; }
-    long HotTrackMenuBorder() override { return menuBorder_; }
+    long HotTrackMenuBorder() override { return DrawPaintStyle().menuBorder; }
     HPEN HotTrackBorderPen() override { return highlightPen_.Get(); }
     void StartHotTrackTimer() override;
     void StopHotTrackTimer() override;

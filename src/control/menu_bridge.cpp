@@ -8,6 +8,7 @@
 #include "help/control_tooltip.h"
 #include "render/color_utils.h"
 #include "render/draw_item.h"
+#include "render/high_contrast.h"
 #include "render/measure_item.h"
 
 namespace brocade {
@@ -70,7 +71,7 @@ PaintStyle Control::DrawPaintStyle() {
     style.useCustomColors = IsTrue(useCustomColors_);
     style.hasBackgroundPicture = backgroundSurface_.Dc() != nullptr;
     style.inMenuLoop = inMenuLoop_;
-    return style;
+    return EffectivePaintStyle(style, HighContrastOn());
 }
 
 // --- Built-in pictures ----------------------------------------------------------------------

@@ -12,8 +12,9 @@ void Control::Refresh(HWND window) {
 }
 
 void Control::RebuildPaintObjects(bool brush, bool pen) {
-    if (brush) ReplaceCached(popupBrush_, CreateSolidBrush(OleToRGB(Color(kMenuBackground))));
-    if (pen) ReplaceCached(highlightPen_, CreatePen(PS_INSIDEFRAME, 1, OleToRGB(Color(kMenuHighlightBorder))));
+    const PaintStyle style = DrawPaintStyle();
+    if (brush) ReplaceCached(popupBrush_, CreateSolidBrush(style.menuBackground));
+    if (pen) ReplaceCached(highlightPen_, CreatePen(PS_INSIDEFRAME, 1, style.menuHighlightBorder));
 }
 
 namespace {
