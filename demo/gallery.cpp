@@ -157,10 +157,47 @@ private:
         return target;
     }
 
+    // The user's high-contrast setting, for this session only; the old one comes back. The forms
+    // hear of each switch as they would from the system.
+    class HighContrast {
+    public:
+        HighContrast(bool on, std::function<void()> changed) : changed_(std::move(changed)) {
+            if (!on) return;
+            HIGHCONTRASTW wanted = saved_;
+            wanted.dwFlags |= HCF_HIGHCONTRASTON;
+            switched_ = SystemParametersInfoW(SPI_SETHIGHCONTRAST, sizeof wanted, &wanted, 0);
+            HIGHCONTRASTW now = {sizeof now};
+            kept_ = SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof now, &now, 0) && (now.dwFlags & HCF_HIGHCONTRASTON);
+            changed_();
+        }
+        ~HighContrast() {
+            if (!switched_) return;
+            SystemParametersInfoW(SPI_SETHIGHCONTRAST, sizeof saved_, &saved_, 0);
+            changed_();
+        }
+        bool Kept() const { return kept_; }
+
+    private:
+        HIGHCONTRASTW saved_ = SavedSetting();
+        std::function<void()> changed_;
+        bool switched_ = false, kept_ = false;
+        static HIGHCONTRASTW SavedSetting() {
+            HIGHCONTRASTW setting = {sizeof setting};
+            SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof setting, &setting, 0);
+            return setting;
+        }
+    };
+
     GalleryPicture TakePicture(const GalleryConfiguration &configuration) {
+        HighContrast contrast(configuration.highContrast, [&] {
+            for (DemoForm *form : {single_.get(), mdi_.get()})
+                if (form) SendMessageW(form->Window(), WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
+        });
         GalleryPicture picture;
         picture.file = configuration.file;
         picture.title = configuration.title;
+        if (configuration.highContrast && !contrast.Kept())
+            picture.title += L" (this system did not keep the high-contrast setting: the usual drawing shows)";
         picture.configuration = Describe(configuration.settings);
         picture.pathText = configuration.pathText;
         DemoForm *form = Prepare(configuration);

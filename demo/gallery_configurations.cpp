@@ -102,6 +102,14 @@ std::vector<GalleryConfiguration> GalleryConfigurations(bool quick) {
                                     base, kWindowList, L"Window > 2 Document 2");
     mdi.form = FormKind::MdiFrame;
     all.push_back(mdi);
+    StyleSettings decorated = custom;
+    decorated.backgroundPicture = true;
+    GalleryConfiguration contrast = Make(L"high-contrast.png",
+                                         L"High contrast: the system's colours, a solid highlight, no picture and no "
+                                         L"shadow, although custom colours, a picture and a shadow are set",
+                                         decorated, kFileOpen, L"File > Open...");
+    contrast.highContrast = true;
+    all.push_back(contrast);
     return all;
 }
 

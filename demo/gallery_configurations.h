@@ -21,6 +21,8 @@ struct GalleryConfiguration {
     // Instead of the real popup (whose border the system draws), the popup's items drawn by the
     // control on a window with the menu's 3-pixel border standing in for it.
     bool standInPopup = false;
+    // Taken with the user's high-contrast setting switched on for the session.
+    bool highContrast = false;
 };
 
 // The whole gallery, or a reduced set (the eleven styles, right to left, and checked and

@@ -154,7 +154,7 @@ public:
     bool ScanUnicode() override { return IsTrue(unicode_); }
     bool ScanRightToLeft() override { return IsTrue(rightToLeft_); }
     long ScanLanguage() override { return language_; }
-    bool ScanUseCustomColors() override { return IsTrue(useCustomColors_); }
+    bool ScanUseCustomColors() override { return DrawLook()->style.useCustomColors; }
     long ScanMenuIconSet() override { return menuIconSet_; }
     HBRUSH MenuBarBackgroundBrush() override { return menuBarBrush_.Get(); }
     HWND HostFormWindow() override { return hostWindow_; }
@@ -193,7 +193,7 @@ public:
     void RaiseShowMenuHelp(MenuItemRecord &record, std::string &text) override { site_.FireShowMenuHelp(record, text); }
 
     // --- What item measurement reads from the control -----------------------------------
-    long MeasureMenuBorder() override { return menuBorder_; }
+    long MeasureMenuBorder() override { return DrawLook()->style.menuBorder; }
     long MeasureMenuIconSet() override { return menuIconSet_; }
     ComPtr<IPictureDisp> MeasureCheckMark() override { return checkMark_; }
     ComPtr<IPictureDisp> MeasureBuiltInCheckMark() override { return builtInCheckMark_; }
@@ -227,10 +227,14 @@ public:
     bool DrawEventsObserved() override { return site_.HasEventHandlers(); }
     void RaiseDrawMenuItem(MenuItemRecord &record, HDC menuDC, bool selected, long cx, long cy,
                            Boolean &userDrawn) override {
+        // What a handler does to the DC (origin, clipping, selections) must not reach the painting
+        // after it.
+        SavedDcState state(menuDC);
         site_.FireDrawMenuItem(record, menuDC, selected, cx, cy, userDrawn);
     }
     void RaiseDrawMenuItemEx(MenuItemRecord &record, HDC menuDC, bool selected, long cx, long cy, DrawStage stage,
                              Boolean &doDefault) override {
+        SavedDcState state(menuDC);
         site_.FireDrawMenuItemEx(record, menuDC, selected, cx, cy, stage, doDefault);
     }
 
@@ -240,7 +244,7 @@ public:
     // --- Hot tracking ---------------------------------------------------------------------
     bool HotTrackEnabled() override { return IsTrue(enabled_); }
     bool HotTrackInMenuLoop() override { return inMenuLoop_; }
-    long HotTrackMenuBorder() override { return menuBorder_; }
+    long HotTrackMenuBorder() override { return DrawLook()->style.menuBorder; }
     HPEN HotTrackBorderPen() override { return highlightPen_ ? highlightPen_->Get() : nullptr; }
     void StartHotTrackTimer() override;
     void StopHotTrackTimer() override;

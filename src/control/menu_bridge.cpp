@@ -8,6 +8,7 @@
 #include "help/control_tooltip.h"
 #include "common/color_utils.h"
 #include "render/draw_item.h"
+#include "render/high_contrast.h"
 #include "render/measure_item.h"
 
 namespace brocade {
@@ -82,7 +83,7 @@ PaintStyle Control::ResolvePaintStyle() {
     style.useCustomColors = IsTrue(useCustomColors_);
     style.hasBackgroundPicture = backgroundSurface_.Dc() != nullptr;
     style.inMenuLoop = inMenuLoop_;
-    return style;
+    return EffectivePaintStyle(style, HighContrastOn());
 }
 
 // --- Built-in pictures ----------------------------------------------------------------------

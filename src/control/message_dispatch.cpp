@@ -155,7 +155,7 @@ LRESULT Control::OnEnterMenuLoop(WindowMessage &m) {
     // A host that builds its context menus for each use and destroys them afterwards would
     // otherwise pile up their records, with their fonts and pictures, for good.
     PurgeDeadRecords();
-    if (menuBorder_ == kBorderFlatWithShadow) CaptureShadowBackdrop();
+    if (DrawLook()->style.menuBorder == kBorderFlatWithShadow) CaptureShadowBackdrop();
     UnhighlightMenuBar(m.hwnd);
     return 0;
 }

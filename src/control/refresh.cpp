@@ -16,11 +16,9 @@ void Control::Refresh(HWND window) {
 // back, and the old brush and pen go with the last Look that holds them.
 void Control::RebuildPaintObjects(bool brush, bool pen) {
     paintCaches_.EndPopupPass();
-    if (brush)
-        popupBrush_ = std::make_shared<const UniqueBrush>(CreateSolidBrush(OleToRGB(Color(kMenuBackground))));
-    if (pen)
-        highlightPen_ =
-            std::make_shared<const UniquePen>(CreatePen(PS_INSIDEFRAME, 1, OleToRGB(Color(kMenuHighlightBorder))));
+    const PaintStyle style = ResolvePaintStyle();
+    if (brush) popupBrush_ = std::make_shared<const UniqueBrush>(CreateSolidBrush(style.menuBackground));
+    if (pen) highlightPen_ = std::make_shared<const UniquePen>(CreatePen(PS_INSIDEFRAME, 1, style.menuHighlightBorder));
     InvalidateLook();
 }
 

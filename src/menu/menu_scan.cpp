@@ -232,6 +232,13 @@ void MenuScanner::ConvertWhenChanged(MenuItemRecord &record, const ItemPlace &pl
     info.cbSize = sizeof(info);
     info.fMask = MIIM_TYPE;
     info.fType = type;
+    if (SystemHasMenuInfo()) {
+        // Screen readers name a menu item by its string, so the item keeps its text beside the
+        // owner-draw type; the system still measures and draws it only through us.
+        info.fMask = MIIM_FTYPE | MIIM_DATA | (item.isSeparator ? 0u : MIIM_STRING);
+        info.dwItemData = static_cast<ULONG_PTR>(static_cast<ULONG>(record.ItemSerial()));
+        info.dwTypeData = const_cast<LPSTR>(text.c_str());
+    }
     SetMenuItemInfoA(place.menu, static_cast<UINT>(place.position), TRUE, &info);
 }
 

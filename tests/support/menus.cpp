@@ -70,11 +70,21 @@ bool WithOpenPopup(HWND owner, HMENU menu, int x, int y, const WhileOpen &whileO
 
 bool WithOpenMenuBar(HWND owner, const WhileOpen &whileOpen, DWORD deadlineMs, Caller caller) {
     MenuSession session{GetSubMenu(GetMenu(owner), 0), whileOpen, GetTickCount64() + deadlineMs};
-    SetForegroundWindow(owner);
-    SetFocus(owner);
     return Run(session, deadlineMs, caller, [&] {
-        PressKeys({VK_F10, VK_DOWN});
-        WaitFor([&] { return session.closed; }, deadlineMs + 1000, "the menu bar's popup to close", caller);
+        // Keys typed before the form has the foreground go to another window: type them once it
+        // has, and again when a second has passed with no menu loop begun (a loop that runs
+        // keeps this condition from being asked until it ends).
+        ULONGLONG typeAt = 0;
+        WaitFor([&] {
+            if (session.closed) return true;
+            if (GetForegroundWindow() != owner) SetForegroundWindow(owner);
+            else if (GetTickCount64() >= typeAt && !HIWORD(GetQueueStatus(QS_INPUT))) {
+                SetFocus(owner);
+                PressKeys({VK_F10, VK_DOWN});
+                typeAt = GetTickCount64() + 1000;
+            }
+            return false;
+        }, deadlineMs + 1000, "the menu bar's popup to close", caller);
     });
 }
 
@@ -88,6 +98,14 @@ void PressKeys(std::initializer_list<WORD> keys) {
             inputs.push_back(input);
         }
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+void MoveMouseTo(int x, int y) {
+    INPUT input = {INPUT_MOUSE};
+    input.mi.dx = (x * 65536 + GetSystemMetrics(SM_CXSCREEN) / 2) / GetSystemMetrics(SM_CXSCREEN);
+    input.mi.dy = (y * 65536 + GetSystemMetrics(SM_CYSCREEN) / 2) / GetSystemMetrics(SM_CYSCREEN);
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    SendInput(1, &input, sizeof input);
 }
 
 Surface DrawItemThroughForm(HWND form, HMENU menu, UINT position, bool selected, Caller caller) {

@@ -22,6 +22,9 @@ bool WithOpenPopup(HWND owner, HMENU menu, int x, int y, const WhileOpen &whileO
 // The same for the first popup of owner's menu bar, opened from the keyboard (F10, Down).
 bool WithOpenMenuBar(HWND owner, const WhileOpen &whileOpen = {}, DWORD deadlineMs = 5000, Caller caller = {});
 
+// Moves the mouse to a point of the screen through SendInput.
+void MoveMouseTo(int x, int y);
+
 // Presses and releases each key in turn through SendInput (to the foreground window).
 void PressKeys(std::initializer_list<WORD> keys);
 
