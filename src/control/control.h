@@ -227,14 +227,10 @@ public:
     bool DrawEventsObserved() override { return site_.HasEventHandlers(); }
     void RaiseDrawMenuItem(MenuItemRecord &record, HDC menuDC, bool selected, long cx, long cy,
                            Boolean &userDrawn) override {
-        // What a handler does to the DC (origin, clipping, selections) must not reach the painting
-        // after it.
-        SavedDcState state(menuDC);
         site_.FireDrawMenuItem(record, menuDC, selected, cx, cy, userDrawn);
     }
     void RaiseDrawMenuItemEx(MenuItemRecord &record, HDC menuDC, bool selected, long cx, long cy, DrawStage stage,
                              Boolean &doDefault) override {
-        SavedDcState state(menuDC);
         site_.FireDrawMenuItemEx(record, menuDC, selected, cx, cy, stage, doDefault);
     }
 

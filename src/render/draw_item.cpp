@@ -48,9 +48,9 @@ void PaintItem(DrawHost &host, MenuItemRecord &record, const DRAWITEMSTRUCT &dra
     if (!topLevel) Skippable([&] { TileUnderPopupItem(host, style, record, item, draw.rcItem); });
 
     Boolean userDrawn = kFalse;
-    BeforeHostCallback(item);
+    FreshenForHost(item);
     Skippable([&] { host.RaiseDrawMenuItem(record, item.dc, item.selected, item.cx, item.cy, userDrawn); });
-    AfterHostCallback(item);
+    FreshenForHost(item);
     if (IsTrue(userDrawn)) return;
 
     if (topLevel) {

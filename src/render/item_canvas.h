@@ -20,9 +20,7 @@ struct ItemCanvas {
 };
 
 // Before and after a host callback on the item: the handler gets the DC in the state it was
-// made with (but for the font the painters keep), and whatever it changed goes back before
-// the painters go on.
-void BeforeHostCallback(const ItemCanvas &item);
-void AfterHostCallback(const ItemCanvas &item);
+// made with, and whatever it changed goes back before the painters go on.
+void FreshenForHost(const ItemCanvas &item);
 
 }  // namespace brocade

@@ -93,12 +93,10 @@ HDC ItemSurfaceCache::Acquire(HDC target, int cx, int cy, HBITMAP &bitmap, bool 
     return dc;
 }
 
-bool ItemSurfaceCache::Freshen(HBITMAP bitmap, HGDIOBJ font) {
+bool ItemSurfaceCache::Freshen(HBITMAP bitmap) {
     if (!dc_) return false;
     if (!probe_) probe_.Reset(CreateRectRgn(0, 0, 0, 0));
-    DcState wanted = fresh_;
-    wanted.font = font;
-    return RestoreDcState(dc_->Get(), wanted, bitmap, probe_.Get());
+    return RestoreDcState(dc_->Get(), fresh_, bitmap, probe_.Get());
 }
 
 void ItemSurfaceCache::Return(HBITMAP bitmap, bool observed) {
@@ -129,21 +127,13 @@ ItemSurface::ItemSurface(ItemSurfaceCache &cache, HDC target, int cx, int cy, bo
     dc_ = ownDc_->Get();
 }
 
-void ItemSurface::BeforeHostCallback() {
-    if (!observed_ || !dc_) return;
-    font_ = GetCurrentObject(dc_, OBJ_FONT);
-    Freshen();
-}
-
 void ItemSurface::Freshen() {
-    if (!observed_ || !dc_ || broken_ || !font_) return;
+    if (!observed_ || !dc_ || broken_) return;
     if (cache_) {
-        broken_ = !cache_->Freshen(bitmap_, font_);
+        broken_ = !cache_->Freshen(bitmap_);
     } else {
         UniqueRegion probe(CreateRectRgn(0, 0, 0, 0));
-        DcState wanted = ownFresh_;
-        wanted.font = font_;
-        broken_ = !RestoreDcState(dc_, wanted, ownBitmap_.Get(), probe.Get());
+        broken_ = !RestoreDcState(dc_, ownFresh_, ownBitmap_.Get(), probe.Get());
     }
 }
 
@@ -157,11 +147,7 @@ ItemSurface::~ItemSurface() {
     ownDc_.reset();
 }
 
-void BeforeHostCallback(const ItemCanvas &item) {
-    if (item.surface) item.surface->BeforeHostCallback();
-}
-
-void AfterHostCallback(const ItemCanvas &item) {
+void FreshenForHost(const ItemCanvas &item) {
     if (item.surface) item.surface->Freshen();
 }
 

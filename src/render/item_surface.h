@@ -43,7 +43,7 @@ private:
     HDC Acquire(HDC target, int cx, int cy, HBITMAP &bitmap, bool observed, bool clear);
     HBITMAP KeptBitmap(int cx, int cy) const;
     // Brings the lent DC back to the state it was made with; false when it cannot be.
-    bool Freshen(HBITMAP bitmap, HGDIOBJ font);
+    bool Freshen(HBITMAP bitmap);
     void Return(HBITMAP bitmap, bool observed);
     HBITMAP BitmapFor(HDC target, int cx, int cy);
 };
@@ -72,10 +72,7 @@ public:
     bool KeepsState() const { return cache_ != nullptr; }
     // Around a host callback: brings the DC back to the state it was made with, comparing the
     // attributes the painters rely on and putting back only those that differ, rather than
-    // saving and restoring the whole DC for every item. The font the painters keep selected
-    // stays: giving it back and selecting it again costs more under Wine than painting the
-    // item, so a handler finds the menu font selected, and gets it back if it selects another.
-    void BeforeHostCallback();
+    // saving and restoring the whole DC for every item.
     void Freshen();
 
 private:
@@ -83,8 +80,7 @@ private:
     HDC dc_ = nullptr;
     HBITMAP bitmap_ = nullptr;
     bool observed_ = true;
-    bool broken_ = false;
-    HGDIOBJ font_ = nullptr;  // the font the DC held when the host was called  // a handler left the DC in a state it cannot be brought back from
+    bool broken_ = false;  // a handler left the DC in a state it cannot be brought back from
     // An item's own DC and bitmap, when the cache cannot serve.
     std::optional<MemoryDc> ownDc_;
     UniqueBitmap ownBitmap_;

@@ -21,9 +21,9 @@ constexpr int kTitlePictureLeft = 2;
 
 void RaiseStage(DrawHost &host, MenuItemRecord &record, const ItemCanvas &item, DrawStage stage,
                 Boolean &doDefault) {
-    BeforeHostCallback(item);
+    FreshenForHost(item);
     host.RaiseDrawMenuItemEx(record, item.dc, item.selected, item.cx, item.cy, stage, doDefault);
-    AfterHostCallback(item);
+    FreshenForHost(item);
 }
 
 UINT TitleTextFlags(bool rightToLeft, bool hideAccel) {

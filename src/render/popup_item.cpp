@@ -64,9 +64,9 @@ PaintCaches::ColumnWidths ColumnWidthsOf(DrawHost &host, const MenuItemRecord &r
 // Raises DrawMenuItemEx; a failing handler leaves bDoDefault as it was.
 void RaiseStage(DrawHost &host, MenuItemRecord &record, const ItemCanvas &item, DrawStage stage,
                 Boolean &doDefault) {
-    BeforeHostCallback(item);
+    FreshenForHost(item);
     Skippable([&] { host.RaiseDrawMenuItemEx(record, item.dc, item.selected, item.cx, item.cy, stage, doDefault); });
-    AfterHostCallback(item);
+    FreshenForHost(item);
 }
 
 HPEN BorderPenOf(const Look *look) { return look ? look->BorderPen() : nullptr; }
