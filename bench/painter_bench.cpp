@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "bench_report.h"
-#include "control/enums.h"
-#include "render/color_utils.h"
+#include "common/enums.h"
+#include "common/color_utils.h"
 #include "render/gray_image.h"
 #include "render/highlight_fill.h"
 

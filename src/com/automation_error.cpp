@@ -7,7 +7,7 @@
 #include <string>
 
 #include "Brocade.h"
-#include "subclass/collection_error.h"
+#include "common/collection_error.h"
 
 namespace brocade {
 

@@ -4,10 +4,10 @@
 
 #include "com/automation_error.h"
 #include "com/text_conversion.h"
-#include "subclass/collection_error.h"
+#include "common/collection_error.h"
 #include "com/brocade_object.h"
 #include "menu/captions.h"
-#include "render/color_utils.h"
+#include "common/color_utils.h"
 
 #include <string>
 

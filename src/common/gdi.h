@@ -54,21 +54,6 @@ private:
     HGDIOBJ previous_;
 };
 
-// Saves a DC's state and brings it back on scope exit, whatever was selected or set meanwhile.
-class SavedDcState {
-public:
-    explicit SavedDcState(HDC dc) : dc_(dc), saved_(SaveDC(dc)) {}
-    ~SavedDcState() {
-        if (saved_) RestoreDC(dc_, saved_);
-    }
-    SavedDcState(const SavedDcState &) = delete;
-    SavedDcState &operator=(const SavedDcState &) = delete;
-
-private:
-    HDC dc_;
-    int saved_;
-};
-
 // A memory DC compatible with another DC (or the screen), deleted on scope exit.
 class MemoryDc {
 public:

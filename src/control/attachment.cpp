@@ -6,7 +6,7 @@
 #include "control/control.h"
 #include "help/control_tooltip.h"
 #include "help/status_bar.h"
-#include "menu/os_version.h"
+#include "common/os_version.h"
 #include "subclass/menu_message_set.h"
 #include "subclass/subclass_wnd.h"
 
@@ -192,6 +192,7 @@ void Control::Teardown() {
     // Nobody is told: the host may be letting go of the control, or be half gone itself.
     backgroundSurface_.Clear();
     backgroundPicture_.Reset();
+    InvalidateLook();
     Skippable([&] { ReleaseTooltip(); });
     Skippable([&] {
         if (mdiFrame_ && frameHooked_) UnhookMDIFrame();
@@ -229,8 +230,9 @@ void Control::Teardown() {
     systemMenuFont_.Reset();
     // The kept DCs first: one may still hold the pen.
     paintCaches_.Clear();
-    popupBrush_.Reset();
-    highlightPen_.Reset();
+    look_.reset();
+    popupBrush_.reset();
+    highlightPen_.reset();
     menuBarBrush_.Reset();
     shadowBackdrop_.Release();
     menuAnimation_.Resume();
@@ -240,7 +242,6 @@ void Control::Teardown() {
     defaultPictures_.reset();
     if (resourceLibrary_) FreeLibrary(resourceLibrary_);
     resourceLibrary_ = nullptr;
-    --LiveCounter();
 }
 
 }  // namespace brocade

@@ -4,8 +4,8 @@
 #include "control/version.h"
 #include "help/control_tooltip.h"
 #include "help/language.h"
-#include "menu/os_version.h"
-#include "render/color_utils.h"
+#include "common/os_version.h"
+#include "common/color_utils.h"
 #include "render/default_colors.h"
 
 namespace brocade {
@@ -22,15 +22,7 @@ DISPID ColorDispid(ColorIndex index) { return kDispMenuBackground + index; }
 
 }  // namespace
 
-int &Control::LiveCounter() {
-    static thread_local int count = 0;
-    return count;
-}
-
-int Control::LiveControlCount() { return LiveCounter(); }
-
 Control::Control(ControlSite &site) : site_(site) {
-    ++LiveCounter();
     LoadDefaultColors();
     ResetColorsToDefaults();
     // The bare name: the system's library search order finds it.
@@ -49,11 +41,12 @@ Control::~Control() { Teardown(); }
 
 void Control::LoadDefaultColors() {
     ComputeDefaultColors(highlightStyle_, defaultColors_);
-    EndPopupPass();
+    InvalidateLook();
 }
 
 void Control::ResetColorsToDefaults() {
     for (int i = 0; i < kColorCount; ++i) customColors_[i] = defaultColors_[i];
+    InvalidateLook();
 }
 
 // --- Lifecycle ------------------------------------------------------------------------------
@@ -71,6 +64,7 @@ void Control::InitNew() {
     SetEnabled(enabled);
     // Enabled is already True, so its set operation changes nothing: the refresh that builds
     // the popup brush and the border pen comes here.
+    InvalidateLook();
     Refresh(hostWindow_);
 }
 
@@ -111,6 +105,7 @@ void Control::Load(PropertyReader &in) {
 
     if (tooltip_) ConfigureTooltip(*this);
     if (IsTrue(useCustomColors_) && customColors_[kMenuBarBackground] != 0xFFFFFFFF) MakeMenuBarBrush();
+    InvalidateLook();
     Refresh(hostWindow_);
 }
 
@@ -194,7 +189,7 @@ OLE_COLOR Control::Color(ColorIndex index) {
 void Control::SetColor(ColorIndex index, OLE_COLOR value) {
     if (value == customColors_[index]) return;
     customColors_[index] = value;
-    EndPopupPass();
+    InvalidateLook();
     switch (index) {
     case kMenuBackground:
         RebuildPaintObjects(true, false);
@@ -266,7 +261,7 @@ void Control::SetShowTootipTitle(Boolean value) {
 
 bool Control::SetBackgroundPicture(IPictureDisp *value) {
     if (SameObject(backgroundPicture_, value)) return true;
-    EndPopupPass();
+    InvalidateLook();
     backgroundSurface_.Clear();
     backgroundPicture_ = ComPtr<IPictureDisp>(value);
     if (value && backgroundSurface_.Prepare(value, OleToRGB(Color(kMenuBackground))) != PictureTypeStatus::kAccepted)

@@ -14,7 +14,7 @@
 #include "common/gdi.h"
 #include "control/control_site.h"
 #include "control/control_window.h"
-#include "control/enums.h"
+#include "common/enums.h"
 #include "control/menu_animation.h"
 #include "control/persist.h"
 #include "help/default_help.h"
@@ -26,6 +26,7 @@
 #include "render/background_surface.h"
 #include "render/default_pictures.h"
 #include "render/draw_host.h"
+#include "render/look.h"
 #include "render/hot_tracking.h"
 #include "render/measure_host.h"
 #include "render/paint_caches.h"
@@ -153,7 +154,7 @@ public:
     bool ScanUnicode() override { return IsTrue(unicode_); }
     bool ScanRightToLeft() override { return IsTrue(rightToLeft_); }
     long ScanLanguage() override { return language_; }
-    bool ScanUseCustomColors() override { return DrawPaintStyle().useCustomColors; }
+    bool ScanUseCustomColors() override { return DrawLook()->style.useCustomColors; }
     long ScanMenuIconSet() override { return menuIconSet_; }
     HBRUSH MenuBarBackgroundBrush() override { return menuBarBrush_.Get(); }
     HWND HostFormWindow() override { return hostWindow_; }
@@ -192,7 +193,7 @@ public:
     void RaiseShowMenuHelp(MenuItemRecord &record, std::string &text) override { site_.FireShowMenuHelp(record, text); }
 
     // --- What item measurement reads from the control -----------------------------------
-    long MeasureMenuBorder() override { return DrawPaintStyle().menuBorder; }
+    long MeasureMenuBorder() override { return DrawLook()->style.menuBorder; }
     long MeasureMenuIconSet() override { return menuIconSet_; }
     ComPtr<IPictureDisp> MeasureCheckMark() override { return checkMark_; }
     ComPtr<IPictureDisp> MeasureBuiltInCheckMark() override { return builtInCheckMark_; }
@@ -208,9 +209,7 @@ public:
     }
 
     // --- What item painting reads from the control --------------------------------------
-    PaintStyle DrawPaintStyle() override;
-    HBRUSH DrawPopupBrush() override { return popupBrush_.Get(); }
-    HPEN DrawHighlightBorderPen() override { return highlightPen_.Get(); }
+    LookPtr DrawLook() override;
     const BackgroundSurface *DrawBackgroundSurface() override {
         return backgroundSurface_.Dc() ? &backgroundSurface_ : nullptr;
     }
@@ -218,23 +217,20 @@ public:
     bool DrawKeyboardCuesHidden() override { return keyboardCuesHidden_; }
     ComPtr<IFontDisp> DrawAmbientFont() override { return ComPtr<IFontDisp>::Adopt(site_.AmbientFont()); }
     PaintCaches &DrawCaches() override { return paintCaches_; }
-    // Whatever may change between two items ends what the items of a popup share (a moved
-    // selection, another menu, the loop's end, a property or a system setting).
+    // A moved selection, another menu or the loop's end ends what the items of a popup share,
+    // and the next item reads the settings afresh.
     void EndPopupPass() {
         paintCaches_.EndPopupPass();
         scanner_.ForgetMeasuringSource();
+        InvalidateLook();
     }
     bool DrawEventsObserved() override { return site_.HasEventHandlers(); }
     void RaiseDrawMenuItem(MenuItemRecord &record, HDC menuDC, bool selected, long cx, long cy,
                            Boolean &userDrawn) override {
-        // What a handler does to the DC (origin, clipping, selections) must not reach the painting
-        // after it.
-        SavedDcState state(menuDC);
         site_.FireDrawMenuItem(record, menuDC, selected, cx, cy, userDrawn);
     }
     void RaiseDrawMenuItemEx(MenuItemRecord &record, HDC menuDC, bool selected, long cx, long cy, DrawStage stage,
                              Boolean &doDefault) override {
-        SavedDcState state(menuDC);
         site_.FireDrawMenuItemEx(record, menuDC, selected, cx, cy, stage, doDefault);
     }
 
@@ -244,8 +240,8 @@ public:
     // --- Hot tracking ---------------------------------------------------------------------
     bool HotTrackEnabled() override { return IsTrue(enabled_); }
     bool HotTrackInMenuLoop() override { return inMenuLoop_; }
-    long HotTrackMenuBorder() override { return DrawPaintStyle().menuBorder; }
-    HPEN HotTrackBorderPen() override { return highlightPen_.Get(); }
+    long HotTrackMenuBorder() override { return DrawLook()->style.menuBorder; }
+    HPEN HotTrackBorderPen() override { return highlightPen_ ? highlightPen_->Get() : nullptr; }
     void StartHotTrackTimer() override;
     void StopHotTrackTimer() override;
     void UnhighlightMenuBarForHotTracking(HWND window) override { UnhighlightMenuBar(window); }
@@ -279,11 +275,9 @@ public:
     const std::vector<HWND> &RegisteredWindows() const { return registered_; }
     bool InMenuLoop() const { return inMenuLoop_; }
     bool KeyboardCuesHidden() const { return keyboardCuesHidden_; }
-    HBRUSH PopupBackgroundBrush() const { return popupBrush_.Get(); }
-    HPEN HighlightBorderPen() const { return highlightPen_.Get(); }
+    HBRUSH PopupBackgroundBrush() const { return popupBrush_ ? popupBrush_->Get() : nullptr; }
+    HPEN HighlightBorderPen() const { return highlightPen_ ? highlightPen_->Get() : nullptr; }
     HBRUSH MenuBarBrush() const { return menuBarBrush_.Get(); }
-    // Controls constructed and not yet torn down on this thread.
-    static int LiveControlCount();
 
     static constexpr UINT_PTR kMdiTimer = 1;
     static constexpr UINT_PTR kHotTrackTimer = 2;
@@ -324,10 +318,14 @@ private:
     // The screen behind the popups of the current menu loop (Flat with Shadow only).
     ShadowBackdrop shadowBackdrop_;
 
-    // Cached GDI objects, rebuilt from the colour properties.
-    UniqueBrush popupBrush_;
-    UniquePen highlightPen_;
+    // Cached GDI objects, rebuilt from the colour properties. The popup brush and the border
+    // pen are shared with the Looks made while they were current.
+    std::shared_ptr<const UniqueBrush> popupBrush_;
+    std::shared_ptr<const UniquePen> highlightPen_;
     UniqueBrush menuBarBrush_;
+    // The Look items are painted with; null when a setting changed since it was made.
+    LookPtr look_;
+    unsigned long lookGeneration_ = 0;
     // The font and memory DCs item painting keeps between items.
     PaintCaches paintCaches_;
 
@@ -359,28 +357,33 @@ private:
     ComPtr<IFontDisp> shortcutFont_;
     ComPtr<IFontDisp> systemMenuFont_;
 
-    // A changed property also ends the popup pass.
+    // A changed property gives the next item painted a new Look.
     void Notify(DISPID dispid) {
-        EndPopupPass();
+        InvalidateLook();
         site_.PropertyChanged(dispid);
     }
+    // Whatever the Look is made from changed: the next item painted gets a new one. The pass
+    // drawing with the old one ends before that item, so a pen it holds selected goes back first.
+    void InvalidateLook() {
+        look_.reset();
+        scanner_.ForgetMeasuringSource();
+    }
+    PaintStyle ResolvePaintStyle();
     void LoadDefaultColors();
     void ResetColorsToDefaults();
     // The popup background brush and the highlight border pen, from the colours read now.
     void RebuildPaintObjects(bool brush, bool pen);
-    // Every cached brush and pen is replaced here. While a popup is drawn, the DC kept for its
-    // frame holds the border pen selected, and DeleteObject fails on a selected object: the
-    // popup pass ends first, so the DC gives its own pen back and the old object can go.
+    // The menu bar brush is replaced here; the menu keeps using the old one until it is
+    // drawn again.
     template <class Handle>
     void ReplaceCached(UniqueGdi<Handle> &slot, Handle replacement) {
-        EndPopupPass();
+        InvalidateLook();
         slot.Reset(replacement);
     }
     std::string DefaultPictureName(const std::string &caption, bool convert, long language);
     void LoadBuiltInCheckMark();
     void MakeMenuBarBrush();
 
-    static int &LiveCounter();
 
     // Attachment.
     void Attach();

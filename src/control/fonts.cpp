@@ -7,8 +7,8 @@
 #include <cstring>
 
 #include "control/control.h"
-#include "menu/os_version.h"
-#include "render/color_utils.h"
+#include "common/os_version.h"
+#include "common/color_utils.h"
 
 namespace brocade {
 

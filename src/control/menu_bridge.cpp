@@ -6,7 +6,7 @@
 #include "menu/unicode_caption.h"
 #include "menu/captions.h"
 #include "help/control_tooltip.h"
-#include "render/color_utils.h"
+#include "common/color_utils.h"
 #include "render/draw_item.h"
 #include "render/high_contrast.h"
 #include "render/measure_item.h"
@@ -55,7 +55,19 @@ void Control::StopHotTrackTimer() {
 
 // --- Item painting ---------------------------------------------------------------------------
 
-PaintStyle Control::DrawPaintStyle() {
+// The one place a Look is made.
+LookPtr Control::DrawLook() {
+    if (look_) return look_;
+    auto look = std::make_shared<Look>();
+    look->generation = ++lookGeneration_;
+    look->style = ResolvePaintStyle();
+    look->popupBrush = popupBrush_;
+    look->borderPen = highlightPen_;
+    look_ = std::move(look);
+    return look_;
+}
+
+PaintStyle Control::ResolvePaintStyle() {
     PaintStyle style;
     COLORREF *colors[kColorCount] = {&style.menuBackground, &style.bitmapBackground, &style.menuBarBackground,
                                      &style.textColor, &style.disabledTextColor, &style.highlightedTextColor,

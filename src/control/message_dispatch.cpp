@@ -5,7 +5,7 @@
 
 #include "control/control.h"
 #include "control/message_pump.h"
-#include "menu/os_version.h"
+#include "common/os_version.h"
 #include "render/menu_metrics.h"
 #include "subclass/subclass_wnd.h"
 
@@ -149,12 +149,13 @@ LRESULT Control::OnEnterMenuLoop(WindowMessage &m) {
     }
     if (window_.Handle()) KillTimer(window_.Handle(), kHotTrackTimer);
     inMenuLoop_ = true;
+    InvalidateLook();
     // Off for every loop, not only the first after an activation: the end of a loop puts it back.
     menuAnimation_.Suspend();
     // A host that builds its context menus for each use and destroys them afterwards would
     // otherwise pile up their records, with their fonts and pictures, for good.
     PurgeDeadRecords();
-    if (DrawPaintStyle().menuBorder == kBorderFlatWithShadow) CaptureShadowBackdrop();
+    if (DrawLook()->style.menuBorder == kBorderFlatWithShadow) CaptureShadowBackdrop();
     UnhighlightMenuBar(m.hwnd);
     return 0;
 }
@@ -163,6 +164,7 @@ LRESULT Control::OnExitMenuLoop(WindowMessage &) {
     EndPopupPass();
     paintCaches_.EndMenuLoop();
     inMenuLoop_ = false;
+    InvalidateLook();
     menuAnimation_.Resume();
     hotTracking_.Forget();
     ReleaseShadowBackdrop();

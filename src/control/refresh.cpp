@@ -1,7 +1,7 @@
 // Making property changes visible (refresh), and giving windows their plain menus back.
 #include "control/control.h"
-#include "menu/os_version.h"
-#include "render/color_utils.h"
+#include "common/os_version.h"
+#include "common/color_utils.h"
 
 namespace brocade {
 
@@ -11,10 +11,15 @@ void Control::Refresh(HWND window) {
     RedrawMenuBar(RedrawTarget(window));
 }
 
+// While a popup is drawn, the DC kept for its frame holds the pen of the pass's Look selected,
+// and DeleteObject fails on a selected object: the pass ends first, so the DC gives the pen
+// back, and the old brush and pen go with the last Look that holds them.
 void Control::RebuildPaintObjects(bool brush, bool pen) {
-    const PaintStyle style = DrawPaintStyle();
-    if (brush) ReplaceCached(popupBrush_, CreateSolidBrush(style.menuBackground));
-    if (pen) ReplaceCached(highlightPen_, CreatePen(PS_INSIDEFRAME, 1, style.menuHighlightBorder));
+    paintCaches_.EndPopupPass();
+    const PaintStyle style = ResolvePaintStyle();
+    if (brush) popupBrush_ = std::make_shared<const UniqueBrush>(CreateSolidBrush(style.menuBackground));
+    if (pen) highlightPen_ = std::make_shared<const UniquePen>(CreatePen(PS_INSIDEFRAME, 1, style.menuHighlightBorder));
+    InvalidateLook();
 }
 
 namespace {

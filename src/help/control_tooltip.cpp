@@ -1,6 +1,6 @@
 #include "help/control_tooltip.h"
 
-#include "control/enums.h"
+#include "common/enums.h"
 #include "common/skippable.h"
 #include "subclass/tooltip_hook.h"
 

@@ -2,7 +2,7 @@
 
 #include "help/blanks.h"
 #include "menu/captions.h"
-#include "subclass/collection_error.h"
+#include "common/collection_error.h"
 
 namespace brocade {
 

@@ -9,7 +9,7 @@
 #include "menu/captions.h"
 #include "menu/menu_item_collection.h"
 #include "menu/ole_font.h"
-#include "menu/os_version.h"
+#include "common/os_version.h"
 
 namespace brocade {
 

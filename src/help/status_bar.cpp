@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "control/enums.h"
+#include "common/enums.h"
 #include "menu/captions.h"
 
 namespace brocade {

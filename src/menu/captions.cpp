@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "control/enums.h"
+#include "common/enums.h"
 
 namespace brocade {
 

@@ -1,6 +1,6 @@
 #include "menu/menu_item.h"
 
-#include "control/enums.h"
+#include "common/enums.h"
 
 namespace brocade {
 
@@ -111,6 +111,13 @@ void MenuItemRecord::SetPicture(IPictureDisp *picture) {
     if (SameComObject(picture_.Get(), picture)) return;
     picture_ = ComPtr<IPictureDisp>(picture);
     attributesChanged_ = kTrue;
+    if (menuObserver_) menuObserver_->ColumnsChanged();
+}
+
+void MenuItemRecord::SetChecked(Boolean value) {
+    if (value == checked_) return;
+    checked_ = value;
+    if (menuObserver_) menuObserver_->ColumnsChanged();
 }
 
 void MenuItemRecord::SetPictureBackColor(OLE_COLOR color) {
@@ -167,11 +174,15 @@ void MenuItemRecord::SetMenuHandle(HMENU menu) {
 }
 
 void MenuItemRecord::SetCaptionTextSize(SIZE size) {
+    if (size.cx == captionTextWidth_ && size.cy == captionTextHeight_) return;
+    if (menuObserver_) menuObserver_->ColumnsChanged();
     captionTextWidth_ = size.cx;
     captionTextHeight_ = size.cy;
 }
 
 void MenuItemRecord::SetShortcutTextSize(SIZE size) {
+    if (size.cx == shortcutTextWidth_ && size.cy == shortcutTextHeight_) return;
+    if (menuObserver_) menuObserver_->ColumnsChanged();
     shortcutTextWidth_ = size.cx;
     shortcutTextHeight_ = size.cy;
 }

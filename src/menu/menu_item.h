@@ -23,10 +23,12 @@ public:
     virtual ~RecordCompanion() = default;
 };
 
-// Told when a record's menu handle changes, so an index by menu stays right.
+// Told when a record's menu handle changes, so an index by menu stays right, and when
+// something the widths of its menu's columns follow changes (picture, check, text sizes).
 class RecordMenuObserver {
 public:
     virtual void MenuHandleChanged(MenuItemRecord &record, HMENU previous) = 0;
+    virtual void ColumnsChanged() = 0;
 
 protected:
     ~RecordMenuObserver() = default;
@@ -93,7 +95,7 @@ public:
     HWND OwnerWindow() const { return owner_; }
     void SetOwnerWindow(HWND window) { owner_ = window; }
     Boolean Checked() const { return checked_; }
-    void SetChecked(Boolean value) { checked_ = value; }
+    void SetChecked(Boolean value);
     Boolean Disabled() const { return disabled_; }
     void SetDisabled(Boolean value) { disabled_ = value; }
     Boolean IsTopLevel() const { return isTopLevel_; }

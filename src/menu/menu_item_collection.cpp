@@ -15,6 +15,7 @@ std::string MenuItemCollection::Normalized(const std::string &key) {
 
 bool MenuItemCollection::Add(const std::string &key, const RecordPtr &record) {
     if (!record) return false;
+    ++columnChanges_;
     std::string normalized = Normalized(key);
     if (byKey_.count(normalized) || byRecord_.count(record.Get())) return false;
     entries_.push_back(Entry{key, record, nextSequence_++, nullptr});
@@ -34,6 +35,7 @@ RecordPtr MenuItemCollection::Find(const std::string &key) const {
 RecordPtr MenuItemCollection::Remove(const std::string &key) {
     auto found = byKey_.find(Normalized(key));
     if (found == byKey_.end()) return RecordPtr();
+    ++columnChanges_;
     auto position = found->second;
     RecordPtr record = position->record;
     UnindexMenu(*position);
@@ -45,6 +47,7 @@ RecordPtr MenuItemCollection::Remove(const std::string &key) {
 }
 
 void MenuItemCollection::Clear() {
+    ++columnChanges_;
     for (Entry &entry : entries_) entry.record->SetMenuObserver(nullptr);
     byMenu_.clear();
     byRecord_.clear();
@@ -81,6 +84,7 @@ void MenuItemCollection::UnindexMenu(Entry &entry) {
 }
 
 void MenuItemCollection::MenuHandleChanged(MenuItemRecord &record, HMENU) {
+    ++columnChanges_;
     auto found = byRecord_.find(&record);
     if (found == byRecord_.end()) return;
     Entry &entry = *found->second;

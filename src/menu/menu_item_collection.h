@@ -36,6 +36,9 @@ public:
     void Clear();
 
     size_t Count() const { return entries_.size(); }
+    // Counts the changes the column widths of a menu follow: records added, removed, moved to
+    // another menu, or changed in picture, check or text size.
+    unsigned long ColumnChanges() const { return columnChanges_; }
     bool Empty() const { return entries_.empty(); }
 
     // The records in insertion order, as a snapshot that later changes do not disturb.
@@ -72,6 +75,8 @@ private:
     void IndexMenu(Entry &entry, HMENU menu);
     void UnindexMenu(Entry &entry);
     void MenuHandleChanged(MenuItemRecord &record, HMENU previous) override;
+    void ColumnsChanged() override { ++columnChanges_; }
+    unsigned long columnChanges_ = 0;
 };
 
 }  // namespace brocade

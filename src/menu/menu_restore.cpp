@@ -6,7 +6,7 @@
 
 #include "menu/menu_rewrite.h"
 #include "menu/menu_scan.h"
-#include "menu/os_version.h"
+#include "common/os_version.h"
 
 namespace brocade {
 

@@ -3,13 +3,13 @@
 #include <cstddef>
 
 #include "common/skippable.h"
-#include "control/enums.h"
+#include "common/enums.h"
 #include "menu/captions.h"
 #include "menu/image_list_lookup.h"
 #include "menu/menu_rewrite.h"
 #include "menu/menu_text.h"
 #include "menu/ole_font.h"
-#include "menu/os_version.h"
+#include "common/os_version.h"
 #include "menu/text_measure.h"
 #include "menu/unicode_caption.h"
 

@@ -2,8 +2,8 @@
 
 #include <cwchar>
 
-#include "render/color_utils.h"
-#include "render/measure_units.h"
+#include "common/color_utils.h"
+#include "common/measure_units.h"
 
 namespace brocade {
 

@@ -3,11 +3,11 @@
 #include <cstring>
 
 #include "common/gdi.h"
-#include "control/enums.h"
+#include "common/enums.h"
 #include "menu/ansi_text.h"
 #include "menu/captions.h"
 #include "menu/ole_font.h"
-#include "menu/os_version.h"
+#include "common/os_version.h"
 
 namespace brocade {
 

@@ -1,7 +1,7 @@
 #include "render/default_colors.h"
 
-#include "menu/os_version.h"
-#include "render/color_utils.h"
+#include "common/os_version.h"
+#include "common/color_utils.h"
 
 #ifndef SPI_GETFLATMENU
 #define SPI_GETFLATMENU 0x1022

@@ -3,7 +3,7 @@
 #include <windows.h>
 #include <olectl.h>
 
-#include "control/enums.h"
+#include "common/enums.h"
 
 namespace brocade {
 

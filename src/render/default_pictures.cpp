@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "control/enums.h"
+#include "common/enums.h"
 #include "render/picture_handles.h"
 
 namespace brocade {

@@ -8,6 +8,7 @@
 #include "common/boolean.h"
 #include "common/com_ptr.h"
 #include "menu/menu_item.h"
+#include "render/look.h"
 #include "render/measure_host.h"
 #include "render/paint_style.h"
 
@@ -22,12 +23,8 @@ enum DrawStage : long { kPreErase = 0, kPostErase = 1, kPostDraw = 2 };
 
 class DrawHost : public MeasureHost {
 public:
-    // The effective colours and style properties, resolved for this draw.
-    virtual PaintStyle DrawPaintStyle() = 0;
-    // The cached popup background brush (MenuBackground) and highlight border pen
-    // (MenuHighlightBorder); null while the control has none.
-    virtual HBRUSH DrawPopupBrush() = 0;
-    virtual HPEN DrawHighlightBorderPen() = 0;
+    // The current Look: the same object until something it was made from changes.
+    virtual LookPtr DrawLook() = 0;
     // The tiling surface of BackgroundPicture; null when no drawable picture is set.
     virtual const BackgroundSurface *DrawBackgroundSurface() = 0;
     // The screen captured when the menu loop began (Flat with Shadow); null when there is none.
@@ -41,7 +38,7 @@ public:
 
     // --- Events -------------------------------------------------------------------------------
     // False when no handler can receive the drawing events: the item DC is then seen by
-    // nobody but the painters, and need not be brought back to a fresh DC's state per item.
+    // nobody but the painters, and need not be brought back to a fresh DC's state.
     virtual bool DrawEventsObserved() { return true; }
     // DrawMenuItem(aMenuItem, menuDC, bSelected, cx, cy, bUserDrawn).
     virtual void RaiseDrawMenuItem(MenuItemRecord &record, HDC menuDC, bool selected, long cx, long cy,

@@ -38,24 +38,19 @@ int ViewportTop(HDC dc) {
     return origin.y;
 }
 
-// The items of a popup drawn in a row with no event handler listening share the style read for
-// the first: nothing can change it between them, and reading it costs a good part of a plain
-// item.
-PaintStyle ItemPaintStyle(DrawHost &host, bool topLevel, bool unobserved) {
-    auto read = [&] { return SkippableOr(PaintStyle(), [&] { return host.DrawPaintStyle(); }); };
-    if (topLevel || !unobserved) return read();
-    std::optional<PaintStyle> &kept = host.DrawCaches().passStyle;
-    if (!kept) kept = read();
-    return *kept;
-}
-
 void PaintItem(DrawHost &host, MenuItemRecord &record, const DRAWITEMSTRUCT &draw, const ItemCanvas &item) {
     const bool topLevel = IsTrue(record.IsTopLevel());
-    const PaintStyle style = ItemPaintStyle(host, topLevel, item.unobserved);
+    // The style holds for the whole item; the brush and pen are asked for where they are used,
+    // as a handler may have replaced them meanwhile.
+    const Look *look = PassLook(host);
+    if (!look) return;
+    const PaintStyle style = look->style;
     if (!topLevel) Skippable([&] { TileUnderPopupItem(host, style, record, item, draw.rcItem); });
 
     Boolean userDrawn = kFalse;
+    FreshenForHost(item);
     Skippable([&] { host.RaiseDrawMenuItem(record, item.dc, item.selected, item.cx, item.cy, userDrawn); });
+    FreshenForHost(item);
     if (IsTrue(userDrawn)) return;
 
     if (topLevel) {
@@ -69,6 +64,15 @@ void PaintItem(DrawHost &host, MenuItemRecord &record, const DRAWITEMSTRUCT &dra
 }
 
 }  // namespace
+
+const Look *PassLook(DrawHost &host) {
+    LookPtr look = host.DrawLook();
+    if (!look) return nullptr;
+    PaintCaches &caches = host.DrawCaches();
+    if (caches.passLook && caches.passLook->generation != look->generation) caches.EndPopupPass();
+    caches.passLook = std::move(look);
+    return caches.passLook.get();
+}
 
 LRESULT OnDrawItem(DrawHost &host, WPARAM, LPARAM lParam, Boolean &bRouteToOriginal) {
     if (!lParam) return 0;
@@ -92,6 +96,7 @@ LRESULT OnDrawItem(DrawHost &host, WPARAM, LPARAM lParam, Boolean &bRouteToOrigi
         ItemSurface surface(host.DrawCaches().surfaces, draw.hDC, item.cx, item.cy, observed, popupItem);
         item.dc = surface.Dc();
         item.keepsState = surface.KeepsState();
+        item.surface = &surface;
         item.unobserved = !observed;
         if (!item.dc) return;
         Skippable([&] { PaintItem(host, *record.Get(), draw, item); });

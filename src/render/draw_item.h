@@ -14,4 +14,9 @@ namespace brocade {
 // the flag alone, so the window's own procedure draws it.
 LRESULT OnDrawItem(DrawHost &host, WPARAM wParam, LPARAM lParam, Boolean &bRouteToOriginal);
 
+// The Look the items of the popup pass are drawn with, owned by the pass: a new generation ends
+// the pass first, so the frame DC gives back the pen of the Look before that Look goes. Valid
+// until the next host callback; null when there is none.
+const Look *PassLook(DrawHost &host);
+
 }  // namespace brocade

@@ -1,6 +1,6 @@
 #include "render/gradient_cache.h"
 
-#include "control/enums.h"
+#include "common/enums.h"
 #include "render/dc_pixels.h"
 #include "render/highlight_fill.h"
 

@@ -5,8 +5,8 @@
 
 #include <cstdint>
 
-#include "render/color_utils.h"
-#include "render/single_precision.h"
+#include "common/color_utils.h"
+#include "common/single_precision.h"
 
 namespace brocade {
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "render/color_utils.h"
+#include "common/color_utils.h"
 #include "render/dc_pixels.h"
 
 namespace brocade {

@@ -1,7 +1,7 @@
 #include "render/highlight_edge.h"
 
 #include "common/gdi.h"
-#include "render/color_utils.h"
+#include "common/color_utils.h"
 #include "render/gradient_math.h"
 
 namespace brocade {

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "common/gdi.h"
-#include "control/enums.h"
+#include "common/enums.h"
 #include "render/dc_pixels.h"
 #include "render/gradient_math.h"
 #include "render/pixel_gradients.h"

@@ -1,9 +1,9 @@
 #include "render/hot_tracking.h"
 
 #include "common/gdi.h"
-#include "control/enums.h"
+#include "common/enums.h"
 #include "menu/menu_text.h"
-#include "menu/os_version.h"
+#include "common/os_version.h"
 
 namespace brocade {
 

@@ -4,16 +4,23 @@
 
 namespace brocade {
 
+class ItemSurface;
+
 struct ItemCanvas {
     HDC dc = nullptr;
     int cx = 0;
     int cy = 0;
     bool selected = false;
     bool hideAccel = false;  // keyboard cues hidden: no mnemonic underlines
-    bool keepsState = false;  // nobody else sees dc: what is selected into it may stay there
+    bool keepsState = false;  // what the painters select into dc may stay there
     // No event handler listens: nothing can change between this popup's items, so they may
     // share what the first one read (style, fonts, column widths) until the pass ends.
     bool unobserved = false;
+    ItemSurface *surface = nullptr;  // where dc comes from
 };
+
+// Before and after a host callback on the item: the handler gets the DC in the state it was
+// made with, and whatever it changed goes back before the painters go on.
+void FreshenForHost(const ItemCanvas &item);
 
 }  // namespace brocade

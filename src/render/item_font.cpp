@@ -3,8 +3,8 @@
 #include <cmath>
 
 #include "common/com_ptr.h"
-#include "render/color_utils.h"
-#include "render/measure_units.h"
+#include "common/color_utils.h"
+#include "common/measure_units.h"
 
 namespace brocade {
 
@@ -97,7 +97,6 @@ HFONT ItemFontCache::GetItemFont(IFontDisp *font, const std::function<void()> &b
     if (!font_) return nullptr;
     properties_ = properties;
     source_ = font;
-    ++created_;
     return font_.Get();
 }
 

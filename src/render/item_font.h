@@ -53,14 +53,11 @@ public:
     // Ends the trust in the font object last read.
     void ForgetSource() { source_ = nullptr; }
     void Clear();
-    // Fonts made since construction, to see the cache at work.
-    long CreatedCount() const { return created_; }
 
 private:
     UniqueFont font_;
     std::optional<FontProperties> properties_;
     IFontDisp *source_ = nullptr;  // the font object the cached font was last read from
-    long created_ = 0;
 };
 
 }  // namespace brocade

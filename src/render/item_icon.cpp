@@ -4,10 +4,10 @@
 
 #include "common/com_ptr.h"
 #include "common/gdi.h"
-#include "render/color_utils.h"
+#include "common/color_utils.h"
 #include "render/gray_image.h"
 #include "render/item_highlight.h"
-#include "render/measure_units.h"
+#include "common/measure_units.h"
 #include "render/picture_handles.h"
 #include "render/transparent_blit.h"
 

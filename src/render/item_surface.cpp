@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "render/item_canvas.h"
+
 namespace brocade {
 
 namespace {
@@ -28,7 +30,6 @@ void ItemSurfaceCache::Clear() {
     dc_.reset();
     originalBitmap_ = nullptr;
     originalFont_ = nullptr;
-    stateKept_ = false;
     bitmaps_.clear();
     selected_ = nullptr;
     depth_ = 0;
@@ -61,18 +62,17 @@ HBITMAP ItemSurfaceCache::BitmapFor(HDC target, int cx, int cy) {
 HDC ItemSurfaceCache::Acquire(HDC target, int cx, int cy, HBITMAP &bitmap, bool observed, bool clear) {
     if (busy_) return nullptr;
     const int depth = FormatOf(target);
-    // A host that starts listening gets a fresh DC, not the state unseen items left.
-    if (dc_ && (depth != depth_ || GetObjectType(dc_->Get()) != OBJ_MEMDC || (observed && stateKept_))) Clear();
+    if (dc_ && (depth != depth_ || GetObjectType(dc_->Get()) != OBJ_MEMDC)) Clear();
     if (!dc_) {
         dc_.emplace(target);
         if (!*dc_) {
             dc_.reset();
             return nullptr;
         }
-        ++createdDcs_;
         depth_ = depth;
         originalBitmap_ = GetCurrentObject(dc_->Get(), OBJ_BITMAP);
         originalFont_ = GetCurrentObject(dc_->Get(), OBJ_FONT);
+        fresh_ = ReadDcState(dc_->Get());
     }
     HDC dc = dc_->Get();
     // Consecutive items of one size (the common case) keep their bitmap selected: selecting a
@@ -93,39 +93,30 @@ HDC ItemSurfaceCache::Acquire(HDC target, int cx, int cy, HBITMAP &bitmap, bool 
     return dc;
 }
 
-void ItemSurfaceCache::Return(HBITMAP bitmap, int savedState, bool observed) {
+bool ItemSurfaceCache::Freshen(HBITMAP bitmap) {
+    if (!dc_) return false;
+    if (!probe_) probe_.Reset(CreateRectRgn(0, 0, 0, 0));
+    return RestoreDcState(dc_->Get(), fresh_, bitmap, probe_.Get());
+}
+
+void ItemSurfaceCache::Return(HBITMAP bitmap, bool observed) {
     busy_ = false;
     if (!dc_) return;
-    if (!observed) {
-        stateKept_ = true;
-        if (GetCurrentObject(dc_->Get(), OBJ_BITMAP) != bitmap) Clear();
-        return;
-    }
-    // Whatever the host selected or changed goes with the saved state; a DC that cannot be
-    // brought back to it is not lent again.
-    const bool restored = savedState != 0 && RestoreDC(dc_->Get(), savedState);
-    if (!restored || GetCurrentObject(dc_->Get(), OBJ_BITMAP) != bitmap) Clear();
+    // A DC that cannot be brought back to its own state is not lent again.
+    if (GetCurrentObject(dc_->Get(), OBJ_BITMAP) != bitmap) Clear();
 }
 
 ItemSurface::ItemSurface(ItemSurfaceCache &cache, HDC target, int cx, int cy, bool observed, bool paintersCoverAll)
     : observed_(observed) {
     if (cx <= 0 || cy <= 0) return;
     if (HDC cached = cache.Acquire(target, cx, cy, bitmap_, observed, observed || !paintersCoverAll)) {
-        if (!observed) {
-            cache_ = &cache;
-            dc_ = cached;
-            return;
-        }
-        savedState_ = SaveDC(cached);
-        if (savedState_ != 0) {
-            cache_ = &cache;
-            dc_ = cached;
-            return;
-        }
-        cache.Return(bitmap_, 0, true);
+        cache_ = &cache;
+        dc_ = cached;
+        return;
     }
     ownDc_.emplace(target);
     if (!*ownDc_) return;
+    ownFresh_ = ReadDcState(ownDc_->Get());
     ownBitmap_.Reset(CreateCompatibleBitmap(target, cx, cy));
     if (!ownBitmap_) return;
     ownPrevious_ = SelectObject(ownDc_->Get(), ownBitmap_.Get());
@@ -136,14 +127,28 @@ ItemSurface::ItemSurface(ItemSurfaceCache &cache, HDC target, int cx, int cy, bo
     dc_ = ownDc_->Get();
 }
 
+void ItemSurface::Freshen() {
+    if (!observed_ || !dc_ || broken_) return;
+    if (cache_) {
+        broken_ = !cache_->Freshen(bitmap_);
+    } else {
+        UniqueRegion probe(CreateRectRgn(0, 0, 0, 0));
+        broken_ = !RestoreDcState(dc_, ownFresh_, ownBitmap_.Get(), probe.Get());
+    }
+}
+
 ItemSurface::~ItemSurface() {
     if (cache_) {
-        cache_->Return(bitmap_, savedState_, observed_);
+        cache_->Return(bitmap_, observed_);
         return;
     }
     if (ownDc_ && ownPrevious_) SelectObject(ownDc_->Get(), ownPrevious_);
     ownBitmap_.Reset();
     ownDc_.reset();
+}
+
+void FreshenForHost(const ItemCanvas &item) {
+    if (item.surface) item.surface->Freshen();
 }
 
 }  // namespace brocade

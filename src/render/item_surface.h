@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "common/gdi.h"
+#include "render/dc_state.h"
 
 namespace brocade {
 
@@ -21,8 +22,6 @@ public:
     void Clear();
     // Selects the DC's own font back, so a font it held between items may be deleted.
     void ReleaseKeptFont();
-    // Memory DCs made since construction, to see the cache at work.
-    long CreatedDcCount() const { return createdDcs_; }
 
 private:
     friend class ItemSurface;
@@ -37,13 +36,15 @@ private:
     std::vector<SizedBitmap> bitmaps_;  // most recently used last
     HBITMAP selected_ = nullptr;         // the kept bitmap the DC holds between items, if any
     HGDIOBJ originalFont_ = nullptr;
-    bool stateKept_ = false;             // an unseen item left its DC state behind
+    DcState fresh_;                      // the memory DC's state as it was made
+    UniqueRegion probe_;                 // what the DC's clipping is read into
     bool busy_ = false;
-    long createdDcs_ = 0;
 
     HDC Acquire(HDC target, int cx, int cy, HBITMAP &bitmap, bool observed, bool clear);
     HBITMAP KeptBitmap(int cx, int cy) const;
-    void Return(HBITMAP bitmap, int savedState, bool observed);
+    // Brings the lent DC back to the state it was made with; false when it cannot be.
+    bool Freshen(HBITMAP bitmap);
+    void Return(HBITMAP bitmap, bool observed);
     HBITMAP BitmapFor(HDC target, int cx, int cy);
 };
 
@@ -53,12 +54,12 @@ private:
 // item alone. Everything is given back or deleted on scope exit.
 class ItemSurface {
 public:
-    // With observed False nobody but the painters sees the DC (no event handler is listening):
-    // it is then lent without saving and restoring its state (SaveDC and RestoreDC copy the
-    // whole DC state for every item), and may keep the font the painters selected. The painters set every
-    // attribute they rely on themselves. With paintersCoverAll as well, the painters fill every
-    // pixel before anything else (a popup item's background), so the kept bitmap is not
-    // cleared first.
+    // The DC keeps the font the painters selected from one item to the next (selecting a font
+    // costs more than drawing a text under Wine); the painters set every attribute they rely on
+    // themselves. With observed False nobody but the painters sees the DC (no event handler is
+    // listening); with paintersCoverAll as well, the painters fill every pixel before anything
+    // else (a popup item's background), so the kept bitmap is not cleared first. With observed
+    // True, every host callback gets the DC in the state it was made with (see Freshen).
     ItemSurface(ItemSurfaceCache &cache, HDC target, int cx, int cy, bool observed = true,
                 bool paintersCoverAll = false);
     ~ItemSurface();
@@ -68,18 +69,23 @@ public:
     // Null when neither a DC nor a bitmap could be had.
     HDC Dc() const { return dc_; }
     // True when the DC may keep what the painters select into it after the item.
-    bool KeepsState() const { return cache_ != nullptr && !observed_; }
+    bool KeepsState() const { return cache_ != nullptr; }
+    // Around a host callback: brings the DC back to the state it was made with, comparing the
+    // attributes the painters rely on and putting back only those that differ, rather than
+    // saving and restoring the whole DC for every item.
+    void Freshen();
 
 private:
     ItemSurfaceCache *cache_ = nullptr;  // set while the cached DC is lent out
     HDC dc_ = nullptr;
     HBITMAP bitmap_ = nullptr;
-    int savedState_ = 0;
     bool observed_ = true;
+    bool broken_ = false;  // a handler left the DC in a state it cannot be brought back from
     // An item's own DC and bitmap, when the cache cannot serve.
     std::optional<MemoryDc> ownDc_;
     UniqueBitmap ownBitmap_;
     HGDIOBJ ownPrevious_ = nullptr;
+    DcState ownFresh_;
 };
 
 }  // namespace brocade

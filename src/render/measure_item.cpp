@@ -3,11 +3,11 @@
 #include <string>
 
 #include "common/skippable.h"
-#include "control/enums.h"
+#include "common/enums.h"
 #include "menu/menu_item_collection.h"
 #include "menu/menu_text.h"
-#include "render/color_utils.h"
-#include "render/measure_units.h"
+#include "common/color_utils.h"
+#include "common/measure_units.h"
 #include "render/menu_metrics.h"
 
 namespace brocade {

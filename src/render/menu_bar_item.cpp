@@ -3,10 +3,11 @@
 #include "common/com_ptr.h"
 #include "common/gdi.h"
 #include "common/skippable.h"
-#include "render/color_utils.h"
+#include "common/color_utils.h"
+#include "render/draw_item.h"
 #include "render/gray_image.h"
 #include "render/item_texts.h"
-#include "render/measure_units.h"
+#include "common/measure_units.h"
 #include "render/menu_bar_background.h"
 #include "render/menu_text.h"
 #include "render/picture_handles.h"
@@ -20,7 +21,9 @@ constexpr int kTitlePictureLeft = 2;
 
 void RaiseStage(DrawHost &host, MenuItemRecord &record, const ItemCanvas &item, DrawStage stage,
                 Boolean &doDefault) {
+    FreshenForHost(item);
     host.RaiseDrawMenuItemEx(record, item.dc, item.selected, item.cx, item.cy, stage, doDefault);
+    FreshenForHost(item);
 }
 
 UINT TitleTextFlags(bool rightToLeft, bool hideAccel) {
@@ -51,8 +54,9 @@ void DrawTitleCaption(DrawHost &host, const PaintStyle &style, const MenuItemRec
 
 void FrameSelectedTitle(DrawHost &host, const PaintStyle &style, const ItemCanvas &item) {
     RECT title = {0, 0, item.cx, item.cy};
+    const Look *look = PassLook(host);
     if (style.menuBorder == kBorderFlat || style.menuBorder == kBorderFlatWithShadow)
-        DrawBarTitleFrame(item.dc, title, true, host.DrawHighlightBorderPen());
+        DrawBarTitleFrame(item.dc, title, true, look ? look->BorderPen() : nullptr);
     else  // pressed while its menu is open, raised while only hot
         DrawEdge(item.dc, &title, style.inMenuLoop ? BDR_SUNKENOUTER : BDR_RAISEDINNER, BF_RECT);
 }

@@ -1,9 +1,9 @@
 #include "render/menu_text.h"
 
-#include "control/enums.h"
+#include "common/enums.h"
 #include "menu/captions.h"
-#include "menu/os_version.h"
-#include "render/color_utils.h"
+#include "common/os_version.h"
+#include "common/color_utils.h"
 
 namespace brocade {
 

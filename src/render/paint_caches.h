@@ -2,6 +2,7 @@
 #pragma once
 #include <optional>
 
+#include "render/look.h"
 #include "render/gradient_cache.h"
 #include "render/item_font.h"
 #include "render/item_surface.h"
@@ -21,20 +22,22 @@ struct PaintCaches {
     ShadowColumnCache shadowColumn;
     GradientCache columnGradients;
     GradientCache highlightGradients;
-    // The style a popup's items share while they are drawn in a row with nobody listening.
-    std::optional<PaintStyle> passStyle;
-    // The bitmap column and shortcut widths of the popup menu drawn in the pass.
+    // The Look the items of the pass are drawn with: the frame DC may hold its pen.
+    LookPtr passLook;
+    // The bitmap column and shortcut widths of the popup menu drawn in the pass, and the
+    // record changes they were read at.
     struct ColumnWidths {
         HMENU menu;
+        unsigned long changes;
         long bitmap, shortcut;
     };
     std::optional<ColumnWidths> passWidths;
 
-    // Whatever may change between two items ends the pass: a moved selection, another menu,
-    // the loop's end, a property or a system colour.
+    // A moved selection, another menu, the loop's end or a new Look ends the pass. The frame
+    // DC gives the pen back before the Look that owns it is let go.
     void EndPopupPass() {
         popupFrame.Release();
-        passStyle.reset();
+        passLook.reset();
         passWidths.reset();
         fonts.ForgetSource();
     }

@@ -3,7 +3,7 @@
 #pragma once
 #include <windows.h>
 
-#include "control/enums.h"
+#include "common/enums.h"
 
 namespace brocade {
 

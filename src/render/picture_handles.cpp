@@ -1,7 +1,7 @@
 #include "render/picture_handles.h"
 
 #include "common/gdi.h"
-#include "render/color_utils.h"
+#include "common/color_utils.h"
 
 namespace brocade {
 

@@ -1,8 +1,8 @@
 #include "render/popup_frame.h"
 
 #include "common/gdi.h"
-#include "control/enums.h"
-#include "menu/os_version.h"
+#include "common/enums.h"
+#include "common/os_version.h"
 #include "render/popup_shadow.h"
 #include "render/popup_window_dc.h"
 

@@ -1,12 +1,14 @@
 #include "render/popup_item.h"
 
 #include "common/skippable.h"
+#include "menu/menu_item_collection.h"
 #include "menu/unicode_caption.h"
 #include "render/item_background.h"
 #include "render/item_highlight.h"
 #include "render/item_icon.h"
 #include "render/item_texts.h"
 #include "render/measure_item.h"
+#include "render/draw_item.h"
 #include "render/paint_caches.h"
 #include "render/menu_metrics.h"
 #include "render/popup_frame.h"
@@ -37,29 +39,37 @@ PopupFrameStyle FrameStyle(DrawHost &host, const PaintStyle &style) {
     PopupFrameStyle frame;
     frame.menuBorder = style.menuBorder;
     frame.menuBackground = style.menuBackground;
-    frame.backgroundBrush = host.DrawPopupBrush();
-    frame.borderPen = host.DrawHighlightBorderPen();
+    if (const Look *look = PassLook(host)) {
+        frame.backgroundBrush = look->PopupBrush();
+        frame.borderPen = look->BorderPen();
+    }
     frame.backdrop = host.DrawShadowBackdrop();
     frame.shadowColumn = &host.DrawCaches().shadowColumn;
     return frame;
 }
 
-// Every item of a menu looks at all the others for these; in a pass they are read once.
-PaintCaches::ColumnWidths ColumnWidthsOf(DrawHost &host, const MenuItemRecord &record, bool unobserved) {
+// Every item of a menu looks at all the others for these; in a pass they are read again only
+// when a record of the menus changed.
+PaintCaches::ColumnWidths ColumnWidthsOf(DrawHost &host, const MenuItemRecord &record) {
     std::optional<PaintCaches::ColumnWidths> &kept = host.DrawCaches().passWidths;
-    if (unobserved && kept && kept->menu == record.MenuHandle()) return *kept;
-    const PaintCaches::ColumnWidths widths{record.MenuHandle(),
+    const unsigned long changes = SkippableOr(0UL, [&] { return host.MeasureMenuItems().ColumnChanges(); });
+    if (kept && kept->menu == record.MenuHandle() && kept->changes == changes) return *kept;
+    const PaintCaches::ColumnWidths widths{record.MenuHandle(), changes,
                                            SkippableOr(0L, [&] { return GetBitmapColumnWidth(host, record); }),
                                            SkippableOr(0L, [&] { return GetMaxShortcutWidth(host, record); })};
-    if (unobserved) kept = widths;
+    kept = widths;
     return widths;
 }
 
 // Raises DrawMenuItemEx; a failing handler leaves bDoDefault as it was.
 void RaiseStage(DrawHost &host, MenuItemRecord &record, const ItemCanvas &item, DrawStage stage,
                 Boolean &doDefault) {
+    FreshenForHost(item);
     Skippable([&] { host.RaiseDrawMenuItemEx(record, item.dc, item.selected, item.cx, item.cy, stage, doDefault); });
+    FreshenForHost(item);
 }
+
+HPEN BorderPenOf(const Look *look) { return look ? look->BorderPen() : nullptr; }
 
 }  // namespace
 
@@ -74,7 +84,7 @@ BorderOffsets ItemBorderOffsets(long menuBorder, bool isLast) {
 void DrawPopupItem(DrawHost &host, const PaintStyle &style, MenuItemRecord &record, HWND popup,
                    const ItemCanvas &item, int, int top) {
     const int cx = item.cx, cy = item.cy;
-    const PaintCaches::ColumnWidths widths = ColumnWidthsOf(host, record, item.unobserved);
+    const PaintCaches::ColumnWidths widths = ColumnWidthsOf(host, record);
     const long bitmapWidth = widths.bitmap, shortcutWidth = widths.shortcut;
     Skippable([&] { ReadMenuState(record); });
     const std::string caption = SkippableOr(std::string(), [&] { return DecodeUnicodeCaption(record.Caption()); });
@@ -113,7 +123,7 @@ void DrawPopupItem(DrawHost &host, const PaintStyle &style, MenuItemRecord &reco
 
     Skippable([&] {
         DrawItemIcon(item.dc, cx, bottom, bitmapWidth, picture.Get(), record, item.selected, style,
-                     host.DrawHighlightBorderPen());
+                     BorderPenOf(PassLook(host)));
     });
     Skippable([&] {
         const ItemTextLayout layout = LayOutItemTexts(cx, bottom, bitmapWidth, shortcutWidth,

@@ -1,9 +1,9 @@
 #include "render/popup_shadow.h"
 
-#include "render/color_utils.h"
+#include "common/color_utils.h"
 #include "render/dc_pixels.h"
 #include "render/shadow_backdrop.h"
-#include "render/single_precision.h"
+#include "common/single_precision.h"
 
 namespace brocade {
 

@@ -28,7 +28,6 @@ HDC PopupWindowDc::For(HWND popup) {
     if (!dc_) return nullptr;
     window_ = popup;
     pixelForPixel_ = brocade::CopiesPixelForPixel(dc_);
-    ++taken_;
     return dc_;
 }
 

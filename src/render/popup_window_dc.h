@@ -37,8 +37,6 @@ public:
     void Release();
     // Whether the kept DC takes pixels copied from memory exactly (checked when it was taken).
     bool CopiesPixelForPixel() const { return pixelForPixel_; }
-    // Window DCs taken since construction, to see the reuse at work.
-    long TakenCount() const { return taken_; }
 
 private:
     HWND window_ = nullptr;
@@ -46,7 +44,6 @@ private:
     PopupGeometry geometry_;
     HGDIOBJ originalPen_ = nullptr;  // the DC's own pen while a kept one is selected
     bool pixelForPixel_ = false;
-    long taken_ = 0;
 };
 
 }  // namespace brocade

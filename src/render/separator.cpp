@@ -1,6 +1,6 @@
 #include "render/separator.h"
 
-#include "render/color_utils.h"
+#include "common/color_utils.h"
 #include "render/gradient_math.h"
 #include "render/highlight_fill.h"
 #include "render/item_background.h"

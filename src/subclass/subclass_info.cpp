@@ -1,6 +1,6 @@
 #include "subclass/subclass_info.h"
 
-#include "subclass/collection_error.h"
+#include "common/collection_error.h"
 
 namespace brocade {
 

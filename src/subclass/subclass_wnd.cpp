@@ -4,7 +4,7 @@
 #include <new>
 #include <unordered_map>
 
-#include "subclass/collection_error.h"
+#include "common/collection_error.h"
 #include "subclass/subclass_info.h"
 
 namespace brocade {

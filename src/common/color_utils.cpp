@@ -1,8 +1,8 @@
-#include "render/color_utils.h"
+#include "common/color_utils.h"
 
 #include <cmath>
 
-#include "render/single_precision.h"
+#include "common/single_precision.h"
 
 namespace brocade {
 

@@ -1,9 +1,9 @@
-#include "render/measure_units.h"
+#include "common/measure_units.h"
 
 #include "common/com_ptr.h"
 #include "common/gdi.h"
-#include "render/color_utils.h"
-#include "render/single_precision.h"
+#include "common/color_utils.h"
+#include "common/single_precision.h"
 
 namespace brocade {
 
