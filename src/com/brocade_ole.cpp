@@ -4,15 +4,13 @@
 #include <oleauto.h>
 
 #include "com/brocade_object.h"
+#include "com/module.h"
 #include "common/gdi.h"
 #include "control/design_icon.h"
 
 namespace brocade {
 
 namespace {
-
-constexpr DWORD kMiscStatus = OLEMISC_RECOMPOSEONRESIZE | OLEMISC_CANTLINKINSIDE | OLEMISC_INSIDEOUT |
-                              OLEMISC_ACTIVATEWHENVISIBLE | OLEMISC_SETCLIENTSITEFIRST;
 
 // The icon's size in HIMETRIC units at the screen's resolution.
 SIZEL DesignExtent() {

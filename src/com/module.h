@@ -10,6 +10,9 @@ void LockModule();
 void UnlockModule();
 LONG ModuleLockCount();
 
+// What the class tells a container before it is created; self-registration writes it too.
+extern const DWORD kMiscStatus;
+
 // Creates a new Brocade control object (aggregation is not supported).
 HRESULT CreateBrocadeObject(IUnknown *outer, REFIID iid, void **result);
 

@@ -10,14 +10,15 @@
 
 namespace brocade {
 
+const DWORD kMiscStatus = OLEMISC_RECOMPOSEONRESIZE | OLEMISC_CANTLINKINSIDE | OLEMISC_INSIDEOUT |
+                          OLEMISC_ACTIVATEWHENVISIBLE | OLEMISC_SETCLIENTSITEFIRST;
+
 namespace {
 
 constexpr const wchar_t *kProgId = L"Brocade.Brocade";
 constexpr const wchar_t *kClassName = L"Brocade menu styling control";
 // Toolbox bitmap resource of the control class.
 constexpr int kToolboxBitmapId = 1;
-constexpr DWORD kMiscStatus = OLEMISC_RECOMPOSEONRESIZE | OLEMISC_CANTLINKINSIDE | OLEMISC_INSIDEOUT |
-                              OLEMISC_ACTIVATEWHENVISIBLE | OLEMISC_SETCLIENTSITEFIRST;
 
 std::wstring GuidText(REFGUID guid) {
     wchar_t text[40];

@@ -18,6 +18,7 @@ enum HighlightStyleValue : long {
 };
 
 enum BorderValue : long { kBorderNormal = 0, kBorderFlat = 1, kBorderFlatWithShadow = 2 };
+inline bool IsFlatBorder(long menuBorder) { return menuBorder == kBorderFlat || menuBorder == kBorderFlatWithShadow; }
 
 enum LanguageValue : long {
     kEnglish = 0,

@@ -2,9 +2,13 @@
 #pragma once
 #include <windows.h>
 
+#include "common/enums.h"
+
 namespace brocade {
 
+class DrawHost;
 class ItemSurface;
+class MenuItemRecord;
 
 struct ItemCanvas {
     HDC dc = nullptr;
@@ -22,5 +26,10 @@ struct ItemCanvas {
 // Before and after a host callback on the item: the handler gets the DC in the state it was
 // made with, and whatever it changed goes back before the painters go on.
 void FreshenForHost(const ItemCanvas &item);
+
+// Raises DrawMenuItemEx at one stage, with the DC freshened around it; a failing handler
+// leaves bDoDefault as it was.
+void RaiseDrawStage(DrawHost &host, MenuItemRecord &record, const ItemCanvas &item, DrawStage stage,
+                    Boolean &doDefault);
 
 }  // namespace brocade

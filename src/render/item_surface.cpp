@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "common/skippable.h"
+#include "render/draw_host.h"
 #include "render/item_canvas.h"
 
 namespace brocade {
@@ -149,6 +151,13 @@ ItemSurface::~ItemSurface() {
 
 void FreshenForHost(const ItemCanvas &item) {
     if (item.surface) item.surface->Freshen();
+}
+
+void RaiseDrawStage(DrawHost &host, MenuItemRecord &record, const ItemCanvas &item, DrawStage stage,
+                    Boolean &doDefault) {
+    FreshenForHost(item);
+    Skippable([&] { host.RaiseDrawMenuItemEx(record, item.dc, item.selected, item.cx, item.cy, stage, doDefault); });
+    FreshenForHost(item);
 }
 
 }  // namespace brocade

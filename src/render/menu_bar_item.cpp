@@ -19,13 +19,6 @@ namespace {
 
 constexpr int kTitlePictureLeft = 2;
 
-void RaiseStage(DrawHost &host, MenuItemRecord &record, const ItemCanvas &item, DrawStage stage,
-                Boolean &doDefault) {
-    FreshenForHost(item);
-    host.RaiseDrawMenuItemEx(record, item.dc, item.selected, item.cx, item.cy, stage, doDefault);
-    FreshenForHost(item);
-}
-
 UINT TitleTextFlags(bool rightToLeft, bool hideAccel) {
     UINT flags = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
     if (rightToLeft) flags |= DT_RTLREADING;
@@ -113,16 +106,16 @@ void DrawMenuBarItem(DrawHost &host, const PaintStyle &style, MenuItemRecord &re
     // still shows what was painted.
     Skippable([&] {
         Boolean doDefault = kTrue;
-        RaiseStage(host, record, item, kPreErase, doDefault);
+        RaiseDrawStage(host, record, item, kPreErase, doDefault);
         if (IsTrue(doDefault)) FillMenuBarItem(item.dc, item.cx, item.cy, item.selected, style);
-        RaiseStage(host, record, item, kPostErase, doDefault);
+        RaiseDrawStage(host, record, item, kPostErase, doDefault);
         if (IsTrue(doDefault)) {
             DrawMenuBarIcon(item.dc, item.cx, item.cy, record);
             SetBkMode(item.dc, TRANSPARENT);
             DrawTitleCaption(host, style, record, item);
             if (item.selected) FrameSelectedTitle(host, style, item);
         }
-        RaiseStage(host, record, item, kPostDraw, doDefault);
+        RaiseDrawStage(host, record, item, kPostDraw, doDefault);
     });
 }
 

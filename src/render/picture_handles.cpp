@@ -2,6 +2,7 @@
 
 #include "common/gdi.h"
 #include "common/color_utils.h"
+#include "common/measure_units.h"
 
 namespace brocade {
 
@@ -15,10 +16,6 @@ ComPtr<IPicture> CreateOwningPicture(PICTDESC &description) {
     if (FAILED(OleCreatePictureIndirect(&description, IID_IPicture, TRUE, reinterpret_cast<void **>(picture.Out()))))
         return nullptr;
     return picture;
-}
-
-int HimetricToPixels(OLE_XSIZE_HIMETRIC himetric, int pixelsPerInch) {
-    return RoundEven(himetric * static_cast<double>(pixelsPerInch) / kHimetricPerInch);
 }
 
 }  // namespace

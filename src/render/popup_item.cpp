@@ -20,8 +20,6 @@ namespace {
 
 constexpr UINT kNoMenuState = 0xFFFFFFFFu;  // GetMenuState of an item that is gone
 
-bool IsFlatBorder(long menuBorder) { return menuBorder == kBorderFlat || menuBorder == kBorderFlatWithShadow; }
-
 // Checked, disabled and separator as the menu holds them now (the host may have changed them
 // since the scan).
 void ReadMenuState(MenuItemRecord &record) {
@@ -61,14 +59,6 @@ PaintCaches::ColumnWidths ColumnWidthsOf(DrawHost &host, const MenuItemRecord &r
     return widths;
 }
 
-// Raises DrawMenuItemEx; a failing handler leaves bDoDefault as it was.
-void RaiseStage(DrawHost &host, MenuItemRecord &record, const ItemCanvas &item, DrawStage stage,
-                Boolean &doDefault) {
-    FreshenForHost(item);
-    Skippable([&] { host.RaiseDrawMenuItemEx(record, item.dc, item.selected, item.cx, item.cy, stage, doDefault); });
-    FreshenForHost(item);
-}
-
 HPEN BorderPenOf(const Look *look) { return look ? look->BorderPen() : nullptr; }
 
 }  // namespace
@@ -100,7 +90,7 @@ void DrawPopupItem(DrawHost &host, const PaintStyle &style, MenuItemRecord &reco
         });
 
     Boolean doDefault = kTrue;
-    RaiseStage(host, record, item, kPreErase, doDefault);
+    RaiseDrawStage(host, record, item, kPreErase, doDefault);
     if (!IsTrue(doDefault)) return;
 
     if (!style.hasBackgroundPicture) {
@@ -118,7 +108,7 @@ void DrawPopupItem(DrawHost &host, const PaintStyle &style, MenuItemRecord &reco
                           &host.DrawCaches().highlightGradients);
     });
 
-    RaiseStage(host, record, item, kPostErase, doDefault);
+    RaiseDrawStage(host, record, item, kPostErase, doDefault);
     if (!IsTrue(doDefault)) return;
 
     Skippable([&] {
@@ -130,7 +120,7 @@ void DrawPopupItem(DrawHost &host, const PaintStyle &style, MenuItemRecord &reco
                                                       MenuCheckWidthMetric(), border.dx, style.rightToLeft);
         DrawItemTexts(host, style, record, item, caption, layout);
     });
-    RaiseStage(host, record, item, kPostDraw, doDefault);
+    RaiseDrawStage(host, record, item, kPostDraw, doDefault);
 }
 
 }  // namespace brocade

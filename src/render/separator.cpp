@@ -9,8 +9,6 @@ namespace brocade {
 
 namespace {
 
-bool IsFlatBorder(long menuBorder) { return menuBorder == kBorderFlat || menuBorder == kBorderFlatWithShadow; }
-
 // Equal column and menu colours: the system's sunken line.
 void DrawSunkenLine(HDC dc, int cx, int mid, const PaintStyle &style) {
     RECT line = {IsFlatBorder(style.menuBorder) ? 0 : 2, mid, cx - 2, mid + 2};

@@ -101,8 +101,9 @@ TEST_P(Measured, ItemSizeFollowsTheTextsPicturesMetricsAndHost) {
         CheckMenuItem(bench.popup, 0, MF_BYPOSITION | MF_CHECKED);
     }
     bench.sink.onSetMenuItemAttributes = [&](_CMenuItem *item) {
-        if (row.picture && Get(item, L"Position").value.AsLong() == 0)
+        if (row.picture && Get(item, L"Position").value.AsLong() == 0) {
             EXPECT_EQ(PutRef(item, L"Picture", BitmapPicture(row.picture, row.picture, kBar).Get()).hr, S_OK);
+        }
     };
     const Metrics m;
     for (int position : row.title ? std::vector<int>{0} : std::vector<int>{0, 1, 2, 3, 4}) {
