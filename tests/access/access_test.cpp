@@ -58,10 +58,8 @@ TEST(Access, ConvertedItemsKeepTheirTextAndRestoreGivesBackTheBytes) {
                 EXPECT_EQ(ItemStringW(popup, i), Widened(kItems[i]));
             }
         }
-        if (teardown)
-            control.Close();
-        else
-            ASSERT_EQ(Put(control, L"Enabled", false).hr, S_OK);
+        if (teardown) control.Close();
+        else ASSERT_EQ(Put(control, L"Enabled", false).hr, S_OK);
         for (int i = 0; i < 4; ++i) {
             EXPECT_FALSE(OwnerDrawn(popup, i)) << kItems[i];
             if (i != 1) {
