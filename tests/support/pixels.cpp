@@ -81,24 +81,4 @@ ComPtr<IPictureDisp> BitmapPicture(int width, int height, const std::function<CO
     return Picture(desc);
 }
 
-ComPtr<IPictureDisp> IconPicture(int size, const std::function<COLORREF(int, int)> &pixel) {
-    DWORD *bits = nullptr;
-    brocade::UniqueBitmap colour(Dib(size, size, &bits)), mask(CreateBitmap(size, size, 1, 1, nullptr));
-    brocade::MemoryDc dc;
-    if (!colour || !mask || !dc) return ComPtr<IPictureDisp>();
-    {
-        brocade::SelectGuard selected(dc.Get(), mask.Get());
-        for (int y = 0; y < size; ++y)
-            for (int x = 0; x < size; ++x) {
-                const COLORREF value = pixel(x, y);
-                bits[y * size + x] = value == CLR_INVALID ? 0 : Pixel(value);
-                SetPixelV(dc.Get(), x, y, value == CLR_INVALID ? RGB(255, 255, 255) : RGB(0, 0, 0));
-            }
-    }
-    ICONINFO info = {TRUE, 0, 0, mask.Get(), colour.Get()};
-    PICTDESC desc = {sizeof desc, PICTYPE_ICON};
-    desc.icon.hicon = CreateIconIndirect(&info);
-    return desc.icon.hicon ? Picture(desc) : ComPtr<IPictureDisp>();
-}
-
 }  // namespace brocade_test

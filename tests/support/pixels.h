@@ -47,7 +47,5 @@ std::string Hex(COLORREF colour);
 // OLE pictures owning their handles (OleCreatePictureIndirect with fOwn).
 brocade::ComPtr<IPictureDisp> BitmapPicture(int width, int height, COLORREF colour);
 brocade::ComPtr<IPictureDisp> BitmapPicture(int width, int height, const std::function<COLORREF(int x, int y)> &pixel);
-// An icon of pixel(x, y); CLR_INVALID leaves a pixel transparent.
-brocade::ComPtr<IPictureDisp> IconPicture(int size, const std::function<COLORREF(int x, int y)> &pixel);
 
 }  // namespace brocade_test
