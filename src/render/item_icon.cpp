@@ -24,22 +24,6 @@ int ColumnLeft(int cx, int bitmapWidth, const PaintStyle &style, int leftToRight
     return cx - bitmapWidth - (style.menuBorder == kBorderFlatWithShadow ? 2 : 0);
 }
 
-// The bitmap drawn off-screen first, so a disabled one can be greyed and its backdrop colour
-// left transparent.
-void DrawBitmapPicture(HDC dc, HBITMAP bitmap, const RECT &at, const MenuItemRecord &record) {
-    const int w = at.right - at.left, h = at.bottom - at.top;
-    MemoryDc memory(dc);
-    if (!memory) return;
-    UniqueBitmap image(CreateCompatibleBitmap(dc, w, h));
-    if (!image) return;
-    SelectGuard selected(memory.Get(), image.Get());
-    DrawStateA(memory.Get(), nullptr, nullptr, reinterpret_cast<LPARAM>(bitmap), 0, 0, 0, w, h, DST_BITMAP);
-    const OLE_COLOR backColor = record.PictureBackColor();
-    if (IsTrue(record.Disabled())) GrayImage(memory.Get(), 0, 0, w, h, OleToRGB(backColor));
-    SetBkColor(memory.Get(), OleToRGB(backColor));
-    DrawTransparentBitmap(dc, at.left, at.top, w, h, memory.Get(), 0, 0, w, h, backColor);
-}
-
 void DrawOtherPicture(HDC dc, HANDLE handle, short type, const RECT &at, const MenuItemRecord &record) {
     UINT flags = type == PICTYPE_ICON ? DST_ICON : kComplexImage;
     if (IsTrue(record.Disabled())) flags |= DSS_DISABLED;
@@ -65,6 +49,22 @@ void RaisePicture(HDC dc, int cx, int cy, int bitmapWidth, const PaintStyle &sty
 }
 
 }  // namespace
+
+// The bitmap drawn off-screen first, so a disabled one can be greyed and its backdrop colour
+// left transparent.
+void DrawBitmapPicture(HDC dc, HBITMAP bitmap, const RECT &at, const MenuItemRecord &record) {
+    const int w = at.right - at.left, h = at.bottom - at.top;
+    MemoryDc memory(dc);
+    if (!memory) return;
+    UniqueBitmap image(CreateCompatibleBitmap(dc, w, h));
+    if (!image) return;
+    SelectGuard selected(memory.Get(), image.Get());
+    DrawStateA(memory.Get(), nullptr, nullptr, reinterpret_cast<LPARAM>(bitmap), 0, 0, 0, w, h, DST_BITMAP);
+    const OLE_COLOR backColor = record.PictureBackColor();
+    if (IsTrue(record.Disabled())) GrayImage(memory.Get(), 0, 0, w, h, OleToRGB(backColor));
+    SetBkColor(memory.Get(), OleToRGB(backColor));
+    DrawTransparentBitmap(dc, at.left, at.top, w, h, memory.Get(), 0, 0, w, h, backColor);
+}
 
 RECT ItemIconRect(int cx, int cy, int bitmapWidth, SIZE picturePixels, const PaintStyle &style) {
     const int height = std::min<int>(picturePixels.cy, cy);

@@ -17,4 +17,8 @@ RECT ItemIconRect(int cx, int cy, int bitmapWidth, SIZE picturePixels, const Pai
 void DrawItemIcon(HDC dc, int cx, int cy, int bitmapWidth, IPictureDisp *picture, const MenuItemRecord &record,
                   bool selected, const PaintStyle &style, HPEN borderPen);
 
+// Draws a bitmap picture at `at`, drawn off-screen first so that a disabled item's is greyed
+// and its backdrop colour left transparent (popup items and menu bar titles alike).
+void DrawBitmapPicture(HDC dc, HBITMAP bitmap, const RECT &at, const MenuItemRecord &record);
+
 }  // namespace brocade

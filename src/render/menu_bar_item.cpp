@@ -1,17 +1,17 @@
 #include "render/menu_bar_item.h"
 
+#include "render/item_icon.h"
+
 #include "common/com_ptr.h"
 #include "common/gdi.h"
 #include "common/skippable.h"
 #include "common/color_utils.h"
 #include "render/draw_item.h"
-#include "render/gray_image.h"
 #include "render/item_texts.h"
 #include "common/measure_units.h"
 #include "render/menu_bar_background.h"
 #include "render/menu_text.h"
 #include "render/picture_handles.h"
-#include "render/transparent_blit.h"
 
 namespace brocade {
 
@@ -54,20 +54,6 @@ void FrameSelectedTitle(DrawHost &host, const PaintStyle &style, const ItemCanva
         DrawEdge(item.dc, &title, style.inMenuLoop ? BDR_SUNKENOUTER : BDR_RAISEDINNER, BF_RECT);
 }
 
-// A title's picture off-screen first, so a disabled one can be greyed and its backdrop
-// colour left transparent.
-void DrawTitleBitmap(HDC dc, HBITMAP bitmap, int x, int y, int w, int h, const MenuItemRecord &record) {
-    MemoryDc memory(dc);
-    if (!memory) return;
-    UniqueBitmap image(CreateCompatibleBitmap(dc, w, h));
-    if (!image) return;
-    SelectGuard selected(memory.Get(), image.Get());
-    DrawStateA(memory.Get(), nullptr, nullptr, reinterpret_cast<LPARAM>(bitmap), 0, 0, 0, w, h, DST_BITMAP);
-    const OLE_COLOR backColor = record.PictureBackColor();
-    if (IsTrue(record.Disabled())) GrayImage(memory.Get(), 0, 0, w, h, OleToRGB(backColor));
-    SetBkColor(memory.Get(), OleToRGB(backColor));
-    DrawTransparentBitmap(dc, x, y, w, h, memory.Get(), 0, 0, w, h, backColor);
-}
 
 }  // namespace
 
@@ -84,7 +70,7 @@ void DrawMenuBarIcon(HDC dc, int, int cy, const MenuItemRecord &record) {
     if (!handle) return;
     if (type == PICTYPE_BITMAP) {
         if (size.cx > 0 && size.cy > 0)
-            DrawTitleBitmap(dc, static_cast<HBITMAP>(handle), x, y, size.cx, size.cy, record);
+            DrawBitmapPicture(dc, static_cast<HBITMAP>(handle), RECT{x, y, x + size.cx, y + size.cy}, record);
         return;
     }
     UINT flags = type == PICTYPE_ICON ? DST_ICON : 0;
