@@ -104,7 +104,7 @@ ItemSize ComputedItemSize(MeasureHost &host, MenuItemRecord &record, long cyMenu
         size.height = RoundEven(cyMenu / 2.0);
     } else {
         size.width = GetBitmapColumnWidth(host, record) + GetMaxCaptionWidth(host, record) +
-                     GetMaxShortcutWidth(host, record) + MenuCheckWidthMetric();
+                     GetMaxShortcutWidth(host, record) + MenuCheckWidthMetric(dpi);
     }
     return size;
 }
@@ -117,8 +117,8 @@ LRESULT OnMeasureItem(MeasureHost &host, WPARAM, LPARAM lParam, Boolean &bRouteT
     MEASUREITEMSTRUCT item = *target;
     if (item.CtlType != ODT_MENU) return 0;
 
-    const long cyMenu = MenuHeightMetric();
     const int dpi = SkippableOr(kDefaultDpi, [&] { return host.MeasureDpi(); });
+    const long cyMenu = MenuHeightMetric(dpi);
     RecordPtr record = RecordOfItemData(host, item.itemData);
     // An owner-drawn item of the host's own, which the control knows nothing of.
     ItemSize size{4 * cyMenu, cyMenu};
@@ -157,8 +157,8 @@ void RemeasureItem(MeasureHost &host, MenuItemRecord &record) {
 
 long GetMenuBarItemHeight(MeasureHost &host) {
     // Every menu bar's items count, so all of them get one height.
-    long height = MenuHeightMetric();
     const int dpi = SkippableOr(kDefaultDpi, [&] { return host.MeasureDpi(); });
+    long height = MenuHeightMetric(dpi);
     const long margin = ScaleToDpi(kItemMargin, dpi);
     Skippable([&] {
         for (const RecordPtr &record : host.MeasureMenuItems().Records()) {
@@ -178,7 +178,7 @@ long GetBitmapColumnWidth(MeasureHost &host, const MenuItemRecord &record) {
     long widest = LargestInMenu(host, record, [&](const MenuItemRecord &other) {
         return BitmapColumnCandidate(other, pixelsPerHimetric, dpi, checkMarkWidth);
     });
-    return Larger(widest + ScaleToDpi(kItemMargin, dpi), MenuHeightMetric());
+    return Larger(widest + ScaleToDpi(kItemMargin, dpi), MenuHeightMetric(dpi));
 }
 
 long GetMaxCaptionWidth(MeasureHost &host, const MenuItemRecord &record) {

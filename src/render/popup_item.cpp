@@ -125,7 +125,7 @@ void DrawPopupItem(DrawHost &host, const PaintStyle &style, MenuItemRecord &reco
     });
     Skippable([&] {
         const ItemTextLayout layout = LayOutItemTexts(cx, bottom, bitmapWidth, shortcutWidth,
-                                                      MenuCheckWidthMetric(), border.dx, style.rightToLeft, style.dpi);
+                                                      MenuCheckWidthMetric(style.dpi), border.dx, style.rightToLeft, style.dpi);
         DrawItemTexts(host, style, record, item, caption, layout);
     });
     RaiseDrawStage(host, record, item, kPostDraw, doDefault);

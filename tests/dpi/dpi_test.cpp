@@ -3,6 +3,7 @@
 // with LogPixels set to its DPI in the prefix's HKCU\Control Panel\Desktop (Wine reads it when
 // a process starts; the running wineserver needs no restart). The test puts the old value back.
 #include <map>
+#include <set>
 #include <string>
 
 #include "pixels/bench.h"
@@ -51,14 +52,18 @@ private:
 // Lengths of 96 DPI scaled as MulDiv(length, dpi, 96) rounds: 16 pixels are 24 at 144 and 32 at
 // 192; 1 pixel is 2 at both (1.5 rounds up). The bitmap column is the picture plus a margin of
 // 4 (6, 8), at least SM_CYMENU (Wine's: 28 and 37), and is filled one pixel (2, 2) further.
+// The built-in check mark of bdOffice2003 is drawn anew for each size, one flat colour on the
+// key colour: its stroke from (3, 8.5) over (6.5, 12) to (13.5, 4), 2.4 wide on the 16-pixel
+// grid, covers pixels 2 to 14 across and 3 to 12 down at 16 pixels, 3 to 21 and 4 to 19 at 24,
+// 4 to 28 and 6 to 25 at 32.
 struct Scaled {
     const char *name;
     DWORD dpi;
-    int picture, column, frame;
+    int picture, column, frame, markWidth, markHeight;
 };
 const Scaled kScales[] = {
-    {"at_144_dpi", 144, 24, 24 + 6 + 2, 2},
-    {"at_192_dpi", 192, 32, 32 + 8 + 2, 2},
+    {"at_144_dpi", 144, 24, 24 + 6 + 2, 2, 19, 16},
+    {"at_192_dpi", 192, 32, 32 + 8 + 2, 2, 25, 20},
 };
 
 int RunOf(const Surface &pixels, int x, int y, int dx, int dy, COLORREF colour) {
@@ -91,6 +96,7 @@ TEST_P(Dpi, PictureColumnAndFrameGrowWithTheDpi) {
     // A quality filter mixes the stripes where a drawn pixel covers both; whole pixels only
     // repeat at 200 %.
     EXPECT_EQ(report["stripes mixed"], scale.dpi % 96 ? "yes" : "no");
+    EXPECT_EQ(report["mark"], std::to_string(scale.markWidth) + " x " + std::to_string(scale.markHeight) + " in 1 colour");
 }
 
 INSTANTIATE_TEST_SUITE_P(LogPixels, Dpi, testing::ValuesIn(kScales), ByName());
@@ -100,9 +106,13 @@ INSTANTIATE_TEST_SUITE_P(LogPixels, Dpi, testing::ValuesIn(kScales), ByName());
 TEST(DpiChild, ReportsWhatItDraws) {
     if (!RunningAsChild()) GTEST_SKIP() << "runs in a process started by Dpi.*";
     std::map<std::string, std::string> report;
-    Bench bench({"&Open", "&Striped", "E&xit"}, 0, 0);
+    Bench bench({"&Open", "&Striped", "&Checked"}, 0, 0);
+    bench.Set(L"MenuIconSet", 1);  // bdOffice2003
+    CheckMenuItem(bench.popup, 2, MF_BYPOSITION | MF_CHECKED);
     bench.sink.onSetMenuItemAttributes = [&](_CMenuItem *item) {
-        const bool striped = Get(item, L"Caption").value.AsString() == L"&Striped";
+        const std::wstring caption = Get(item, L"Caption").value.AsString();
+        if (caption == L"&Checked") return;
+        const bool striped = caption == L"&Striped";
         PutRef(item, L"Picture", striped ? BitmapPicture(16, 16, [](int x, int) { return x % 2 ? kStripeA : kStripeB; }).Get()
                                          : BitmapPicture(16, 16, kPicture).Get());
     };
@@ -124,6 +134,21 @@ TEST(DpiChild, ReportsWhatItDraws) {
         others += c != kStripeA && c != kStripeB && c != kColumn;
     }
     report["stripes mixed"] = others ? "yes" : "no";
+
+    // Inside the raised edge around a checked item's column.
+    const Surface checked = bench.Draw(2);
+    const int column = RunOf(checked, 1, 1, 1, 0, kColumn) + 1;
+    RECT mark = {column, checked.Height(), 0, 0};
+    std::set<COLORREF> colours;
+    for (int y = 1; y < checked.Height() - 1; ++y)
+        for (int x = 1; x < column - 1; ++x)
+            if (checked.At(x, y) != kColumn) {
+                colours.insert(checked.At(x, y));
+                mark = {std::min<LONG>(mark.left, x), std::min<LONG>(mark.top, y), std::max<LONG>(mark.right, x + 1),
+                        std::max<LONG>(mark.bottom, y + 1)};
+            }
+    report["mark"] = std::to_string(mark.right - mark.left) + " x " + std::to_string(mark.bottom - mark.top) + " in " +
+                     std::to_string(colours.size()) + " colour" + (colours.size() == 1 ? "" : "s");
 
     Form shown(FormOptions{true});
     HMENU popup = shown.MakePopup({"&Open", "&Save"});
