@@ -2,6 +2,9 @@
 // bitmap column and the flat frame. Each case runs this program again in a new Wine process
 // with LogPixels set to its DPI in the prefix's HKCU\Control Panel\Desktop (Wine reads it when
 // a process starts; the running wineserver needs no restart). The test puts the old value back.
+// Wine's difference: every Wine process counts as DPI aware, so GetDpiForWindow answers the
+// LogPixels value; on Windows this program, which declares no DPI awareness, would be drawn at
+// 96 DPI and stretched by the system.
 #include <map>
 #include <set>
 #include <string>
