@@ -108,6 +108,57 @@ void ItemSurfaceCache::Return(HBITMAP bitmap, bool observed) {
     if (GetCurrentObject(dc_->Get(), OBJ_BITMAP) != bitmap) Clear();
 }
 
+void TextLayer::Clear() {
+    ReleaseFont();
+    if (dc_ && originalBitmap_) SelectObject(dc_->Get(), originalBitmap_);
+    bitmap_.Reset();
+    dc_.reset();
+    originalBitmap_ = nullptr;
+    originalFont_ = nullptr;
+    size_ = SIZE{};
+    depth_ = 0;
+}
+
+void TextLayer::ReleaseFont() {
+    if (dc_ && originalFont_) SelectObject(dc_->Get(), originalFont_);
+}
+
+HDC TextLayer::Acquire(HDC itemDc, int cx, int cy) {
+    if (busy_ || cx <= 0 || cy <= 0) return nullptr;
+    const int depth = FormatOf(itemDc);
+    if (dc_ && depth != depth_) Clear();
+    if (!dc_) {
+        dc_.emplace(itemDc);
+        if (!*dc_) {
+            dc_.reset();
+            return nullptr;
+        }
+        depth_ = depth;
+        originalBitmap_ = GetCurrentObject(dc_->Get(), OBJ_BITMAP);
+        originalFont_ = GetCurrentObject(dc_->Get(), OBJ_FONT);
+    }
+    if (cx > size_.cx || cy > size_.cy) {
+        const SIZE size{std::max<LONG>(cx, size_.cx), std::max<LONG>(cy, size_.cy)};
+        SelectObject(dc_->Get(), originalBitmap_);
+        bitmap_.Reset(CreateCompatibleBitmap(itemDc, size.cx, size.cy));
+        size_ = SIZE{};
+        if (!bitmap_ || !Selectable(SelectObject(dc_->Get(), bitmap_.Get()))) {
+            Clear();
+            return nullptr;
+        }
+        size_ = size;
+    }
+    busy_ = true;
+    return dc_->Get();
+}
+
+TextLayerLease::TextLayerLease(TextLayer &layer, HDC itemDc, int cx, int cy)
+    : layer_(layer), dc_(layer.Acquire(itemDc, cx, cy)) {}
+
+TextLayerLease::~TextLayerLease() {
+    if (dc_) layer_.busy_ = false;
+}
+
 ItemSurface::ItemSurface(ItemSurfaceCache &cache, HDC target, int cx, int cy, bool observed, bool paintersCoverAll)
     : observed_(observed) {
     if (cx <= 0 || cy <= 0) return;
@@ -155,7 +206,8 @@ void FreshenForHost(const ItemCanvas &item) {
 
 void RaiseDrawStage(DrawHost &host, MenuItemRecord &record, const ItemCanvas &item, DrawStage stage,
                     Boolean &doDefault) {
-    FreshenForHost(item);
+    // The painters leave the item DC's attributes as they found them (their texts go to their own
+    // layer), so only what the handler changed needs putting back.
     Skippable([&] { host.RaiseDrawMenuItemEx(record, item.dc, item.selected, item.cx, item.cy, stage, doDefault); });
     FreshenForHost(item);
 }

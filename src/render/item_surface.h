@@ -48,6 +48,49 @@ private:
     HBITMAP BitmapFor(HDC target, int cx, int cy);
 };
 
+// The painters' own DC for an item's texts, which no host callback ever sees: the font the
+// texts are drawn in stays selected from one item to the next (selecting a font costs more than
+// drawing a text under Wine), while the item DC the host's handlers get keeps a new DC's font.
+// Its bitmap, of the item DC's format, grows to the largest item asked for.
+class TextLayer {
+public:
+    TextLayer() = default;
+    ~TextLayer() { Clear(); }
+    TextLayer(const TextLayer &) = delete;
+    TextLayer &operator=(const TextLayer &) = delete;
+
+    void Clear();
+    // Selects the DC's own font back, so a font it held may be deleted.
+    void ReleaseFont();
+
+private:
+    friend class TextLayerLease;
+    std::optional<MemoryDc> dc_;
+    UniqueBitmap bitmap_;
+    SIZE size_{};
+    int depth_ = 0;
+    HGDIOBJ originalBitmap_ = nullptr;
+    HGDIOBJ originalFont_ = nullptr;
+    bool busy_ = false;
+
+    HDC Acquire(HDC itemDc, int cx, int cy);
+};
+
+// The layer lent to one item's texts, cx x cy of it in use; given back on scope exit. Dc() is
+// null when the layer is in use already or cannot be made.
+class TextLayerLease {
+public:
+    TextLayerLease(TextLayer &layer, HDC itemDc, int cx, int cy);
+    ~TextLayerLease();
+    TextLayerLease(const TextLayerLease &) = delete;
+    TextLayerLease &operator=(const TextLayerLease &) = delete;
+    HDC Dc() const { return dc_; }
+
+private:
+    TextLayer &layer_;
+    HDC dc_ = nullptr;
+};
+
 // One item's drawing surface: a memory DC compatible with target holding a cx x cy bitmap,
 // cleared to black, in the default DC state. Taken from the cache unless the cache is in use
 // (an event handler painting another item meanwhile) or cannot serve; then made for this

@@ -15,7 +15,7 @@ namespace brocade {
 struct PaintCaches {
     ItemFontCache fonts;
     ItemSurfaceCache surfaces;
-    ItemSurfaceCache scratch;  // the white-text layer over a background picture
+    TextLayer textLayer;
     PopupWindowDc popupFrame;  // the DC the flat frame beside the items is drawn in
     // Kept for the menu loop: the last popup's right shadow, the last Office 2003 bitmap column
     // and the last Diagonal or Horizontal Left To Right highlight.
@@ -54,7 +54,7 @@ struct PaintCaches {
     void Clear() {
         EndMenuLoop();
         surfaces.Clear();
-        scratch.Clear();
+        textLayer.Clear();
         fonts.Clear();
     }
 };
