@@ -8,6 +8,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <tuple>
 
 #include "common/com_ptr.h"
 
@@ -35,19 +36,26 @@ public:
     DefaultPictures(HMODULE resources, PictureNameLookup lookup);
 
     // A built-in picture for a caption, language and bdMenuIconSet value, or null. Pictures are
-    // cached by resource name; a resource that is missing is asked for again next time.
+    // cached by resource name, and every answer (null included) by request: a popup asks again
+    // for each of its items whenever it opens, and neither the resource library nor the name
+    // tables change while the control lives.
     ComPtr<IPictureDisp> Load(const std::string &caption, bool convert, long language, long iconSet);
 
     // The resource a request names.
     PictureResource ResourceFor(const std::string &caption, bool convert, long language, long iconSet) const;
 
     size_t CachedCount() const { return cache_.size(); }
-    void Clear() { cache_.clear(); }
+    void Clear() {
+        cache_.clear();
+        answers_.clear();
+    }
 
 private:
     HMODULE resources_;
     PictureNameLookup lookup_;
     std::map<std::string, ComPtr<IPictureDisp>> cache_;  // resource names compare case-blind
+    using Request = std::tuple<std::string, bool, long, long>;  // caption, convert, language, icon set
+    std::map<Request, ComPtr<IPictureDisp>> answers_;
 
     ComPtr<IPictureDisp> LoadFromLibrary(const PictureResource &resource) const;
 };
