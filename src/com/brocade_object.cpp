@@ -238,6 +238,7 @@ void BrocadeObject::FireEvent(DISPID dispid, VARIANT *args, UINT count) {
 }
 
 void BrocadeObject::FireSetMenuItemAttributes(MenuItemRecord &record) {
+    if (!events_.HasSinks()) return;  // no item object for an event nobody receives
     ComPtr<IDispatch> item = MenuItemDispatch(record);
     VARIANT arg;
     V_VT(&arg) = VT_DISPATCH;
@@ -246,6 +247,7 @@ void BrocadeObject::FireSetMenuItemAttributes(MenuItemRecord &record) {
 }
 
 void BrocadeObject::FireSetMenuItemSize(MenuItemRecord &record, long &width, long &height) {
+    if (!events_.HasSinks()) return;
     ComPtr<IDispatch> item = MenuItemDispatch(record);
     LONG itemWidth = width, itemHeight = height;
     VARIANT args[3];  // reversed: height and width by reference, then the item
@@ -261,6 +263,7 @@ void BrocadeObject::FireSetMenuItemSize(MenuItemRecord &record, long &width, lon
 }
 
 void BrocadeObject::FireShowMenuHelp(MenuItemRecord &record, std::string &helpMessage) {
+    if (!events_.HasSinks()) return;
     ComPtr<IDispatch> item = MenuItemDispatch(record);
     BSTR text = SysAllocString(WideFromAnsi(helpMessage).c_str());
     VARIANT args[2];  // reversed: the help text by reference, then the item
@@ -296,6 +299,7 @@ void SetDrawArguments(VARIANT *args, IDispatch *item, HDC menuDC, bool selected,
 
 void BrocadeObject::FireDrawMenuItem(MenuItemRecord &record, HDC menuDC, bool selected, long cx, long cy,
                                      Boolean &userDrawn) {
+    if (!events_.HasSinks()) return;
     ComPtr<IDispatch> item = MenuItemDispatch(record);
     VARIANT_BOOL drawn = userDrawn;
     VARIANT args[6];  // reversed: bUserDrawn by reference, then cy, cx, bSelected, menuDC, the item
@@ -308,6 +312,7 @@ void BrocadeObject::FireDrawMenuItem(MenuItemRecord &record, HDC menuDC, bool se
 
 void BrocadeObject::FireDrawMenuItemEx(MenuItemRecord &record, HDC menuDC, bool selected, long cx, long cy,
                                        long stage, Boolean &doDefault) {
+    if (!events_.HasSinks()) return;
     ComPtr<IDispatch> item = MenuItemDispatch(record);
     VARIANT_BOOL proceed = doDefault;
     VARIANT args[7];  // reversed: bDoDefault by reference, eDrawStage, then cy, cx, bSelected, menuDC, the item
