@@ -27,6 +27,7 @@ int FormatOf(HDC target) {
 }  // namespace
 
 void ItemSurfaceCache::Clear() {
+    knownFresh_ = false;
     if (dc_ && originalBitmap_) SelectObject(dc_->Get(), originalBitmap_);
     ReleaseKeptFont();
     dc_.reset();
@@ -101,11 +102,12 @@ bool ItemSurfaceCache::Freshen(HBITMAP bitmap) {
     return RestoreDcState(dc_->Get(), fresh_, bitmap, probe_.Get());
 }
 
-void ItemSurfaceCache::Return(HBITMAP bitmap, bool observed) {
+void ItemSurfaceCache::Return(HBITMAP bitmap, bool fresh) {
     busy_ = false;
     if (!dc_) return;
     // A DC that cannot be brought back to its own state is not lent again.
     if (GetCurrentObject(dc_->Get(), OBJ_BITMAP) != bitmap) Clear();
+    knownFresh_ = fresh && dc_;
 }
 
 void TextLayer::Clear() {
@@ -165,6 +167,8 @@ ItemSurface::ItemSurface(ItemSurfaceCache &cache, HDC target, int cx, int cy, bo
     if (HDC cached = cache.Acquire(target, cx, cy, bitmap_, observed, observed || !paintersCoverAll)) {
         cache_ = &cache;
         dc_ = cached;
+        startsFresh_ = cache.knownFresh_;
+        cache.knownFresh_ = false;
         return;
     }
     ownDc_.emplace(target);
@@ -190,9 +194,13 @@ void ItemSurface::Freshen() {
     }
 }
 
+void ItemSurface::FreshenForFirstCallback() {
+    if (!startsFresh_) Freshen();
+}
+
 ItemSurface::~ItemSurface() {
     if (cache_) {
-        cache_->Return(bitmap_, observed_);
+        cache_->Return(bitmap_, observed_ && endsFresh_);
         return;
     }
     if (ownDc_ && ownPrevious_) SelectObject(ownDc_->Get(), ownPrevious_);
@@ -210,6 +218,7 @@ void RaiseDrawStage(DrawHost &host, MenuItemRecord &record, const ItemCanvas &it
     // layer), so only what the handler changed needs putting back.
     Skippable([&] { host.RaiseDrawMenuItemEx(record, item.dc, item.selected, item.cx, item.cy, stage, doDefault); });
     FreshenForHost(item);
+    if (stage == kPostDraw && item.surface) item.surface->EndsFresh();
 }
 
 }  // namespace brocade

@@ -39,12 +39,13 @@ private:
     DcState fresh_;                      // the memory DC's state as it was made
     UniqueRegion probe_;                 // what the DC's clipping is read into
     bool busy_ = false;
+    bool knownFresh_ = false;  // given back in its fresh state: the last handler's changes were put back
 
     HDC Acquire(HDC target, int cx, int cy, HBITMAP &bitmap, bool observed, bool clear);
     HBITMAP KeptBitmap(int cx, int cy) const;
     // Brings the lent DC back to the state it was made with; false when it cannot be.
     bool Freshen(HBITMAP bitmap);
-    void Return(HBITMAP bitmap, bool observed);
+    void Return(HBITMAP bitmap, bool fresh);
     HBITMAP BitmapFor(HDC target, int cx, int cy);
 };
 
@@ -117,6 +118,11 @@ public:
     // attributes the painters rely on and putting back only those that differ, rather than
     // saving and restoring the whole DC for every item.
     void Freshen();
+    // Before the item's first host callback: the same, unless the DC came back from the item
+    // before in its fresh state (every item's last callback is followed by a Freshen).
+    void FreshenForFirstCallback();
+    // After the item's last callback and its Freshen: nothing changes the DC's state any more.
+    void EndsFresh() { endsFresh_ = !broken_; }
 
 private:
     ItemSurfaceCache *cache_ = nullptr;  // set while the cached DC is lent out
@@ -124,6 +130,8 @@ private:
     HBITMAP bitmap_ = nullptr;
     bool observed_ = true;
     bool broken_ = false;  // a handler left the DC in a state it cannot be brought back from
+    bool startsFresh_ = false;
+    bool endsFresh_ = false;
     // An item's own DC and bitmap, when the cache cannot serve.
     std::optional<MemoryDc> ownDc_;
     UniqueBitmap ownBitmap_;
