@@ -226,15 +226,22 @@ void BrocadeObject::PropertyChanged(DISPID dispid) {
 void BrocadeObject::FireEvent(DISPID dispid, VARIANT *args, UINT count) {
     if (eventsFrozen_ > 0) return;
     ComPtr<IUnknown> self(static_cast<_Brocade *>(this));  // a sink may release the control
-    for (ComPtr<IUnknown> &sink : events_.Sinks()) {
+    // Each sink is held while it is called, as a handler may disconnect it; a lone sink needs
+    // no list of them.
+    auto call = [&](IUnknown *sink) {
         DISPPARAMS params = {args, nullptr, count, 0};
         EXCEPINFO exception = {};
-        static_cast<IDispatch *>(sink.Get())
-            ->Invoke(dispid, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &params, nullptr, &exception, nullptr);
+        static_cast<IDispatch *>(sink)->Invoke(dispid, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &params,
+                                               nullptr, &exception, nullptr);
         SysFreeString(exception.bstrSource);
         SysFreeString(exception.bstrDescription);
         SysFreeString(exception.bstrHelpFile);
+    };
+    if (ComPtr<IUnknown> only = events_.OnlySink()) {
+        call(only.Get());
+        return;
     }
+    for (ComPtr<IUnknown> &sink : events_.Sinks()) call(sink.Get());
 }
 
 void BrocadeObject::FireSetMenuItemAttributes(MenuItemRecord &record) {
