@@ -124,7 +124,7 @@ bool SameFrameStyle(const PopupFrameStyle &a, const PopupFrameStyle &b) {
 void PaintPart(HWND popup, PopupWindowDc &kept, const ItemFrame &frame, const PopupFrameStyle &style) {
     HDC dc = kept.For(popup);
     if (!dc) return;
-    FillStrips(popup, dc, kept.Geometry(), frame, style, kept.CopiesPixelForPixel());
+    FillStrips(popup, dc, kept.Geometry(), frame, style, frame.shadow && kept.CopiesPixelForPixel());
     // The kept DC keeps the pen too, until it is let go.
     if (style.borderPen && kept.KeepSelected(style.borderPen)) DrawEdges(dc, kept.Geometry(), frame);
 }
