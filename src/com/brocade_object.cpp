@@ -226,18 +226,26 @@ void BrocadeObject::PropertyChanged(DISPID dispid) {
 void BrocadeObject::FireEvent(DISPID dispid, VARIANT *args, UINT count) {
     if (eventsFrozen_ > 0) return;
     ComPtr<IUnknown> self(static_cast<_Brocade *>(this));  // a sink may release the control
-    for (ComPtr<IUnknown> &sink : events_.Sinks()) {
+    // Each sink is held while it is called, as a handler may disconnect it; a lone sink needs
+    // no list of them.
+    auto call = [&](IUnknown *sink) {
         DISPPARAMS params = {args, nullptr, count, 0};
         EXCEPINFO exception = {};
-        static_cast<IDispatch *>(sink.Get())
-            ->Invoke(dispid, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &params, nullptr, &exception, nullptr);
+        static_cast<IDispatch *>(sink)->Invoke(dispid, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &params,
+                                               nullptr, &exception, nullptr);
         SysFreeString(exception.bstrSource);
         SysFreeString(exception.bstrDescription);
         SysFreeString(exception.bstrHelpFile);
+    };
+    if (ComPtr<IUnknown> only = events_.OnlySink()) {
+        call(only.Get());
+        return;
     }
+    for (ComPtr<IUnknown> &sink : events_.Sinks()) call(sink.Get());
 }
 
 void BrocadeObject::FireSetMenuItemAttributes(MenuItemRecord &record) {
+    if (!events_.HasSinks()) return;  // no item object for an event nobody receives
     ComPtr<IDispatch> item = MenuItemDispatch(record);
     VARIANT arg;
     V_VT(&arg) = VT_DISPATCH;
@@ -246,6 +254,7 @@ void BrocadeObject::FireSetMenuItemAttributes(MenuItemRecord &record) {
 }
 
 void BrocadeObject::FireSetMenuItemSize(MenuItemRecord &record, long &width, long &height) {
+    if (!events_.HasSinks()) return;
     ComPtr<IDispatch> item = MenuItemDispatch(record);
     LONG itemWidth = width, itemHeight = height;
     VARIANT args[3];  // reversed: height and width by reference, then the item
@@ -261,6 +270,7 @@ void BrocadeObject::FireSetMenuItemSize(MenuItemRecord &record, long &width, lon
 }
 
 void BrocadeObject::FireShowMenuHelp(MenuItemRecord &record, std::string &helpMessage) {
+    if (!events_.HasSinks()) return;
     ComPtr<IDispatch> item = MenuItemDispatch(record);
     BSTR text = SysAllocString(WideFromAnsi(helpMessage).c_str());
     VARIANT args[2];  // reversed: the help text by reference, then the item
@@ -296,6 +306,7 @@ void SetDrawArguments(VARIANT *args, IDispatch *item, HDC menuDC, bool selected,
 
 void BrocadeObject::FireDrawMenuItem(MenuItemRecord &record, HDC menuDC, bool selected, long cx, long cy,
                                      Boolean &userDrawn) {
+    if (!events_.HasSinks()) return;
     ComPtr<IDispatch> item = MenuItemDispatch(record);
     VARIANT_BOOL drawn = userDrawn;
     VARIANT args[6];  // reversed: bUserDrawn by reference, then cy, cx, bSelected, menuDC, the item
@@ -308,6 +319,7 @@ void BrocadeObject::FireDrawMenuItem(MenuItemRecord &record, HDC menuDC, bool se
 
 void BrocadeObject::FireDrawMenuItemEx(MenuItemRecord &record, HDC menuDC, bool selected, long cx, long cy,
                                        long stage, Boolean &doDefault) {
+    if (!events_.HasSinks()) return;
     ComPtr<IDispatch> item = MenuItemDispatch(record);
     VARIANT_BOOL proceed = doDefault;
     VARIANT args[7];  // reversed: bDoDefault by reference, eDrawStage, then cy, cx, bSelected, menuDC, the item
