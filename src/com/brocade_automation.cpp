@@ -22,6 +22,8 @@ HRESULT Out(T *target, T value) {
     return S_OK;
 }
 
+VARIANT_BOOL ToVariantBool(bool value) { return value ? VARIANT_TRUE : VARIANT_FALSE; }
+
 template <class T>
 HRESULT OutObject(T **target, ComPtr<T> value) {
     if (!target) return E_POINTER;
@@ -33,33 +35,33 @@ HRESULT OutObject(T **target, ComPtr<T> value) {
 
 // --- Properties -----------------------------------------------------------------------------
 
-STDMETHODIMP BrocadeObject::get_AutoShowHelp(VARIANT_BOOL *value) { return Out(value, core_->AutoShowHelp()); }
+STDMETHODIMP BrocadeObject::get_AutoShowHelp(VARIANT_BOOL *value) { return Out(value, ToVariantBool(core_->Properties().autoShowHelp)); }
 STDMETHODIMP BrocadeObject::put_AutoShowHelp(VARIANT_BOOL value) {
-    core_->SetAutoShowHelp(value);
+    core_->SetAutoShowHelp(value != VARIANT_FALSE);
     return S_OK;
 }
 
-STDMETHODIMP BrocadeObject::get_CheckMark(IPictureDisp **value) { return OutObject(value, core_->CheckMark()); }
+STDMETHODIMP BrocadeObject::get_CheckMark(IPictureDisp **value) { return OutObject(value, core_->Properties().checkMark); }
 STDMETHODIMP BrocadeObject::putref_CheckMark(IPictureDisp *value) {
     core_->SetCheckMark(value);
     return S_OK;
 }
 
-STDMETHODIMP BrocadeObject::get_HighlightStyle(bdHighlight *value) { return Out(value, static_cast<bdHighlight>(core_->HighlightStyle())); }
+STDMETHODIMP BrocadeObject::get_HighlightStyle(bdHighlight *value) { return Out(value, static_cast<bdHighlight>(core_->Properties().highlightStyle)); }
 STDMETHODIMP BrocadeObject::put_HighlightStyle(bdHighlight value) {
     core_->SetHighlightStyle(value);
     return S_OK;
 }
 
-STDMETHODIMP BrocadeObject::get_MenuBorder(bdBorder *value) { return Out(value, static_cast<bdBorder>(core_->MenuBorder())); }
+STDMETHODIMP BrocadeObject::get_MenuBorder(bdBorder *value) { return Out(value, static_cast<bdBorder>(core_->Properties().menuBorder)); }
 STDMETHODIMP BrocadeObject::put_MenuBorder(bdBorder value) {
     core_->SetMenuBorder(value);
     return S_OK;
 }
 
-STDMETHODIMP BrocadeObject::get_UseCustomColors(VARIANT_BOOL *value) { return Out(value, core_->UseCustomColors()); }
+STDMETHODIMP BrocadeObject::get_UseCustomColors(VARIANT_BOOL *value) { return Out(value, ToVariantBool(core_->Properties().useCustomColors)); }
 STDMETHODIMP BrocadeObject::put_UseCustomColors(VARIANT_BOOL value) {
-    core_->SetUseCustomColors(value);
+    core_->SetUseCustomColors(value != VARIANT_FALSE);
     return S_OK;
 }
 
@@ -111,107 +113,107 @@ STDMETHODIMP BrocadeObject::put_MenuHighlightBorder(OLE_COLOR value) {
     return S_OK;
 }
 
-STDMETHODIMP BrocadeObject::get_TootipBackground(OLE_COLOR *value) { return Out(value, core_->Color(kTootipBackground)); }
+STDMETHODIMP BrocadeObject::get_TootipBackground(OLE_COLOR *value) { return Out(value, core_->Color(kTooltipBackground)); }
 STDMETHODIMP BrocadeObject::put_TootipBackground(OLE_COLOR value) {
-    core_->SetColor(kTootipBackground, value);
+    core_->SetColor(kTooltipBackground, value);
     return S_OK;
 }
 
-STDMETHODIMP BrocadeObject::get_TootipTextColor(OLE_COLOR *value) { return Out(value, core_->Color(kTootipTextColor)); }
+STDMETHODIMP BrocadeObject::get_TootipTextColor(OLE_COLOR *value) { return Out(value, core_->Color(kTooltipTextColor)); }
 STDMETHODIMP BrocadeObject::put_TootipTextColor(OLE_COLOR value) {
-    core_->SetColor(kTootipTextColor, value);
+    core_->SetColor(kTooltipTextColor, value);
     return S_OK;
 }
 
-STDMETHODIMP BrocadeObject::get_Language(bdLanguage *value) { return Out(value, static_cast<bdLanguage>(core_->Language())); }
+STDMETHODIMP BrocadeObject::get_Language(bdLanguage *value) { return Out(value, static_cast<bdLanguage>(core_->Properties().language)); }
 STDMETHODIMP BrocadeObject::put_Language(bdLanguage value) {
     core_->SetLanguage(value);
     return S_OK;
 }
 
-STDMETHODIMP BrocadeObject::get_RightToLeft(VARIANT_BOOL *value) { return Out(value, core_->RightToLeft()); }
+STDMETHODIMP BrocadeObject::get_RightToLeft(VARIANT_BOOL *value) { return Out(value, ToVariantBool(core_->Properties().rightToLeft)); }
 STDMETHODIMP BrocadeObject::put_RightToLeft(VARIANT_BOOL value) {
-    core_->SetRightToLeft(value);
+    core_->SetRightToLeft(value != VARIANT_FALSE);
     return S_OK;
 }
 
-STDMETHODIMP BrocadeObject::get_ShowTooltip(VARIANT_BOOL *value) { return Out(value, core_->ShowTooltip()); }
+STDMETHODIMP BrocadeObject::get_ShowTooltip(VARIANT_BOOL *value) { return Out(value, ToVariantBool(core_->Properties().showTooltip)); }
 STDMETHODIMP BrocadeObject::put_ShowTooltip(VARIANT_BOOL value) {
-    core_->SetShowTooltip(value);
+    core_->SetShowTooltip(value != VARIANT_FALSE);
     return S_OK;
 }
 
-STDMETHODIMP BrocadeObject::get_TootipStyle(bdTooltipStyle *value) { return Out(value, static_cast<bdTooltipStyle>(core_->TootipStyle())); }
+STDMETHODIMP BrocadeObject::get_TootipStyle(bdTooltipStyle *value) { return Out(value, static_cast<bdTooltipStyle>(core_->Properties().tooltipStyle)); }
 STDMETHODIMP BrocadeObject::put_TootipStyle(bdTooltipStyle value) {
-    core_->SetTootipStyle(value);
+    core_->SetTooltipStyle(value);
     return S_OK;
 }
 
-STDMETHODIMP BrocadeObject::get_ShowTootipTitle(VARIANT_BOOL *value) { return Out(value, core_->ShowTootipTitle()); }
+STDMETHODIMP BrocadeObject::get_ShowTootipTitle(VARIANT_BOOL *value) { return Out(value, ToVariantBool(core_->Properties().showTooltipTitle)); }
 STDMETHODIMP BrocadeObject::put_ShowTootipTitle(VARIANT_BOOL *value) {
     if (!value) return E_POINTER;
-    core_->SetShowTootipTitle(*value);
+    core_->SetShowTooltipTitle(*value != VARIANT_FALSE);
     return S_OK;
 }
 
-STDMETHODIMP BrocadeObject::get_BackgroundPicture(IPictureDisp **value) { return OutObject(value, core_->BackgroundPicture()); }
+STDMETHODIMP BrocadeObject::get_BackgroundPicture(IPictureDisp **value) { return OutObject(value, core_->Properties().backgroundPicture); }
 STDMETHODIMP BrocadeObject::putref_BackgroundPicture(IPictureDisp *value) {
     if (!core_->SetBackgroundPicture(value)) return RaiseError(IID__Brocade, L"Invalid picture type");
     return S_OK;
 }
 
-STDMETHODIMP BrocadeObject::get_TooltipInitialDelay(short *value) { return Out(value, core_->TooltipInitialDelay()); }
+STDMETHODIMP BrocadeObject::get_TooltipInitialDelay(short *value) { return Out(value, core_->Properties().tooltipInitialDelay); }
 STDMETHODIMP BrocadeObject::put_TooltipInitialDelay(short value) {
     core_->SetTooltipInitialDelay(value);
     return S_OK;
 }
 
-STDMETHODIMP BrocadeObject::get_TooltipReshowDelay(short *value) { return Out(value, core_->TooltipReshowDelay()); }
+STDMETHODIMP BrocadeObject::get_TooltipReshowDelay(short *value) { return Out(value, core_->Properties().tooltipReshowDelay); }
 STDMETHODIMP BrocadeObject::put_TooltipReshowDelay(short value) {
     core_->SetTooltipReshowDelay(value);
     return S_OK;
 }
 
-STDMETHODIMP BrocadeObject::get_TooltipAutopopDelay(short *value) { return Out(value, core_->TooltipAutopopDelay()); }
+STDMETHODIMP BrocadeObject::get_TooltipAutopopDelay(short *value) { return Out(value, core_->Properties().tooltipAutopopDelay); }
 STDMETHODIMP BrocadeObject::put_TooltipAutopopDelay(short value) {
     core_->SetTooltipAutopopDelay(value);
     return S_OK;
 }
 
-STDMETHODIMP BrocadeObject::get_Enabled(VARIANT_BOOL *value) { return Out(value, core_->Enabled()); }
+STDMETHODIMP BrocadeObject::get_Enabled(VARIANT_BOOL *value) { return Out(value, ToVariantBool(core_->Properties().enabled)); }
 STDMETHODIMP BrocadeObject::put_Enabled(VARIANT_BOOL *value) {
     if (!value) return E_POINTER;
-    core_->SetEnabled(*value);
+    core_->SetEnabled(*value != VARIANT_FALSE);
     return S_OK;
 }
 
-STDMETHODIMP BrocadeObject::get_HighlightAppearance(bdHighlightAppearance *value) { return Out(value, static_cast<bdHighlightAppearance>(core_->HighlightAppearance())); }
+STDMETHODIMP BrocadeObject::get_HighlightAppearance(bdHighlightAppearance *value) { return Out(value, static_cast<bdHighlightAppearance>(core_->Properties().highlightAppearance)); }
 STDMETHODIMP BrocadeObject::put_HighlightAppearance(bdHighlightAppearance value) {
     core_->SetHighlightAppearance(value);
     return S_OK;
 }
 
-STDMETHODIMP BrocadeObject::get_Unicode(VARIANT_BOOL *value) { return Out(value, core_->Unicode()); }
+STDMETHODIMP BrocadeObject::get_Unicode(VARIANT_BOOL *value) { return Out(value, ToVariantBool(core_->Properties().unicode)); }
 STDMETHODIMP BrocadeObject::put_Unicode(VARIANT_BOOL value) {
-    core_->SetUnicode(value);
+    core_->SetUnicode(value != VARIANT_FALSE);
     return S_OK;
 }
 
-STDMETHODIMP BrocadeObject::get_HighlightOverBitmap(bdHighlightOverBitmap *value) { return Out(value, static_cast<bdHighlightOverBitmap>(core_->HighlightOverBitmap())); }
+STDMETHODIMP BrocadeObject::get_HighlightOverBitmap(bdHighlightOverBitmap *value) { return Out(value, static_cast<bdHighlightOverBitmap>(core_->Properties().highlightOverBitmap)); }
 STDMETHODIMP BrocadeObject::put_HighlightOverBitmap(bdHighlightOverBitmap value) {
     core_->SetHighlightOverBitmap(value);
     return S_OK;
 }
 
-STDMETHODIMP BrocadeObject::get_MenuIconSet(bdMenuIconSet *value) { return Out(value, static_cast<bdMenuIconSet>(core_->MenuIconSet())); }
+STDMETHODIMP BrocadeObject::get_MenuIconSet(bdMenuIconSet *value) { return Out(value, static_cast<bdMenuIconSet>(core_->Properties().menuIconSet)); }
 STDMETHODIMP BrocadeObject::put_MenuIconSet(bdMenuIconSet value) {
     core_->SetMenuIconSet(value);
     return S_OK;
 }
 
-STDMETHODIMP BrocadeObject::get_LockRefresh(VARIANT_BOOL *value) { return Out(value, core_->LockRefresh()); }
+STDMETHODIMP BrocadeObject::get_LockRefresh(VARIANT_BOOL *value) { return Out(value, ToVariantBool(core_->Properties().lockRefresh)); }
 STDMETHODIMP BrocadeObject::put_LockRefresh(VARIANT_BOOL value) {
-    core_->SetLockRefresh(value);
+    core_->SetLockRefresh(value != VARIANT_FALSE);
     return S_OK;
 }
 
@@ -279,20 +281,20 @@ STDMETHODIMP BrocadeObject::SetImageList(IDispatch **anImgListControl) {
     return S_OK;
 }
 
-STDMETHODIMP BrocadeObject::GetImageList(IDispatch **result) { return OutObject(result, core_->ImageList()); }
+STDMETHODIMP BrocadeObject::GetImageList(IDispatch **result) { return OutObject(result, core_->Properties().imageList); }
 
 STDMETHODIMP BrocadeObject::RegisterWindowMenu(LONG hWindow, VARIANT_BOOL *bStop) {
     // Window handles carry 32 significant bits; a 64-bit handle is their sign extension.
     HWND window = reinterpret_cast<HWND>(static_cast<LONG_PTR>(hWindow));
-    core_->RegisterWindowMenu(window, bStop ? *bStop : VARIANT_FALSE);
+    core_->RegisterWindowMenu(window, bStop && *bStop != VARIANT_FALSE);
     return S_OK;
 }
 STDMETHODIMP BrocadeObject::GetDefaultPicture(BSTR sCaption, IPictureDisp **result) {
-    return OutObject(result, core_->DefaultPicture(AnsiFromWide(sCaption), core_->Language(), core_->MenuIconSet()));
+    return OutObject(result, core_->DefaultPicture(AnsiFromWide(sCaption), core_->Properties().language, core_->Properties().menuIconSet));
 }
 
 STDMETHODIMP BrocadeObject::GetDefaultPictureEx(BSTR sCaption, bdLanguage eLanguage, IPictureDisp **result) {
-    return OutObject(result, core_->DefaultPicture(AnsiFromWide(sCaption), eLanguage, core_->MenuIconSet()));
+    return OutObject(result, core_->DefaultPicture(AnsiFromWide(sCaption), eLanguage, core_->Properties().menuIconSet));
 }
 
 STDMETHODIMP BrocadeObject::GetDefaultPictureEx2(BSTR sCaption, bdLanguage eLanguage, bdMenuIconSet eMenuIconSet,

@@ -39,7 +39,7 @@ void Control::Attach() {
     AttachToHost();
     LoadDefaultColors();
     ResetColorsToDefaults();
-    unicode_ = kFalse;
+    settings_.unicode = false;
 }
 
 void Control::AttachLate() {
@@ -47,7 +47,7 @@ void Control::AttachLate() {
     // The tooltip is new: it takes what the properties already say, as it would have had the
     // site come before the properties were loaded or set.
     if (tooltip_) {
-        tooltip_->SetActivate(showTooltip_);
+        tooltip_->SetActivate(settings_.showTooltip);
         ConfigureTooltip(*this, !loaded_);
     }
     Refresh(hostWindow_);
@@ -74,7 +74,7 @@ bool Control::AttachToHost() {
         }
         if (mdiForm) {
             mdiClient_ = FindMDIClient(host);
-            if (mdiClient_) RegisterWindowMenu(mdiClient_, kFalse);
+            if (mdiClient_) RegisterWindowMenu(mdiClient_, false);
         }
         statusBar_ = FindStatusBar(mdiFrame_ ? mdiFrame_ : host);
         StartMdiTimer();
@@ -114,8 +114,8 @@ void Control::ForgetRegistered(HWND window) {
     registered_.erase(std::remove(registered_.begin(), registered_.end(), window), registered_.end());
 }
 
-void Control::RegisterWindowMenu(HWND window, Boolean stop) {
-    bool redraw = RegisterWindowMenuCore(window, IsTrue(stop), false);
+void Control::RegisterWindowMenu(HWND window, bool stop) {
+    bool redraw = RegisterWindowMenuCore(window, stop, false);
     if (IsWindowVisible(window) && redraw) RedrawMenuBar(window);
 }
 
@@ -124,14 +124,14 @@ bool Control::RegisterWindowMenuCore(HWND window, bool stop, bool noRedraw) {
     // A window of another thread cannot be subclassed from here.
     if (GetWindowThreadProcessId(window, nullptr) != GetCurrentThreadId()) return false;
     if (stop) {
-        if (IsRegistered(window) && IsTrue(SubclassWnd::IsWindowSubclassed(window))) {
+        if (IsRegistered(window) && SubclassWnd::IsWindowSubclassed(window)) {
             Skippable([&] { UnhookMenuMessages(window); });
             SubclassWnd::UnsubclassWindow(window);
             ForgetRegistered(window);
         }
         return !noRedraw;
     }
-    if (IsTrue(SubclassWnd::IsWindowSubclassed(window))) return false;
+    if (SubclassWnd::IsWindowSubclassed(window)) return false;
     bool hooked = false;
     Skippable([&] {
         SubclassWnd::SubclassWindow(window, this);
@@ -169,10 +169,10 @@ void Control::UnhookMDIFrame() {
 
 void Control::RedrawMenuBar(HWND window) {
     if (!window || !IsWindow(window)) return;
-    if (IsTrue(enabled_)) {
+    if (settings_.enabled) {
         if (HMENU menu = GetMenu(window)) ScanMenuBar(menu);
     }
-    if (!IsTrue(lockRefresh_)) DrawMenuBar(window);
+    if (!settings_.lockRefresh) DrawMenuBar(window);
 }
 
 // --- Teardown -------------------------------------------------------------------------------
@@ -191,7 +191,7 @@ void Control::Teardown() {
     tornDown_ = true;
     // Nobody is told: the host may be letting go of the control, or be half gone itself.
     backgroundSurface_.Clear();
-    backgroundPicture_.Reset();
+    settings_.backgroundPicture.Reset();
     InvalidateLook();
     Skippable([&] { ReleaseTooltip(); });
     Skippable([&] {
@@ -221,12 +221,12 @@ void Control::Teardown() {
             SubclassWnd::UnsubclassWindow(hostWindow_);
         }
     });
-    checkMark_.Reset();
+    settings_.checkMark.Reset();
     builtInCheckMark_.Reset();
     if (defaultPictures_) defaultPictures_->Clear();
-    imageList_.Reset();
-    captionFont_.Reset();
-    shortcutFont_.Reset();
+    settings_.imageList.Reset();
+    settings_.captionFont.Reset();
+    settings_.shortcutFont.Reset();
     systemMenuFont_.Reset();
     // The kept DCs first: one may still hold the pen.
     paintCaches_.Clear();

@@ -6,17 +6,10 @@
 #include "help/language.h"
 #include "common/os_version.h"
 #include "common/color_utils.h"
-#include "render/default_colors.h"
 
 namespace brocade {
 
 namespace {
-
-const wchar_t *const kColorNames[kColorCount] = {
-    L"MenuBackground", L"BitmapBackground",     L"MenuBarBackground", L"TextColor",
-    L"DisabledTextColor", L"HighlightedTextColor", L"MenuHighlight",  L"MenuHighlightBorder",
-    L"TootipBackground", L"TootipTextColor",
-};
 
 DISPID ColorDispid(ColorIndex index) { return kDispMenuBackground + index; }
 
@@ -31,7 +24,7 @@ Control::Control(ControlSite &site) : site_(site) {
         resourceLibrary_, [this](const std::string &caption, bool convert, long language) {
             return DefaultPictureName(caption, convert, language);
         });
-    language_ = -1;  // so the detected language counts as a change and loads its texts
+    settings_.language = -1;  // so the detected language counts as a change and loads its texts
     SetLanguage(DetectLanguage());
     LoadLanguageHelp(kEnglish);
     LoadBuiltInCheckMark();
@@ -40,12 +33,12 @@ Control::Control(ControlSite &site) : site_(site) {
 Control::~Control() { Teardown(); }
 
 void Control::LoadDefaultColors() {
-    ComputeDefaultColors(highlightStyle_, defaultColors_);
+    settings_.LoadDefaultColors();
     InvalidateLook();
 }
 
 void Control::ResetColorsToDefaults() {
-    for (int i = 0; i < kColorCount; ++i) customColors_[i] = defaultColors_[i];
+    settings_.ResetColorsToDefaults();
     InvalidateLook();
 }
 
@@ -53,15 +46,15 @@ void Control::ResetColorsToDefaults() {
 
 void Control::InitNew() {
     Attach();
-    autoShowHelp_ = kTrue;
-    highlightStyle_ = kHorizontalLeftToRight;
-    menuBorder_ = kBorderNormal;
-    lockRefresh_ = kFalse;
+    const Settings initial;
+    settings_.autoShowHelp = initial.autoShowHelp;
+    settings_.highlightStyle = initial.highlightStyle;
+    settings_.menuBorder = initial.menuBorder;
+    settings_.lockRefresh = initial.lockRefresh;
     SetTooltipAutopopDelay(-1);
     SetTooltipInitialDelay(-1);
     SetTooltipReshowDelay(-1);
-    Boolean enabled = kTrue;
-    SetEnabled(enabled);
+    SetEnabled(initial.enabled);
     // Enabled is already True, so its set operation changes nothing: the refresh that builds
     // the popup brush and the border pen comes here.
     InvalidateLook();
@@ -72,123 +65,81 @@ void Control::Load(PropertyReader &in) {
     loaded_ = true;
     Attach();
 
-    SetAutoShowHelp(in.ReadBoolean(L"AutoShowHelp", kTrue));
+    const Settings stored = Settings::Read(in, site_.AmbientRightToLeft());
+    SetAutoShowHelp(stored.autoShowHelp);
     // The style comes first so the derived defaults follow it before any colour is read.
-    SetHighlightStyle(in.ReadLong(L"HighlightStyle", kHorizontalLeftToRight));
-    SetMenuBorder(in.ReadLong(L"MenuBorder", kBorderNormal));
-    checkMark_ = in.ReadPicture(L"CheckMark");
-    useCustomColors_ = in.ReadBoolean(L"UseCustomColors", kFalse);
-    for (int i = 0; i < kColorCount; ++i) {
-        OLE_COLOR fallback = defaultColors_[i];
-        if (i == kTextColor) fallback = 0x80000007;
-        if (i == kTootipBackground) fallback = 0x80000018;
-        if (i == kTootipTextColor) fallback = 0x80000017;
-        customColors_[i] = static_cast<OLE_COLOR>(in.ReadLong(kColorNames[i], static_cast<long>(fallback)));
-    }
-    SetRightToLeft(in.ReadBoolean(L"RightToLeft", ToBoolean(site_.AmbientRightToLeft())));
-    ComPtr<IPictureDisp> background = in.ReadPicture(L"BackgroundPicture");
-    SetBackgroundPicture(background.Get());
-    SetShowTooltip(in.ReadBoolean(L"ShowTooltip", kTrue));
-    SetLanguage(in.ReadLong(L"Language", kEnglish));
-    SetTooltipAutopopDelay(in.ReadInteger(L"TooltipAutopopDelay", -1));
-    SetTooltipInitialDelay(in.ReadInteger(L"TooltipInitialDelay", -1));
-    SetTooltipReshowDelay(in.ReadInteger(L"TooltipReshowDelay", -1));
-    Boolean enabled = in.ReadBoolean(L"Enabled", kTrue);
-    SetEnabled(enabled);
-    SetHighlightAppearance(in.ReadLong(L"HighlightAppearance", 0));
-    SetUnicode(in.ReadBoolean(L"Unicode", kFalse));
-    SetHighlightOverBitmap(in.ReadLong(L"HighlightOverBitmap", 0));
-    SetMenuIconSet(in.ReadLong(L"MenuIconSet", kIconsDefault));
-    SetTootipStyle(in.ReadLong(L"TootipStyle", kBalloon));
-    Boolean title = in.ReadBoolean(L"ShowTootipTitle", kFalse);
-    SetShowTootipTitle(title);
+    SetHighlightStyle(stored.highlightStyle);
+    SetMenuBorder(stored.menuBorder);
+    settings_.checkMark = stored.checkMark;
+    settings_.useCustomColors = stored.useCustomColors;
+    for (int i = 0; i < kColorCount; ++i) settings_.customColors[i] = stored.customColors[i];
+    SetRightToLeft(stored.rightToLeft);
+    SetBackgroundPicture(stored.backgroundPicture.Get());
+    SetShowTooltip(stored.showTooltip);
+    SetLanguage(stored.language);
+    SetTooltipAutopopDelay(stored.tooltipAutopopDelay);
+    SetTooltipInitialDelay(stored.tooltipInitialDelay);
+    SetTooltipReshowDelay(stored.tooltipReshowDelay);
+    SetEnabled(stored.enabled);
+    SetHighlightAppearance(stored.highlightAppearance);
+    SetUnicode(stored.unicode);
+    SetHighlightOverBitmap(stored.highlightOverBitmap);
+    SetMenuIconSet(stored.menuIconSet);
+    SetTooltipStyle(stored.tooltipStyle);
+    SetShowTooltipTitle(stored.showTooltipTitle);
 
     if (tooltip_) ConfigureTooltip(*this);
-    if (IsTrue(useCustomColors_) && customColors_[kMenuBarBackground] != 0xFFFFFFFF) MakeMenuBarBrush();
+    if (settings_.useCustomColors && settings_.customColors[kMenuBarBackground] != 0xFFFFFFFF) MakeMenuBarBrush();
     InvalidateLook();
     Refresh(hostWindow_);
 }
 
-void Control::Save(PropertyWriter &out) {
-    out.WriteBoolean(L"AutoShowHelp", autoShowHelp_, kTrue);
-    out.WritePicture(L"CheckMark", checkMark_.Get());
-    out.WriteLong(L"HighlightStyle", highlightStyle_, kHorizontalLeftToRight);
-    out.WriteLong(L"MenuBorder", menuBorder_, kBorderNormal);
-    out.WriteBoolean(L"UseCustomColors", useCustomColors_, kFalse);
-    for (int i = 0; i < kTootipBackground; ++i)
-        out.WriteLong(kColorNames[i], static_cast<long>(customColors_[i]), static_cast<long>(defaultColors_[i]));
-    // Written with its own value as the default, so the right-to-left setting always
-    // comes from the container's ambient property.
-    out.WriteBoolean(L"RightToLeft", rightToLeft_, rightToLeft_);
-    out.WriteLong(L"TootipStyle", tootipStyle_, kBalloon);
-    out.WriteBoolean(L"ShowTootipTitle", showTootipTitle_, kFalse);
-    for (int i = kTootipBackground; i < kColorCount; ++i)
-        out.WriteLong(kColorNames[i], static_cast<long>(customColors_[i]), static_cast<long>(defaultColors_[i]));
-    out.WriteLongAlways(L"Language", language_);
-    out.WriteBoolean(L"ShowTooltip", showTooltip_, kTrue);
-    out.WritePicture(L"BackgroundPicture", backgroundPicture_.Get());
-    out.WriteInteger(L"TooltipAutopopDelay", tooltipAutopopDelay_, -1);
-    out.WriteInteger(L"TooltipInitialDelay", tooltipInitialDelay_, -1);
-    out.WriteInteger(L"TooltipReshowDelay", tooltipReshowDelay_, -1);
-    out.WriteBoolean(L"Enabled", enabled_, kTrue);
-    out.WriteLong(L"HighlightAppearance", highlightAppearance_, 0);
-    out.WriteBoolean(L"Unicode", unicode_, kFalse);
-    out.WriteLong(L"HighlightOverBitmap", highlightOverBitmap_, 0);
-    out.WriteLong(L"MenuIconSet", menuIconSet_, kIconsDefault);
-}
+void Control::Save(PropertyWriter &out) { settings_.Write(out); }
 
 // --- Properties -----------------------------------------------------------------------------
 
-void Control::SetAutoShowHelp(Boolean value) {
-    autoShowHelp_ = value;
+void Control::SetAutoShowHelp(bool value) {
+    settings_.autoShowHelp = value;
     Notify(kDispAutoShowHelp);
 }
 
 void Control::SetCheckMark(IPictureDisp *value) {
-    checkMark_ = ComPtr<IPictureDisp>(value);
+    settings_.checkMark = ComPtr<IPictureDisp>(value);
     Notify(kDispCheckMark);
 }
 
 void Control::SetHighlightStyle(long value) {
-    if (value == highlightStyle_) return;
-    highlightStyle_ = value;
+    if (value == settings_.highlightStyle) return;
+    settings_.highlightStyle = value;
     LoadDefaultColors();
     if (RunMode()) RebuildPaintObjects(true, true);
     Notify(kDispHighlightStyle);
 }
 
 void Control::SetMenuBorder(long value) {
-    if (value == menuBorder_) return;
-    menuBorder_ = value;
+    if (value == settings_.menuBorder) return;
+    settings_.menuBorder = value;
     LoadDefaultColors();
     if (RunMode()) RebuildPaintObjects(true, true);
     Notify(kDispMenuBorder);
 }
 
-void Control::SetUseCustomColors(Boolean value) {
-    if (value == useCustomColors_) return;
-    useCustomColors_ = value;
+void Control::SetUseCustomColors(bool value) {
+    if (value == settings_.useCustomColors) return;
+    settings_.useCustomColors = value;
     if (tooltip_) {
-        tooltip_->SetForeColor(OleToRGB(Color(kTootipTextColor)));
-        tooltip_->SetBackColor(OleToRGB(Color(kTootipBackground)));
+        tooltip_->SetForeColor(OleToRGB(Color(kTooltipTextColor)));
+        tooltip_->SetBackColor(OleToRGB(Color(kTooltipBackground)));
     }
     // The brush and pen follow the colours now read, also while LockRefresh holds the refresh.
-    if (IsTrue(lockRefresh_) && RunMode()) RebuildPaintObjects(true, true);
+    if (settings_.lockRefresh && RunMode()) RebuildPaintObjects(true, true);
     Refresh(hostWindow_);
     Notify(kDispUseCustomColors);
 }
 
-OLE_COLOR Control::Color(ColorIndex index) {
-    OLE_COLOR value = defaultColors_[index];
-    bool customAllowed = !(index == kMenuBarBackground && (IsWinNT3() || IsWinNT4() || IsWin95()));
-    if (customAllowed && IsTrue(useCustomColors_) && customColors_[index] != 0xFFFFFFFF)
-        value = customColors_[index];
-    return RunMode() ? OleToRGB(value) : value;
-}
-
 void Control::SetColor(ColorIndex index, OLE_COLOR value) {
-    if (value == customColors_[index]) return;
-    customColors_[index] = value;
+    if (value == settings_.customColors[index]) return;
+    settings_.customColors[index] = value;
     InvalidateLook();
     switch (index) {
     case kMenuBackground:
@@ -207,10 +158,10 @@ void Control::SetColor(ColorIndex index, OLE_COLOR value) {
     case kDisabledTextColor:
         Refresh(hostWindow_);
         break;
-    case kTootipBackground:
+    case kTooltipBackground:
         if (tooltip_ && RunMode()) tooltip_->SetBackColor(OleToRGB(value));
         break;
-    case kTootipTextColor:
+    case kTooltipTextColor:
         if (tooltip_ && RunMode()) tooltip_->SetForeColor(OleToRGB(value));
         break;
     default:
@@ -220,50 +171,50 @@ void Control::SetColor(ColorIndex index, OLE_COLOR value) {
 }
 
 void Control::MakeMenuBarBrush() {
-    OLE_COLOR value = customColors_[kMenuBarBackground];
+    OLE_COLOR value = settings_.customColors[kMenuBarBackground];
     ReplaceCached(menuBarBrush_, value == 0x80000004 ? nullptr : CreateSolidBrush(OleToRGB(value)));
 }
 
 void Control::SetLanguage(long value) {
-    if (value == language_ && value != kAuto) return;
-    language_ = value == kAuto ? DetectLanguage() : value;
-    LoadLanguageHelp(language_);
+    if (value == settings_.language && value != kAuto) return;
+    settings_.language = value == kAuto ? DetectLanguage() : value;
+    LoadLanguageHelp(settings_.language);
     Notify(kDispLanguage);
 }
 
-void Control::SetRightToLeft(Boolean value) {
-    if (value == rightToLeft_) return;
-    rightToLeft_ = value;
+void Control::SetRightToLeft(bool value) {
+    if (value == settings_.rightToLeft) return;
+    settings_.rightToLeft = value;
     RedrawMenuBar(hostWindow_);
     for (HWND window : std::vector<HWND>(registered_)) RedrawMenuBar(window);
     Notify(kDispRightToLeft);
 }
 
-void Control::SetShowTooltip(Boolean value) {
-    if (value == showTooltip_) return;
-    showTooltip_ = value;
+void Control::SetShowTooltip(bool value) {
+    if (value == settings_.showTooltip) return;
+    settings_.showTooltip = value;
     if (tooltip_) tooltip_->SetActivate(value);
     Notify(kDispShowTooltip);
 }
 
-void Control::SetTootipStyle(long value) {
-    if (value == tootipStyle_) return;
-    tootipStyle_ = value;
-    if (tooltip_) ApplyTootipStyle(*tooltip_, value);
-    Notify(kDispTootipStyle);
+void Control::SetTooltipStyle(long value) {
+    if (value == settings_.tooltipStyle) return;
+    settings_.tooltipStyle = value;
+    if (tooltip_) ApplyTooltipStyle(*tooltip_, value);
+    Notify(kDispTooltipStyle);
 }
 
-void Control::SetShowTootipTitle(Boolean value) {
-    if (value == showTootipTitle_) return;
-    showTootipTitle_ = value;
-    Notify(kDispShowTootipTitle);
+void Control::SetShowTooltipTitle(bool value) {
+    if (value == settings_.showTooltipTitle) return;
+    settings_.showTooltipTitle = value;
+    Notify(kDispShowTooltipTitle);
 }
 
 bool Control::SetBackgroundPicture(IPictureDisp *value) {
-    if (SameObject(backgroundPicture_, value)) return true;
+    if (SameObject(settings_.backgroundPicture, value)) return true;
     InvalidateLook();
     backgroundSurface_.Clear();
-    backgroundPicture_ = ComPtr<IPictureDisp>(value);
+    settings_.backgroundPicture = ComPtr<IPictureDisp>(value);
     if (value && backgroundSurface_.Prepare(value, OleToRGB(Color(kMenuBackground))) != PictureTypeStatus::kAccepted)
         return false;  // kept, but not drawable and not announced
     Notify(kDispBackgroundPicture);
@@ -271,31 +222,31 @@ bool Control::SetBackgroundPicture(IPictureDisp *value) {
 }
 
 void Control::SetTooltipInitialDelay(short value) {
-    if (value == tooltipInitialDelay_) return;
-    tooltipInitialDelay_ = value;
+    if (value == settings_.tooltipInitialDelay) return;
+    settings_.tooltipInitialDelay = value;
     if (tooltip_) tooltip_->SetInitialDelay(value);
     Notify(kDispTooltipInitialDelay);
 }
 
 void Control::SetTooltipReshowDelay(short value) {
-    if (value == tooltipReshowDelay_) return;
-    tooltipReshowDelay_ = value;
+    if (value == settings_.tooltipReshowDelay) return;
+    settings_.tooltipReshowDelay = value;
     if (tooltip_) tooltip_->SetReshowDelay(value);
     Notify(kDispTooltipReshowDelay);
 }
 
 void Control::SetTooltipAutopopDelay(short value) {
-    if (value == tooltipAutopopDelay_) return;
-    tooltipAutopopDelay_ = value;
+    if (value == settings_.tooltipAutopopDelay) return;
+    settings_.tooltipAutopopDelay = value;
     if (tooltip_) tooltip_->SetAutopopDelay(value);
     Notify(kDispTooltipAutopopDelay);
 }
 
-void Control::SetEnabled(Boolean value) {
-    if (value == enabled_) return;
-    enabled_ = value;
+void Control::SetEnabled(bool value) {
+    if (value == settings_.enabled) return;
+    settings_.enabled = value;
     std::vector<HWND> lastFirst(registered_.rbegin(), registered_.rend());
-    if (IsTrue(enabled_)) {
+    if (settings_.enabled) {
         for (HWND window : lastFirst) RedrawMenuBar(window);
     } else {
         RestoreMenus(hostWindow_);
@@ -309,34 +260,34 @@ void Control::SetEnabled(Boolean value) {
 }
 
 void Control::SetHighlightAppearance(long value) {
-    if (value == highlightAppearance_) return;
-    highlightAppearance_ = value;
+    if (value == settings_.highlightAppearance) return;
+    settings_.highlightAppearance = value;
     Notify(kDispHighlightAppearance);
 }
 
-void Control::SetUnicode(Boolean value) {
-    if (value == unicode_) return;
-    unicode_ = value;
+void Control::SetUnicode(bool value) {
+    if (value == settings_.unicode) return;
+    settings_.unicode = value;
     Notify(kDispUnicode);
 }
 
 void Control::SetHighlightOverBitmap(long value) {
-    if (value == highlightOverBitmap_) return;
-    highlightOverBitmap_ = value;
+    if (value == settings_.highlightOverBitmap) return;
+    settings_.highlightOverBitmap = value;
     Notify(kDispHighlightOverBitmap);
 }
 
 void Control::SetMenuIconSet(long value) {
-    if (value == menuIconSet_) return;
-    menuIconSet_ = value;
+    if (value == settings_.menuIconSet) return;
+    settings_.menuIconSet = value;
     LoadBuiltInCheckMark();
     Notify(kDispMenuIconSet);
 }
 
-void Control::SetLockRefresh(Boolean value) {
-    if (value == lockRefresh_) return;
-    lockRefresh_ = value;
-    if (!IsTrue(lockRefresh_)) Refresh(hostWindow_);
+void Control::SetLockRefresh(bool value) {
+    if (value == settings_.lockRefresh) return;
+    settings_.lockRefresh = value;
+    if (!settings_.lockRefresh) Refresh(hostWindow_);
 }
 
 std::wstring Control::Version() const { return kVersionText; }

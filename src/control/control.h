@@ -17,6 +17,7 @@
 #include "common/enums.h"
 #include "control/menu_animation.h"
 #include "control/persist.h"
+#include "control/settings.h"
 #include "help/default_help.h"
 #include "help/help_host.h"
 #include "help/help_messages.h"
@@ -69,57 +70,34 @@ public:
     // The control's own window, made when the container activates the control in place.
     ControlWindow &Window() { return window_; }
 
-    // --- Properties ---------------------------------------------------------------------
-    Boolean AutoShowHelp() const { return autoShowHelp_; }
-    void SetAutoShowHelp(Boolean value);
-    ComPtr<IPictureDisp> CheckMark() const { return checkMark_; }
+    // --- Properties -----------------------------------------------------------------------
+    // The stored values; a change goes through the setters below, which make it visible.
+    const Settings &Properties() const { return settings_; }
+    void SetAutoShowHelp(bool value);
     void SetCheckMark(IPictureDisp *value);
-    long HighlightStyle() const { return highlightStyle_; }
     void SetHighlightStyle(long value);
-    long MenuBorder() const { return menuBorder_; }
     void SetMenuBorder(long value);
-    Boolean UseCustomColors() const { return useCustomColors_; }
-    void SetUseCustomColors(Boolean value);
-
+    void SetUseCustomColors(bool value);
     // The ten colours, read through the read rule.
-    OLE_COLOR Color(ColorIndex index);
+    OLE_COLOR Color(ColorIndex index) { return settings_.Color(index, RunMode()); }
     void SetColor(ColorIndex index, OLE_COLOR value);
-    OLE_COLOR CustomColor(ColorIndex index) const { return customColors_[index]; }
-    OLE_COLOR DefaultColor(ColorIndex index) const { return defaultColors_[index]; }
-
-    long Language() const { return language_; }
     void SetLanguage(long value);
-    Boolean RightToLeft() const { return rightToLeft_; }
-    void SetRightToLeft(Boolean value);
-    Boolean ShowTooltip() const { return showTooltip_; }
-    void SetShowTooltip(Boolean value);
-    long TootipStyle() const { return tootipStyle_; }
-    void SetTootipStyle(long value);
-    Boolean ShowTootipTitle() const { return showTootipTitle_; }
-    void SetShowTootipTitle(Boolean value);
-    ComPtr<IPictureDisp> BackgroundPicture() const { return backgroundPicture_; }
+    void SetRightToLeft(bool value);
+    void SetShowTooltip(bool value);
+    void SetTooltipStyle(long value);
+    void SetShowTooltipTitle(bool value);
     // False when the picture is of a type that cannot be tiled ("Invalid picture type"); the
     // picture is kept but nothing is drawn from it.
     bool SetBackgroundPicture(IPictureDisp *value);
-    const BackgroundSurface &BackgroundPictureSurface() const { return backgroundSurface_; }
-    short TooltipInitialDelay() const { return tooltipInitialDelay_; }
     void SetTooltipInitialDelay(short value);
-    short TooltipReshowDelay() const { return tooltipReshowDelay_; }
     void SetTooltipReshowDelay(short value);
-    short TooltipAutopopDelay() const { return tooltipAutopopDelay_; }
     void SetTooltipAutopopDelay(short value);
-    Boolean Enabled() const { return enabled_; }
-    void SetEnabled(Boolean value);
-    long HighlightAppearance() const { return highlightAppearance_; }
+    void SetEnabled(bool value);
     void SetHighlightAppearance(long value);
-    Boolean Unicode() const { return unicode_; }
-    void SetUnicode(Boolean value);
-    long HighlightOverBitmap() const { return highlightOverBitmap_; }
+    void SetUnicode(bool value);
     void SetHighlightOverBitmap(long value);
-    long MenuIconSet() const { return menuIconSet_; }
     void SetMenuIconSet(long value);
-    Boolean LockRefresh() const { return lockRefresh_; }
-    void SetLockRefresh(Boolean value);
+    void SetLockRefresh(bool value);
     std::wstring Version() const;
 
     // --- Methods ------------------------------------------------------------------------
@@ -130,8 +108,7 @@ public:
     void SetMenuShortcutFont(IFontDisp *font);
     // The menu font of the system's non-client metrics, cached; rebuilt on request.
     ComPtr<IFontDisp> GetSystemMenuFont(bool rebuild);
-    ComPtr<IDispatch> ImageList() const { return imageList_; }
-    void SetImageList(IDispatch *value) { imageList_ = ComPtr<IDispatch>(value); }
+    void SetImageList(IDispatch *value) { settings_.imageList = ComPtr<IDispatch>(value); }
     void ShowAboutBox(HWND owner);
 
     // --- Default help texts -------------------------------------------------------------
@@ -144,18 +121,18 @@ public:
     // A built-in picture of a caption in a language and icon set (null when there is none).
     // LoadDefaultPicture: a built-in picture of a caption in a language and icon set.
     ComPtr<IPictureDisp> DefaultPicture(const std::string &caption, long language, long iconSet) {
-        return DefaultPictureFor(caption, IsTrue(unicode_), language, iconSet);
+        return DefaultPictureFor(caption, settings_.unicode, language, iconSet);
     }
     // The check mark drawn while CheckMark is null: the current icon set's own.
     ComPtr<IPictureDisp> BuiltInCheckMark() const { return builtInCheckMark_; }
 
     // --- What the menu scan reads from the control --------------------------------------
-    bool ScanEnabled() override { return IsTrue(enabled_); }
-    bool ScanUnicode() override { return IsTrue(unicode_); }
-    bool ScanRightToLeft() override { return IsTrue(rightToLeft_); }
-    long ScanLanguage() override { return language_; }
+    bool ScanEnabled() override { return settings_.enabled; }
+    bool ScanUnicode() override { return settings_.unicode; }
+    bool ScanRightToLeft() override { return settings_.rightToLeft; }
+    long ScanLanguage() override { return settings_.language; }
     bool ScanUseCustomColors() override { return DrawLook()->style.useCustomColors; }
-    long ScanMenuIconSet() override { return menuIconSet_; }
+    long ScanMenuIconSet() override { return settings_.menuIconSet; }
     HBRUSH MenuBarBackgroundBrush() override { return menuBarBrush_.Get(); }
     HWND HostFormWindow() override { return hostWindow_; }
     HWND ControlOwnWindow() override { return EnsureOwnWindow(); }
@@ -164,25 +141,24 @@ public:
     std::string DefaultHelpText(const std::string &text, long language) override {
         return defaultHelp_.FindDefaultHelp(text, language);
     }
-    ComPtr<IDispatch> ImageListObject() override { return imageList_; }
+    ComPtr<IDispatch> ImageListObject() override { return settings_.imageList; }
     ComPtr<IPictureDisp> DefaultPictureFor(const std::string &caption, bool convert, long language,
                                            long iconSet) override;
-    void RaiseSetMenuItemAttributes(MenuItemRecord &record) override { site_.FireSetMenuItemAttributes(record); }
 
     // --- Help messages and tooltips -----------------------------------------------------
     HelpMessageTable &HelpMessages() { return helpMessages_; }
     CTooltip *Tooltip() { return tooltip_.get(); }
     HWND StatusBar() const { return statusBar_; }
 
-    bool HelpAutoShowHelp() override { return IsTrue(autoShowHelp_); }
-    bool HelpShowTootipTitle() override { return IsTrue(showTootipTitle_); }
-    long HelpTootipStyle() override { return tootipStyle_; }
+    bool HelpAutoShowHelp() override { return settings_.autoShowHelp; }
+    bool HelpShowTooltipTitle() override { return settings_.showTooltipTitle; }
+    long HelpTooltipStyle() override { return settings_.tooltipStyle; }
     COLORREF HelpTooltipBackColor() override;
     COLORREF HelpTooltipTextColor() override;
-    short HelpTooltipAutopopDelay() override { return tooltipAutopopDelay_; }
-    short HelpTooltipInitialDelay() override { return tooltipInitialDelay_; }
-    short HelpTooltipReshowDelay() override { return tooltipReshowDelay_; }
-    long HelpLanguage() override { return language_; }
+    short HelpTooltipAutopopDelay() override { return settings_.tooltipAutopopDelay; }
+    short HelpTooltipInitialDelay() override { return settings_.tooltipInitialDelay; }
+    short HelpTooltipReshowDelay() override { return settings_.tooltipReshowDelay; }
+    long HelpLanguage() override { return settings_.language; }
     HWND HelpStatusBar() override { return statusBar_; }
     RecordPtr HelpMenuItemByKey(const std::string &key) override { return scanner_.GetMenuItemByKey(key); }
     std::string HelpFindHelpMessage(const std::string &text, long language, bool unicode) override {
@@ -190,12 +166,11 @@ public:
     }
     CTooltip *HelpTooltip() override { return tooltip_.get(); }
     void SetTooltipAnchorWindow(HWND window) override { tooltipAnchor_ = window; }
-    void RaiseShowMenuHelp(MenuItemRecord &record, std::string &text) override { site_.FireShowMenuHelp(record, text); }
 
     // --- What item measurement reads from the control -----------------------------------
     long MeasureMenuBorder() override { return DrawLook()->style.menuBorder; }
-    long MeasureMenuIconSet() override { return menuIconSet_; }
-    ComPtr<IPictureDisp> MeasureCheckMark() override { return checkMark_; }
+    long MeasureMenuIconSet() override { return settings_.menuIconSet; }
+    ComPtr<IPictureDisp> MeasureCheckMark() override { return settings_.checkMark; }
     ComPtr<IPictureDisp> MeasureBuiltInCheckMark() override { return builtInCheckMark_; }
     RecordPtr MeasureMenuItemByKey(const std::string &key) override { return scanner_.GetMenuItemByKey(key); }
     const MenuItemCollection &MeasureMenuItems() override { return scanner_.Items(); }
@@ -203,9 +178,6 @@ public:
     // in a row: the font object read for one holds for the next until the pass ends.
     SIZE MeasureTextRect(IFontDisp *font, long language, const std::string &text) override {
         return scanner_.GetTextRect(font, language, text, inMenuLoop_ && !site_.HasEventHandlers());
-    }
-    void RaiseSetMenuItemSize(MenuItemRecord &record, long &width, long &height) override {
-        site_.FireSetMenuItemSize(record, width, height);
     }
 
     // --- What item painting reads from the control --------------------------------------
@@ -224,21 +196,9 @@ public:
         scanner_.ForgetMeasuringSource();
         InvalidateLook();
     }
-    bool DrawEventsObserved() override { return site_.HasEventHandlers(); }
-    void RaiseDrawMenuItem(MenuItemRecord &record, HDC menuDC, bool selected, long cx, long cy,
-                           Boolean &userDrawn) override {
-        site_.FireDrawMenuItem(record, menuDC, selected, cx, cy, userDrawn);
-    }
-    void RaiseDrawMenuItemEx(MenuItemRecord &record, HDC menuDC, bool selected, long cx, long cy, DrawStage stage,
-                             Boolean &doDefault) override {
-        site_.FireDrawMenuItemEx(record, menuDC, selected, cx, cy, stage, doDefault);
-    }
-
-    // --- Events the core raises ---------------------------------------------------------
-    void RaiseClearMenuHelp() override { site_.FireClearMenuHelp(); }
 
     // --- Hot tracking ---------------------------------------------------------------------
-    bool HotTrackEnabled() override { return IsTrue(enabled_); }
+    bool HotTrackEnabled() override { return settings_.enabled; }
     bool HotTrackInMenuLoop() override { return inMenuLoop_; }
     long HotTrackMenuBorder() override { return DrawLook()->style.menuBorder; }
     HPEN HotTrackBorderPen() override { return highlightPen_ ? highlightPen_->Get() : nullptr; }
@@ -261,7 +221,7 @@ public:
     void UnhighlightMenuBar(HWND window);
 
     // --- Host window attachment ---------------------------------------------------------
-    void RegisterWindowMenu(HWND window, Boolean stop);
+    void RegisterWindowMenu(HWND window, bool stop);
     bool RegisterWindowMenuCore(HWND window, bool stop, bool noRedraw);
     void HookMDIFrame();
     void UnhookMDIFrame();
@@ -293,10 +253,10 @@ private:
     DefaultHelp defaultHelp_;
     std::unique_ptr<DefaultPictures> defaultPictures_;
     ComPtr<IPictureDisp> builtInCheckMark_;
-    MenuScanner scanner_{*this};
+    MenuScanner scanner_{*this, site_};
     HelpMessageTable helpMessages_;
     std::unique_ptr<CTooltip> tooltip_;
-    MenuSelectionHelp menuHelp_{*this};
+    MenuSelectionHelp menuHelp_{*this, site_};
 
     // Attachment state.
     HWND hostWindow_ = nullptr;
@@ -329,32 +289,8 @@ private:
     // The font and memory DCs item painting keeps between items.
     PaintCaches paintCaches_;
 
-    Boolean autoShowHelp_ = kTrue;
-    ComPtr<IPictureDisp> checkMark_;
-    long highlightStyle_ = kHorizontalLeftToRight;
-    long menuBorder_ = kBorderNormal;
-    Boolean useCustomColors_ = kFalse;
-    OLE_COLOR customColors_[kColorCount];
-    OLE_COLOR defaultColors_[kColorCount];
-    long language_ = kEnglish;
-    Boolean rightToLeft_ = kFalse;
-    Boolean showTooltip_ = kTrue;
-    long tootipStyle_ = kBalloon;
-    Boolean showTootipTitle_ = kFalse;
-    ComPtr<IPictureDisp> backgroundPicture_;
+    Settings settings_;
     BackgroundSurface backgroundSurface_;
-    short tooltipInitialDelay_ = -1;
-    short tooltipReshowDelay_ = -1;
-    short tooltipAutopopDelay_ = -1;
-    Boolean enabled_ = kTrue;
-    long highlightAppearance_ = 0;
-    Boolean unicode_ = kFalse;
-    long highlightOverBitmap_ = 0;
-    long menuIconSet_ = kIconsDefault;
-    Boolean lockRefresh_ = kFalse;
-    ComPtr<IDispatch> imageList_;
-    ComPtr<IFontDisp> captionFont_;
-    ComPtr<IFontDisp> shortcutFont_;
     ComPtr<IFontDisp> systemMenuFont_;
 
     // A changed property gives the next item painted a new Look.

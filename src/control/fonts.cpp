@@ -87,17 +87,17 @@ ComPtr<IFontDisp> Control::GetSystemMenuFont(bool rebuild) {
     return systemMenuFont_;
 }
 
-ComPtr<IFontDisp> Control::MenuCaptionFont() { return captionFont_ ? captionFont_ : GetSystemMenuFont(false); }
+ComPtr<IFontDisp> Control::MenuCaptionFont() { return settings_.captionFont ? settings_.captionFont : GetSystemMenuFont(false); }
 
-ComPtr<IFontDisp> Control::MenuShortcutFont() { return shortcutFont_ ? shortcutFont_ : GetSystemMenuFont(false); }
+ComPtr<IFontDisp> Control::MenuShortcutFont() { return settings_.shortcutFont ? settings_.shortcutFont : GetSystemMenuFont(false); }
 
 void Control::SetMenuCaptionFont(IFontDisp *font) {
-    captionFont_ = ComPtr<IFontDisp>(font);
+    settings_.captionFont = ComPtr<IFontDisp>(font);
     RedrawMenuBar(IsMdiChildHost() ? mdiFrame_ : hostWindow_);
 }
 
 void Control::SetMenuShortcutFont(IFontDisp *font) {
-    shortcutFont_ = ComPtr<IFontDisp>(font);
+    settings_.shortcutFont = ComPtr<IFontDisp>(font);
     RedrawMenuBar(IsMdiChildHost() ? mdiFrame_ : hostWindow_);
 }
 

@@ -20,10 +20,10 @@ void Control::OnInitMenuPopup(HWND window, HMENU popup, LPARAM lParam) {
     scanner_.OnInitMenuPopup(window, popup, lParam);
 }
 LRESULT Control::OnDrawItem(HWND, WPARAM wParam, LPARAM lParam, Boolean &route) {
-    return brocade::OnDrawItem(*this, wParam, lParam, route);
+    return brocade::OnDrawItem(*this, site_, wParam, lParam, route);
 }
 LRESULT Control::OnMeasureItem(WPARAM wParam, LPARAM lParam, Boolean &route) {
-    return brocade::OnMeasureItem(*this, wParam, lParam, route);
+    return brocade::OnMeasureItem(*this, site_, wParam, lParam, route);
 }
 LRESULT Control::OnMenuChar(WPARAM wParam, LPARAM lParam, Boolean &route) {
     return brocade::OnMenuChar(&scanner_.Items(), wParam, lParam, route);
@@ -40,8 +40,8 @@ void Control::CreateTooltip() { CreateControlTooltip(tooltip_, hostWindow_, this
 HWND Control::TooltipWindow() const { return tooltip_ ? tooltip_->Hwnd() : nullptr; }
 void Control::ReleaseTooltip() { ReleaseControlTooltip(tooltip_); }
 std::string Control::UserHelpMessage(const std::string &text) { return helpMessages_.Find(text); }
-COLORREF Control::HelpTooltipBackColor() { return OleToRGB(Color(kTootipBackground)); }
-COLORREF Control::HelpTooltipTextColor() { return OleToRGB(Color(kTootipTextColor)); }
+COLORREF Control::HelpTooltipBackColor() { return OleToRGB(Color(kTooltipBackground)); }
+COLORREF Control::HelpTooltipTextColor() { return OleToRGB(Color(kTooltipTextColor)); }
 
 // --- Hot tracking ----------------------------------------------------------------------------
 
@@ -71,16 +71,16 @@ PaintStyle Control::ResolvePaintStyle() {
     PaintStyle style;
     COLORREF *colors[kColorCount] = {&style.menuBackground, &style.bitmapBackground, &style.menuBarBackground,
                                      &style.textColor, &style.disabledTextColor, &style.highlightedTextColor,
-                                     &style.menuHighlight, &style.menuHighlightBorder, &style.tootipBackground,
-                                     &style.tootipTextColor};
+                                     &style.menuHighlight, &style.menuHighlightBorder, &style.tooltipBackground,
+                                     &style.tooltipTextColor};
     for (int index = 0; index < kColorCount; ++index)
         *colors[index] = OleToRGB(Color(static_cast<ColorIndex>(index)));
-    style.highlightStyle = highlightStyle_;
-    style.menuBorder = menuBorder_;
-    style.highlightAppearance = highlightAppearance_;
-    style.highlightOverBitmap = highlightOverBitmap_;
-    style.rightToLeft = IsTrue(rightToLeft_);
-    style.useCustomColors = IsTrue(useCustomColors_);
+    style.highlightStyle = settings_.highlightStyle;
+    style.menuBorder = settings_.menuBorder;
+    style.highlightAppearance = settings_.highlightAppearance;
+    style.highlightOverBitmap = settings_.highlightOverBitmap;
+    style.rightToLeft = settings_.rightToLeft;
+    style.useCustomColors = settings_.useCustomColors;
     style.hasBackgroundPicture = backgroundSurface_.Dc() != nullptr;
     style.inMenuLoop = inMenuLoop_;
     return EffectivePaintStyle(style, HighContrastOn());
@@ -102,6 +102,6 @@ ComPtr<IPictureDisp> Control::DefaultPictureFor(const std::string &caption, bool
     return defaultPictures_->Load(caption, convert, language, iconSet);
 }
 
-void Control::LoadBuiltInCheckMark() { builtInCheckMark_ = DefaultPictureFor(kCheckMarkCaption, false, kEnglish, menuIconSet_); }
+void Control::LoadBuiltInCheckMark() { builtInCheckMark_ = DefaultPictureFor(kCheckMarkCaption, false, kEnglish, settings_.menuIconSet); }
 
 }  // namespace brocade

@@ -123,7 +123,7 @@ LRESULT Control::OnInitMenu(WindowMessage &m) {
 
 LRESULT Control::OnInitMenuPopupMessage(WindowMessage &m) {
     EndPopupPass();
-    if (!IsTrue(enabled_)) return 0;
+    if (!settings_.enabled) return 0;
     // The host enables, checks and adds items in its own handler before the scan sees them.
     SubclassWnd::CallSavedWndProc(m.hwnd, WM_INITMENUPOPUP, m.wParam, m.lParam);
     ProcessPendingMessages(2);
@@ -143,7 +143,7 @@ LRESULT Control::OnMenuCharMessage(WindowMessage &m) { return OnMenuChar(m.wPara
 
 LRESULT Control::OnEnterMenuLoop(WindowMessage &m) {
     EndPopupPass();
-    if (!IsTrue(enabled_)) {
+    if (!settings_.enabled) {
         RestoreMenus(m.hwnd);
         return 0;
     }
@@ -178,7 +178,7 @@ LRESULT Control::OnMDIDestroy(WindowMessage &m) {
 
 LRESULT Control::OnMDIActivate(WindowMessage &m) {
     HWND child = reinterpret_cast<HWND>(m.wParam);
-    if (child && m.hwnd == mdiClient_) RegisterWindowMenu(child, kFalse);
+    if (child && m.hwnd == mdiClient_) RegisterWindowMenu(child, false);
     if (reinterpret_cast<HWND>(m.lParam) == m.hwnd) {
         HookMDIFrame();
         StartMdiTimer();
@@ -190,7 +190,7 @@ LRESULT Control::OnMDIActivate(WindowMessage &m) {
 }
 
 LRESULT Control::OnMDISetMenu(WindowMessage &) {
-    if (!IsTrue(enabled_)) RestoreMenus(hostWindow_);
+    if (!settings_.enabled) RestoreMenus(hostWindow_);
     Refresh(hostWindow_);
     return 0;
 }

@@ -6,8 +6,8 @@
 namespace brocade {
 
 void Control::Refresh(HWND window) {
-    if (IsTrue(lockRefresh_) || !RunMode()) return;
-    if (IsTrue(enabled_)) RebuildPaintObjects(true, true);
+    if (settings_.lockRefresh || !RunMode()) return;
+    if (settings_.enabled) RebuildPaintObjects(true, true);
     RedrawMenuBar(RedrawTarget(window));
 }
 

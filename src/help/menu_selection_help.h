@@ -5,12 +5,13 @@
 #include <windows.h>
 
 #include "help/help_host.h"
+#include "menu/menu_events.h"
 
 namespace brocade {
 
 class MenuSelectionHelp {
 public:
-    explicit MenuSelectionHelp(HelpHost &host) : host_(host) {}
+    MenuSelectionHelp(HelpHost &host, MenuEvents &events) : host_(host), events_(events) {}
     MenuSelectionHelp(const MenuSelectionHelp &) = delete;
     MenuSelectionHelp &operator=(const MenuSelectionHelp &) = delete;
 
@@ -21,6 +22,7 @@ public:
 
 private:
     HelpHost &host_;
+    MenuEvents &events_;
 
     // Removes any tool, so at most one exists at a time, and the anchor with it.
     void ResetTooltip();

@@ -26,7 +26,7 @@ int ColumnLeft(int cx, int bitmapWidth, const PaintStyle &style, int leftToRight
 
 void DrawOtherPicture(HDC dc, HANDLE handle, short type, const RECT &at, const MenuItemRecord &record) {
     UINT flags = type == PICTYPE_ICON ? DST_ICON : kComplexImage;
-    if (IsTrue(record.Disabled())) flags |= DSS_DISABLED;
+    if (record.Disabled()) flags |= DSS_DISABLED;
     DrawStateA(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(handle), 0, at.left, at.top, at.right - at.left,
                at.bottom - at.top, flags);
 }
@@ -61,7 +61,7 @@ void DrawBitmapPicture(HDC dc, HBITMAP bitmap, const RECT &at, const MenuItemRec
     SelectGuard selected(memory.Get(), image.Get());
     DrawStateA(memory.Get(), nullptr, nullptr, reinterpret_cast<LPARAM>(bitmap), 0, 0, 0, w, h, DST_BITMAP);
     const OLE_COLOR backColor = record.PictureBackColor();
-    if (IsTrue(record.Disabled())) GrayImage(memory.Get(), 0, 0, w, h, OleToRGB(backColor));
+    if (record.Disabled()) GrayImage(memory.Get(), 0, 0, w, h, OleToRGB(backColor));
     SetBkColor(memory.Get(), OleToRGB(backColor));
     DrawTransparentBitmap(dc, at.left, at.top, w, h, memory.Get(), 0, 0, w, h, backColor);
 }
@@ -93,7 +93,7 @@ void DrawItemIcon(HDC dc, int cx, int cy, int bitmapWidth, IPictureDisp *picture
         else
             DrawOtherPicture(dc, handle, type, at, record);
     }
-    const bool checked = IsTrue(record.Checked());
+    const bool checked = record.Checked();
     if (HighlightCoversBitmap(style)) {
         if (checked) OutlineCheckedPicture(dc, cx, cy, bitmapWidth, style, borderPen);
     } else if (checked || selected) {

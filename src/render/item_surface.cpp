@@ -153,10 +153,10 @@ void FreshenForHost(const ItemCanvas &item) {
     if (item.surface) item.surface->Freshen();
 }
 
-void RaiseDrawStage(DrawHost &host, MenuItemRecord &record, const ItemCanvas &item, DrawStage stage,
-                    Boolean &doDefault) {
+void RaiseDrawStage(MenuEvents &events, MenuItemRecord &record, const ItemCanvas &item, DrawStage stage,
+                    bool &doDefault) {
     FreshenForHost(item);
-    Skippable([&] { host.RaiseDrawMenuItemEx(record, item.dc, item.selected, item.cx, item.cy, stage, doDefault); });
+    Skippable([&] { events.FireDrawMenuItemEx(record, item.dc, item.selected, item.cx, item.cy, stage, doDefault); });
     FreshenForHost(item);
 }
 

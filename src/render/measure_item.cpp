@@ -62,7 +62,7 @@ long CheckMarkColumnWidth(MeasureHost &host, float pixelsPerHimetric) {
 long BitmapColumnCandidate(const MenuItemRecord &record, float pixelsPerHimetric, long checkMarkWidth) {
     ComPtr<IPictureDisp> picture = record.Picture();
     if (picture) return ScaledPictureWidth(picture.Get(), pixelsPerHimetric);
-    return IsTrue(record.Checked()) ? checkMarkWidth : 0;
+    return record.Checked() ? checkMarkWidth : 0;
 }
 
 // The largest value among the records of the record's menu, the record itself included.
@@ -90,12 +90,12 @@ ItemSize ComputedItemSize(MeasureHost &host, MenuItemRecord &record, long cyMenu
     size.height = Larger(size.height, record.CaptionTextHeight() + kItemMargin);
     size.height = Larger(size.height, record.ShortcutTextHeight() + kItemMargin);
 
-    if (IsTrue(record.IsTopLevel())) {
+    if (record.IsTopLevel()) {
         // A standing-in check mark adds no spacing: only a picture of the item's own does.
         size.width = pixels.cx + record.CaptionTextWidth();
         if (record.Picture()) size.width += kMenuBarPictureSpacing;
         size.height = GetMenuBarItemHeight(host);
-    } else if (IsTrue(record.IsSeparator())) {
+    } else if (record.IsSeparator()) {
         size.width = 0;
         size.height = RoundEven(cyMenu / 2.0);
     } else {
@@ -107,7 +107,7 @@ ItemSize ComputedItemSize(MeasureHost &host, MenuItemRecord &record, long cyMenu
 
 }  // namespace
 
-LRESULT OnMeasureItem(MeasureHost &host, WPARAM, LPARAM lParam, Boolean &bRouteToOriginal) {
+LRESULT OnMeasureItem(MeasureHost &host, MenuEvents &events, WPARAM, LPARAM lParam, Boolean &bRouteToOriginal) {
     auto *target = reinterpret_cast<MEASUREITEMSTRUCT *>(lParam);
     if (!target) return 0;
     MEASUREITEMSTRUCT item = *target;
@@ -122,7 +122,7 @@ LRESULT OnMeasureItem(MeasureHost &host, WPARAM, LPARAM lParam, Boolean &bRouteT
         Skippable([&] { RefreshMenuText(measured); });
         RemeasureItem(host, measured);
         size = ComputedItemSize(host, measured, cyMenu);
-        Skippable([&] { host.RaiseSetMenuItemSize(measured, size.width, size.height); });
+        Skippable([&] { events.FireSetMenuItemSize(measured, size.width, size.height); });
     }
 
     item.itemWidth = static_cast<UINT>(size.width);
@@ -130,7 +130,7 @@ LRESULT OnMeasureItem(MeasureHost &host, WPARAM, LPARAM lParam, Boolean &bRouteT
     if (SkippableOr<long>(kBorderNormal, [&] { return host.MeasureMenuBorder(); }) == kBorderFlatWithShadow) {
         // The shadow runs down the right of every item and under the last one of a popup.
         item.itemWidth = static_cast<UINT>(size.width + kShadowAllowance);
-        if (record && IsTrue(record->IsLast())) item.itemHeight = static_cast<UINT>(size.height + kShadowAllowance);
+        if (record && record->IsLast()) item.itemHeight = static_cast<UINT>(size.height + kShadowAllowance);
     }
 
     *target = item;
@@ -154,7 +154,7 @@ long GetMenuBarItemHeight(MeasureHost &host) {
     long height = MenuHeightMetric();
     Skippable([&] {
         for (const RecordPtr &record : host.MeasureMenuItems().Records()) {
-            if (!IsTrue(record->IsTopLevel())) continue;
+            if (!record->IsTopLevel()) continue;
             ComPtr<IPictureDisp> picture = record->Picture();
             if (picture) height = Larger(height, PicturePixels(picture.Get()).cy + kItemMargin);
             height = Larger(height, record->CaptionTextHeight() + kItemMargin);
@@ -182,7 +182,7 @@ long GetMaxShortcutWidth(MeasureHost &host, const MenuItemRecord &record) {
 
 ComPtr<IPictureDisp> ItemPictureOrCheckMark(MeasureHost &host, MenuItemRecord &record) {
     ComPtr<IPictureDisp> picture = record.Picture();
-    if (picture || !IsTrue(record.Checked())) return picture;
+    if (picture || !record.Checked()) return picture;
     picture = SkippableOr(ComPtr<IPictureDisp>(), [&] { return host.MeasureCheckMark(); });
     if (picture) return picture;
     picture = SkippableOr(ComPtr<IPictureDisp>(), [&] { return host.MeasureBuiltInCheckMark(); });

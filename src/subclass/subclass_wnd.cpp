@@ -101,7 +101,7 @@ LRESULT CallListener(cSubclassListener *listener, HWND hwnd, UINT msg, WPARAM wP
 LRESULT RouteThroughListener(RecordPtr record, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     LRESULT result = 0;
     Boolean routeToOriginal = kTrue;
-    if (IsTrue(record->IsMessageHooked(msg))) {
+    if (record->IsMessageHooked(msg)) {
         try {
             result = CallListener(record->ListenerPtr(), hwnd, msg, wParam, lParam, routeToOriginal);
         } catch (...) {
@@ -143,7 +143,7 @@ void UnsubclassWindow(HWND window) {
     ForgetRecord(window);
 }
 
-Boolean IsWindowSubclassed(HWND window) { return ToBoolean(FindRecord(window) != nullptr); }
+bool IsWindowSubclassed(HWND window) { return (FindRecord(window) != nullptr); }
 
 LRESULT CallSavedWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (RegistryIsEmpty()) return 0;
@@ -154,12 +154,12 @@ LRESULT CallSavedWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
 void HookMessage(HWND window, UINT msg) {
     if (RegistryIsEmpty()) return;
     cSubclassInfo &record = RequireRecord(window);
-    if (!IsTrue(record.IsMessageHooked(msg))) record.AddMessage(msg);
+    if (!record.IsMessageHooked(msg)) record.AddMessage(msg);
 }
 
 void UnhookMessage(HWND window, UINT msg) {
     cSubclassInfo *record = FindRecord(window);
-    if (record && IsTrue(record->IsMessageHooked(msg))) record->RemoveMessage(msg);
+    if (record && record->IsMessageHooked(msg)) record->RemoveMessage(msg);
 }
 
 LRESULT CALLBACK SubclassWndProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
@@ -172,7 +172,7 @@ LRESULT CALLBACK SubclassWndProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lPa
     const cSubclassInfo &record = *found->second;
     // Unhooked messages, the common case, cost one hash look-up and a bit check more than a
     // bare forwarding procedure.
-    if (uMsg != WM_NCDESTROY && !IsTrue(record.IsMessageHooked(uMsg))) {
+    if (uMsg != WM_NCDESTROY && !record.IsMessageHooked(uMsg)) {
         try {
             return CallWindowProcW(record.SavedWndProc(), hwnd, uMsg, wParam, lParam);
         } catch (...) {
