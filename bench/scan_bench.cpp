@@ -98,7 +98,7 @@ double PerItemCost(BenchHost &host, HWND owner, int items, int menus) {
     brocade::MenuScanner scanner(host, host);
     LARGE_INTEGER start, end;
     QueryPerformanceCounter(&start);
-    for (HMENU popup : popups) scanner.OnInitMenuPopup(owner, popup, 0);
+    for (HMENU popup : popups) scanner.OnInitMenuPopup(owner, popup, false);
     QueryPerformanceCounter(&end);
     for (HMENU popup : popups) DestroyMenu(popup);
     return Seconds(start, end) / (static_cast<double>(items) * menus);

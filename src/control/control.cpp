@@ -18,16 +18,10 @@ DISPID ColorDispid(ColorIndex index) { return kDispMenuBackground + index; }
 Control::Control(ControlSite &site) : site_(site) {
     LoadDefaultColors();
     ResetColorsToDefaults();
-    // The bare name: the system's library search order finds it.
-    resourceLibrary_ = LoadLibraryA("BrocadeRes.dll");
-    defaultPictures_ = std::make_unique<DefaultPictures>(
-        resourceLibrary_, [this](const std::string &caption, bool convert, long language) {
-            return DefaultPictureName(caption, convert, language);
-        });
     settings_.language = -1;  // so the detected language counts as a change and loads its texts
     SetLanguage(DetectLanguage());
-    LoadLanguageHelp(kEnglish);
-    LoadBuiltInCheckMark();
+    services_.LoadLanguageHelp(kEnglish);
+    services_.LoadBuiltInCheckMark(settings_.menuIconSet);
 }
 
 Control::~Control() { Teardown(); }
@@ -58,7 +52,7 @@ void Control::InitNew() {
     // Enabled is already True, so its set operation changes nothing: the refresh that builds
     // the popup brush and the border pen comes here.
     InvalidateLook();
-    Refresh(hostWindow_);
+    Refresh(attachment_.Host());
 }
 
 void Control::Load(PropertyReader &in) {
@@ -88,10 +82,10 @@ void Control::Load(PropertyReader &in) {
     SetTooltipStyle(stored.tooltipStyle);
     SetShowTooltipTitle(stored.showTooltipTitle);
 
-    if (tooltip_) ConfigureTooltip(*this);
+    if (tooltip_) ConfigureTooltip(services_);
     if (settings_.useCustomColors && settings_.customColors[kMenuBarBackground] != 0xFFFFFFFF) MakeMenuBarBrush();
     InvalidateLook();
-    Refresh(hostWindow_);
+    Refresh(attachment_.Host());
 }
 
 void Control::Save(PropertyWriter &out) { settings_.Write(out); }
@@ -133,7 +127,7 @@ void Control::SetUseCustomColors(bool value) {
     }
     // The brush and pen follow the colours now read, also while LockRefresh holds the refresh.
     if (settings_.lockRefresh && RunMode()) RebuildPaintObjects(true, true);
-    Refresh(hostWindow_);
+    Refresh(attachment_.Host());
     Notify(kDispUseCustomColors);
 }
 
@@ -151,12 +145,12 @@ void Control::SetColor(ColorIndex index, OLE_COLOR value) {
     case kMenuBarBackground: {
         UniqueBrush previous(menuBarBrush_.Release());
         MakeMenuBarBrush();
-        Refresh(hostWindow_);
+        Refresh(attachment_.Host());
         break;  // the previous brush goes only after the menu bar no longer uses it
     }
     case kTextColor:
     case kDisabledTextColor:
-        Refresh(hostWindow_);
+        Refresh(attachment_.Host());
         break;
     case kTooltipBackground:
         if (tooltip_ && RunMode()) tooltip_->SetBackColor(OleToRGB(value));
@@ -178,15 +172,15 @@ void Control::MakeMenuBarBrush() {
 void Control::SetLanguage(long value) {
     if (value == settings_.language && value != kAuto) return;
     settings_.language = value == kAuto ? DetectLanguage() : value;
-    LoadLanguageHelp(settings_.language);
+    services_.LoadLanguageHelp(settings_.language);
     Notify(kDispLanguage);
 }
 
 void Control::SetRightToLeft(bool value) {
     if (value == settings_.rightToLeft) return;
     settings_.rightToLeft = value;
-    RedrawMenuBar(hostWindow_);
-    for (HWND window : std::vector<HWND>(registered_)) RedrawMenuBar(window);
+    attachment_.RedrawMenuBar(attachment_.Host());
+    for (HWND window : std::vector<HWND>(attachment_.Registered())) attachment_.RedrawMenuBar(window);
     Notify(kDispRightToLeft);
 }
 
@@ -245,17 +239,17 @@ void Control::SetTooltipAutopopDelay(short value) {
 void Control::SetEnabled(bool value) {
     if (value == settings_.enabled) return;
     settings_.enabled = value;
-    std::vector<HWND> lastFirst(registered_.rbegin(), registered_.rend());
+    std::vector<HWND> lastFirst(attachment_.Registered().rbegin(), attachment_.Registered().rend());
     if (settings_.enabled) {
-        for (HWND window : lastFirst) RedrawMenuBar(window);
+        for (HWND window : lastFirst) attachment_.RedrawMenuBar(window);
     } else {
-        RestoreMenus(hostWindow_);
+        attachment_.RestoreMenus(attachment_.Host());
         for (HWND window : lastFirst) {
-            RestoreMenus(window);
+            attachment_.RestoreMenus(window);
             Refresh(window);
         }
     }
-    Refresh(hostWindow_);
+    Refresh(attachment_.Host());
     Notify(kDispEnabled);
 }
 
@@ -280,14 +274,24 @@ void Control::SetHighlightOverBitmap(long value) {
 void Control::SetMenuIconSet(long value) {
     if (value == settings_.menuIconSet) return;
     settings_.menuIconSet = value;
-    LoadBuiltInCheckMark();
+    services_.LoadBuiltInCheckMark(settings_.menuIconSet);
     Notify(kDispMenuIconSet);
 }
 
 void Control::SetLockRefresh(bool value) {
     if (value == settings_.lockRefresh) return;
     settings_.lockRefresh = value;
-    if (!settings_.lockRefresh) Refresh(hostWindow_);
+    if (!settings_.lockRefresh) Refresh(attachment_.Host());
+}
+
+void Control::SetMenuCaptionFont(IFontDisp *font) {
+    settings_.captionFont = ComPtr<IFontDisp>(font);
+    attachment_.RedrawMenuBar(attachment_.MenuWindow());
+}
+
+void Control::SetMenuShortcutFont(IFontDisp *font) {
+    settings_.shortcutFont = ComPtr<IFontDisp>(font);
+    attachment_.RedrawMenuBar(attachment_.MenuWindow());
 }
 
 std::wstring Control::Version() const { return kVersionText; }

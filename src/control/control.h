@@ -6,16 +6,20 @@
 #include <olectl.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "common/boolean.h"
 #include "common/com_ptr.h"
 #include "common/gdi.h"
+#include "control/attachment.h"
 #include "control/control_site.h"
 #include "control/control_window.h"
 #include "common/enums.h"
 #include "control/menu_animation.h"
+#include "control/menu_loop.h"
+#include "control/menu_services.h"
 #include "control/persist.h"
 #include "control/settings.h"
 #include "help/default_help.h"
@@ -42,10 +46,10 @@ struct WindowMessage {
     UINT msg;
     WPARAM wParam;
     LPARAM lParam;
-    Boolean &route;  // leave True to run the window's own procedure afterwards
+    bool &route;  // leave true to run the window's own procedure afterwards
 };
 
-class Control : public cSubclassListener, public ScanHost, public HelpHost, public DrawHost, public HotTrackHost {
+class Control : public cSubclassListener {
 public:
     explicit Control(ControlSite &site);
     ~Control();
@@ -57,7 +61,6 @@ public:
     void Load(PropertyReader &reader);
     void Save(PropertyWriter &writer);
     void Teardown();
-    bool TornDown() const { return tornDown_; }
 
     // A container that initialises the control before it gives it a site (ATL's host window
     // does, for a control that does not ask for its site first) gets the attachment when the
@@ -102,110 +105,17 @@ public:
 
     // --- Methods ------------------------------------------------------------------------
     // The set fonts, or the system menu font when none is set.
-    ComPtr<IFontDisp> MenuCaptionFont() override;
-    ComPtr<IFontDisp> MenuShortcutFont() override;
+    ComPtr<IFontDisp> MenuCaptionFont() { return services_.MenuCaptionFont(); }
+    ComPtr<IFontDisp> MenuShortcutFont() { return services_.MenuShortcutFont(); }
     void SetMenuCaptionFont(IFontDisp *font);
     void SetMenuShortcutFont(IFontDisp *font);
-    // The menu font of the system's non-client metrics, cached; rebuilt on request.
-    ComPtr<IFontDisp> GetSystemMenuFont(bool rebuild);
     void SetImageList(IDispatch *value) { settings_.imageList = ComPtr<IDispatch>(value); }
     void ShowAboutBox(HWND owner);
-
-    // --- Default help texts -------------------------------------------------------------
-    HMODULE ResourceLibrary() const { return resourceLibrary_; }
-    const DefaultHelp &DefaultHelpTexts() const { return defaultHelp_; }
-    void LoadLanguageHelp(long language) override { defaultHelp_.LoadDefaultHelp(resourceLibrary_, language); }
-
-    // --- Menu records and built-in pictures ---------------------------------------------
-    MenuScanner &Scanner() { return scanner_; }
+    HelpMessageTable &HelpMessages() { return services_.HelpMessages(); }
     // A built-in picture of a caption in a language and icon set (null when there is none).
-    // LoadDefaultPicture: a built-in picture of a caption in a language and icon set.
     ComPtr<IPictureDisp> DefaultPicture(const std::string &caption, long language, long iconSet) {
-        return DefaultPictureFor(caption, settings_.unicode, language, iconSet);
+        return services_.DefaultPictureFor(caption, settings_.unicode, language, iconSet);
     }
-    // The check mark drawn while CheckMark is null: the current icon set's own.
-    ComPtr<IPictureDisp> BuiltInCheckMark() const { return builtInCheckMark_; }
-
-    // --- What the menu scan reads from the control --------------------------------------
-    bool ScanEnabled() override { return settings_.enabled; }
-    bool ScanUnicode() override { return settings_.unicode; }
-    bool ScanRightToLeft() override { return settings_.rightToLeft; }
-    long ScanLanguage() override { return settings_.language; }
-    bool ScanUseCustomColors() override { return DrawLook()->style.useCustomColors; }
-    long ScanMenuIconSet() override { return settings_.menuIconSet; }
-    HBRUSH MenuBarBackgroundBrush() override { return menuBarBrush_.Get(); }
-    HWND HostFormWindow() override { return hostWindow_; }
-    HWND ControlOwnWindow() override { return EnsureOwnWindow(); }
-    void RebuildSystemMenuFont() override { GetSystemMenuFont(true); }
-    std::string UserHelpMessage(const std::string &text) override;
-    std::string DefaultHelpText(const std::string &text, long language) override {
-        return defaultHelp_.FindDefaultHelp(text, language);
-    }
-    ComPtr<IDispatch> ImageListObject() override { return settings_.imageList; }
-    ComPtr<IPictureDisp> DefaultPictureFor(const std::string &caption, bool convert, long language,
-                                           long iconSet) override;
-
-    // --- Help messages and tooltips -----------------------------------------------------
-    HelpMessageTable &HelpMessages() { return helpMessages_; }
-    CTooltip *Tooltip() { return tooltip_.get(); }
-    HWND StatusBar() const { return statusBar_; }
-
-    bool HelpAutoShowHelp() override { return settings_.autoShowHelp; }
-    bool HelpShowTooltipTitle() override { return settings_.showTooltipTitle; }
-    long HelpTooltipStyle() override { return settings_.tooltipStyle; }
-    COLORREF HelpTooltipBackColor() override;
-    COLORREF HelpTooltipTextColor() override;
-    short HelpTooltipAutopopDelay() override { return settings_.tooltipAutopopDelay; }
-    short HelpTooltipInitialDelay() override { return settings_.tooltipInitialDelay; }
-    short HelpTooltipReshowDelay() override { return settings_.tooltipReshowDelay; }
-    long HelpLanguage() override { return settings_.language; }
-    HWND HelpStatusBar() override { return statusBar_; }
-    RecordPtr HelpMenuItemByKey(const std::string &key) override { return scanner_.GetMenuItemByKey(key); }
-    std::string HelpFindHelpMessage(const std::string &text, long language, bool unicode) override {
-        return scanner_.FindHelpMessage(text, language, unicode);
-    }
-    CTooltip *HelpTooltip() override { return tooltip_.get(); }
-    void SetTooltipAnchorWindow(HWND window) override { tooltipAnchor_ = window; }
-
-    // --- What item measurement reads from the control -----------------------------------
-    long MeasureMenuBorder() override { return DrawLook()->style.menuBorder; }
-    long MeasureMenuIconSet() override { return settings_.menuIconSet; }
-    ComPtr<IPictureDisp> MeasureCheckMark() override { return settings_.checkMark; }
-    ComPtr<IPictureDisp> MeasureBuiltInCheckMark() override { return builtInCheckMark_; }
-    RecordPtr MeasureMenuItemByKey(const std::string &key) override { return scanner_.GetMenuItemByKey(key); }
-    const MenuItemCollection &MeasureMenuItems() override { return scanner_.Items(); }
-    // In a menu loop with nobody listening, nothing runs between the items of a popup measured
-    // in a row: the font object read for one holds for the next until the pass ends.
-    SIZE MeasureTextRect(IFontDisp *font, long language, const std::string &text) override {
-        return scanner_.GetTextRect(font, language, text, inMenuLoop_ && !site_.HasEventHandlers());
-    }
-
-    // --- What item painting reads from the control --------------------------------------
-    LookPtr DrawLook() override;
-    const BackgroundSurface *DrawBackgroundSurface() override {
-        return backgroundSurface_.Dc() ? &backgroundSurface_ : nullptr;
-    }
-    ShadowBackdrop *DrawShadowBackdrop() override { return shadowBackdrop_.Empty() ? nullptr : &shadowBackdrop_; }
-    bool DrawKeyboardCuesHidden() override { return keyboardCuesHidden_; }
-    ComPtr<IFontDisp> DrawAmbientFont() override { return ComPtr<IFontDisp>::Adopt(site_.AmbientFont()); }
-    PaintCaches &DrawCaches() override { return paintCaches_; }
-    // A moved selection, another menu or the loop's end ends what the items of a popup share,
-    // and the next item reads the settings afresh.
-    void EndPopupPass() {
-        paintCaches_.EndPopupPass();
-        scanner_.ForgetMeasuringSource();
-        InvalidateLook();
-    }
-
-    // --- Hot tracking ---------------------------------------------------------------------
-    bool HotTrackEnabled() override { return settings_.enabled; }
-    bool HotTrackInMenuLoop() override { return inMenuLoop_; }
-    long HotTrackMenuBorder() override { return DrawLook()->style.menuBorder; }
-    HPEN HotTrackBorderPen() override { return highlightPen_ ? highlightPen_->Get() : nullptr; }
-    void StartHotTrackTimer() override;
-    void StopHotTrackTimer() override;
-    void UnhighlightMenuBarForHotTracking(HWND window) override { UnhighlightMenuBar(window); }
-    const MenuBarHotTracking &HotTracking() const { return hotTracking_; }
 
     // --- Message dispatch (the control's subclass listener) -----------------------------
     LRESULT WindowMsgListener(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, Boolean &bRouteToOriginal) override;
@@ -216,67 +126,39 @@ public:
     // Rebuilds the cached brush and pen and redraws the menu bar of the window (or of the
     // MDI frame while it is hooked).
     void Refresh(HWND window);
-    // Gives a window's system menu and menu bar their system look back.
-    void RestoreMenus(HWND window);
+    // RegisterWindowMenu.
+    void RegisterWindowMenu(HWND window, bool stop) { attachment_.RegisterWindowMenu(window, stop); }
     void UnhighlightMenuBar(HWND window);
 
-    // --- Host window attachment ---------------------------------------------------------
-    void RegisterWindowMenu(HWND window, bool stop);
-    bool RegisterWindowMenuCore(HWND window, bool stop, bool noRedraw);
-    void HookMDIFrame();
-    void UnhookMDIFrame();
-    void RedrawMenuBar(HWND window);
-    HWND RedrawTarget(HWND window) const { return frameHooked_ ? mdiFrame_ : window; }
-
-    HWND HostWindow() const { return hostWindow_; }
-    HWND MdiFrameWindow() const { return mdiFrame_; }
-    HWND MdiClientWindow() const { return mdiClient_; }
-    bool FrameHooked() const { return frameHooked_; }
-    const std::vector<HWND> &RegisteredWindows() const { return registered_; }
-    bool InMenuLoop() const { return inMenuLoop_; }
-    bool KeyboardCuesHidden() const { return keyboardCuesHidden_; }
-    HBRUSH PopupBackgroundBrush() const { return popupBrush_ ? popupBrush_->Get() : nullptr; }
-    HPEN HighlightBorderPen() const { return highlightPen_ ? highlightPen_->Get() : nullptr; }
-    HBRUSH MenuBarBrush() const { return menuBarBrush_.Get(); }
 
     static constexpr UINT_PTR kMdiTimer = 1;
     static constexpr UINT_PTR kHotTrackTimer = 2;
     static constexpr UINT kPurgeMessage = WM_USER + 101;
 
 private:
+    // The parts' view of the control reads its state as it is.
+    friend class MenuServices;
+
     ControlSite &site_;
     ControlWindow window_{*this};
     bool tornDown_ = false;
     bool loaded_ = false;  // initialised by Load rather than InitNew
 
-    HMODULE resourceLibrary_ = nullptr;
-    DefaultHelp defaultHelp_;
-    std::unique_ptr<DefaultPictures> defaultPictures_;
-    ComPtr<IPictureDisp> builtInCheckMark_;
-    MenuScanner scanner_{*this, site_};
-    HelpMessageTable helpMessages_;
+    MenuServices services_{*this};
+    MenuScanner scanner_{services_, site_};
     std::unique_ptr<CTooltip> tooltip_;
-    MenuSelectionHelp menuHelp_{*this, site_};
+    MenuSelectionHelp menuHelp_{services_, site_};
+    Attachment attachment_{*this, scanner_, settings_};
 
-    // Attachment state.
-    HWND hostWindow_ = nullptr;
-    bool attached_ = false;
-    HWND mdiFrame_ = nullptr;
-    bool frameHooked_ = false;
-    HWND mdiClient_ = nullptr;
-    std::vector<HWND> registered_;  // in registration order
-    HWND statusBar_ = nullptr;
 
     // Menu-loop state.
-    bool inMenuLoop_ = false;
+    // The menu loop going on; none between loops.
+    std::optional<MenuLoop> loop_;
     bool keyboardCuesHidden_ = false;
     MenuAnimationSwitch menuAnimation_;
     HWND hotTrackWindow_ = nullptr;
-    MenuBarHotTracking hotTracking_{*this};
+    MenuBarHotTracking hotTracking_{services_};
     HWND tooltipAnchor_ = nullptr;
-
-    // The screen behind the popups of the current menu loop (Flat with Shadow only).
-    ShadowBackdrop shadowBackdrop_;
 
     // Cached GDI objects, rebuilt from the colour properties. The popup brush and the border
     // pen are shared with the Looks made while they were current.
@@ -291,7 +173,6 @@ private:
 
     Settings settings_;
     BackgroundSurface backgroundSurface_;
-    ComPtr<IFontDisp> systemMenuFont_;
 
     // A changed property gives the next item painted a new Look.
     void Notify(DISPID dispid) {
@@ -304,7 +185,15 @@ private:
         look_.reset();
         scanner_.ForgetMeasuringSource();
     }
+    // The Look items are painted with: the same object until something it is made from changes.
+    LookPtr CurrentLook();
     PaintStyle ResolvePaintStyle();
+    // A moved selection, another menu or the loop's end ends what the items of a popup share,
+    // and the next item reads the settings afresh.
+    void EndPopupPass() {
+        paintCaches_.EndPopupPass();
+        InvalidateLook();
+    }
     void LoadDefaultColors();
     void ResetColorsToDefaults();
     // The popup background brush and the highlight border pen, from the colours read now.
@@ -316,70 +205,44 @@ private:
         InvalidateLook();
         slot.Reset(replacement);
     }
-    std::string DefaultPictureName(const std::string &caption, bool convert, long language);
-    void LoadBuiltInCheckMark();
     void MakeMenuBarBrush();
 
 
     // Attachment.
     void Attach();
     bool AttachToHost();
-    HWND FindHostWindow();
     void ReadKeyboardCues();
-    bool IsRegistered(HWND window) const;
-    bool IsMdiChildHost() const { return mdiFrame_ != nullptr; }
-    void ForgetRegistered(HWND window);
     HWND EnsureOwnWindow();
     void StartMdiTimer();
 
-    // Dispatch handlers, one per message of the dispatch table.
-    using Handler = LRESULT (Control::*)(WindowMessage &);
+    // The dispatch table: each entry cracks its message once and calls its handler.
+    using Cracker = LRESULT (*)(Control &, WindowMessage &);
     struct Route {
         UINT message;
-        Handler handler;
+        Cracker crack;
     };
     static const Route kRoutes[];
-    LRESULT OnDestroy(WindowMessage &m);
-    LRESULT OnActivate(WindowMessage &m);
-    LRESULT OnSysColorChange(WindowMessage &m);
-    LRESULT OnSettingChange(WindowMessage &m);
-    LRESULT OnActivateApp(WindowMessage &m);
-    LRESULT OnGetMinMaxInfo(WindowMessage &m);
-    LRESULT OnDrawItemMessage(WindowMessage &m);
-    LRESULT OnMeasureItemMessage(WindowMessage &m);
-    LRESULT OnNotify(WindowMessage &m);
-    LRESULT OnNCMouseMove(WindowMessage &m);
-    LRESULT OnInitMenu(WindowMessage &m);
-    LRESULT OnInitMenuPopupMessage(WindowMessage &m);
-    LRESULT OnMenuSelectMessage(WindowMessage &m);
-    LRESULT OnMenuCharMessage(WindowMessage &m);
-    LRESULT OnEnterMenuLoop(WindowMessage &m);
-    LRESULT OnExitMenuLoop(WindowMessage &m);
-    LRESULT OnMDIDestroy(WindowMessage &m);
-    LRESULT OnMDIActivate(WindowMessage &m);
-    LRESULT OnMDISetMenu(WindowMessage &m);
-    LRESULT OnWindowFromPoint(WindowMessage &m);
-    LRESULT OnPurge(WindowMessage &m);
-
-    // Where the menu machinery of the other subsystems is called.
-    bool HasMenuRecords() const;
-    void ScanMenuBar(HMENU menu);
-    void RestoreMenu(HMENU menu);
-    void OnInitMenuPopup(HWND window, HMENU popup, LPARAM lParam);
-    LRESULT OnDrawItem(HWND window, WPARAM wParam, LPARAM lParam, Boolean &route);
-    LRESULT OnMeasureItem(WPARAM wParam, LPARAM lParam, Boolean &route);
-    LRESULT OnMenuChar(WPARAM wParam, LPARAM lParam, Boolean &route);
-    LRESULT OnMenuSelect(HWND window, WPARAM wParam, LPARAM lParam);
-    void HotTrackCheck(HWND window);
-    void CaptureShadowBackdrop();
-    void ReleaseShadowBackdrop();
-    void PurgeDeadRecords();
-    void RemoveRecordsOfWindow(HWND window);
-    // Gives every menu the control converted its string items back.
-    void RestoreConvertedMenus();
-    void CreateTooltip();
-    HWND TooltipWindow() const;
-    void ReleaseTooltip();
+    LRESULT OnDestroy(HWND window);
+    LRESULT OnActivate(WPARAM state);
+    LRESULT OnSysColorChange();
+    LRESULT OnSettingChange(HWND window);
+    LRESULT OnActivateApp(bool active);
+    LRESULT OnGetMinMaxInfo(HWND window);
+    LRESULT OnDrawItem(const DRAWITEMSTRUCT &draw, bool &route);
+    LRESULT OnMeasureItem(MEASUREITEMSTRUCT &measure, bool &route);
+    LRESULT OnNotify(const NMHDR &header);
+    LRESULT OnNCMouseMove(HWND window, WPARAM hitTest);
+    LRESULT OnInitMenu(HWND window, HMENU menu, bool &route);
+    LRESULT OnInitMenuPopup(HWND window, HMENU popup, UINT position, bool systemMenu, bool &route);
+    LRESULT OnMenuSelect(HWND window, UINT item, UINT flags, HMENU menu);
+    LRESULT OnMenuChar(wchar_t character, HMENU menu, bool &route);
+    LRESULT OnEnterMenuLoop(HWND window);
+    LRESULT OnExitMenuLoop();
+    LRESULT OnMDIDestroy(HWND window);
+    LRESULT OnMDIActivate(HWND window, HWND first, HWND second);
+    LRESULT OnMDISetMenu();
+    LRESULT OnWindowFromPoint(bool &route);
+    LRESULT OnPurge();
 };
 
 }  // namespace brocade

@@ -1,5 +1,7 @@
-// Making property changes visible (refresh), and giving windows their plain menus back.
+// The Look items are painted with, made in one place, and the refresh that makes property
+// changes visible.
 #include "control/control.h"
+#include "render/high_contrast.h"
 #include "common/os_version.h"
 #include "common/color_utils.h"
 
@@ -8,7 +10,7 @@ namespace brocade {
 void Control::Refresh(HWND window) {
     if (settings_.lockRefresh || !RunMode()) return;
     if (settings_.enabled) RebuildPaintObjects(true, true);
-    RedrawMenuBar(RedrawTarget(window));
+    attachment_.RedrawMenuBar(attachment_.RedrawTarget(window));
 }
 
 // While a popup is drawn, the DC kept for its frame holds the pen of the pass's Look selected,
@@ -22,31 +24,35 @@ void Control::RebuildPaintObjects(bool brush, bool pen) {
     InvalidateLook();
 }
 
-namespace {
-
-// The system's own menu background, set back on a menu the control drew.
-void SetSystemMenuBackground(HMENU menu) {
-    if (IsWin95() || IsWinNT3() || IsWinNT4()) return;  // no SetMenuInfo there
-    MENUINFO info = {};
-    info.cbSize = sizeof info;
-    info.fMask = MIM_BACKGROUND;
-    info.hbrBack = GetSysColorBrush(IsWinXP() ? COLOR_MENUBAR : COLOR_MENU);
-    SetMenuInfo(menu, &info);
+// The one place a Look is made.
+LookPtr Control::CurrentLook() {
+    if (look_) return look_;
+    auto look = std::make_shared<Look>();
+    look->generation = ++lookGeneration_;
+    look->style = ResolvePaintStyle();
+    look->popupBrush = popupBrush_;
+    look->borderPen = highlightPen_;
+    look_ = std::move(look);
+    return look_;
 }
 
-}  // namespace
-
-void Control::RestoreMenus(HWND window) {
-    if (!HasMenuRecords()) return;
-    if (HMENU system = GetSystemMenu(window, FALSE)) {
-        SetSystemMenuBackground(system);
-        RestoreMenu(system);
-    }
-    HMENU menu = GetMenu(window);
-    if (!menu) return;
-    SetSystemMenuBackground(menu);
-    RestoreMenu(menu);
-    DrawMenuBar(window);
+PaintStyle Control::ResolvePaintStyle() {
+    PaintStyle style;
+    COLORREF *colors[kColorCount] = {&style.menuBackground, &style.bitmapBackground, &style.menuBarBackground,
+                                     &style.textColor, &style.disabledTextColor, &style.highlightedTextColor,
+                                     &style.menuHighlight, &style.menuHighlightBorder, &style.tooltipBackground,
+                                     &style.tooltipTextColor};
+    for (int index = 0; index < kColorCount; ++index)
+        *colors[index] = OleToRGB(Color(static_cast<ColorIndex>(index)));
+    style.highlightStyle = settings_.highlightStyle;
+    style.menuBorder = settings_.menuBorder;
+    style.highlightAppearance = settings_.highlightAppearance;
+    style.highlightOverBitmap = settings_.highlightOverBitmap;
+    style.rightToLeft = settings_.rightToLeft;
+    style.useCustomColors = settings_.useCustomColors;
+    style.hasBackgroundPicture = backgroundSurface_.Dc() != nullptr;
+    style.inMenuLoop = loop_.has_value();
+    return EffectivePaintStyle(style, HighContrastOn());
 }
 
 void Control::UnhighlightMenuBar(HWND window) {

@@ -24,10 +24,8 @@ UINT MenuItemInfoSize() {
 
 }  // namespace
 
-LRESULT MenuSelectionHelp::OnMenuSelect(HWND window, WPARAM wParam, LPARAM lParam) {
+LRESULT MenuSelectionHelp::OnMenuSelect(HWND window, UINT item, UINT flags, HMENU menu) {
     Skippable([&] { ResetTooltip(); });
-    UINT flags = HIWORD(wParam);
-    HMENU menu = reinterpret_cast<HMENU>(lParam);
     if (MenuClosed(flags, menu)) {
         ClearHelp();
         return 0;
@@ -37,7 +35,7 @@ LRESULT MenuSelectionHelp::OnMenuSelect(HWND window, WPARAM wParam, LPARAM lPara
         ClearHelp();
         return 0;
     }
-    Skippable([&] { ShowItemHelp(window, menu, LOWORD(wParam), flags); });
+    Skippable([&] { ShowItemHelp(window, menu, item, flags); });
     return 0;
 }
 

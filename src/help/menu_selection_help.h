@@ -15,10 +15,9 @@ public:
     MenuSelectionHelp(const MenuSelectionHelp &) = delete;
     MenuSelectionHelp &operator=(const MenuSelectionHelp &) = delete;
 
-    // WM_MENUSELECT received by window: lParam is the menu, LOWORD(wParam) the item's command
-    // identifier, HIWORD(wParam) its menu flags. Returns 0. Failures end the handling quietly;
-    // nothing is thrown.
-    LRESULT OnMenuSelect(HWND window, WPARAM wParam, LPARAM lParam);
+    // WM_MENUSELECT received by window: the item's command identifier (or position), its menu
+    // flags and its menu. Returns 0. Failures end the handling quietly; nothing is thrown.
+    LRESULT OnMenuSelect(HWND window, UINT item, UINT flags, HMENU menu);
 
 private:
     HelpHost &host_;

@@ -6,7 +6,6 @@
 
 #include <string>
 
-#include "common/boolean.h"
 #include "common/gdi.h"
 
 namespace brocade {

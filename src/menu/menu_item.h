@@ -10,7 +10,6 @@
 #include <memory>
 #include <string>
 
-#include "common/boolean.h"
 #include "common/com_ptr.h"
 
 namespace brocade {

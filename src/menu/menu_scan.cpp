@@ -42,9 +42,9 @@ UINT StateFlags(bool checked, bool disabled) {
 
 // --- The two scans ------------------------------------------------------------------------------
 
-void MenuScanner::OnInitMenuPopup(HWND window, HMENU menu, LPARAM lParam) {
+void MenuScanner::OnInitMenuPopup(HWND window, HMENU menu, bool systemMenu) {
     HWND hostWindow = SkippableOr<HWND>(nullptr, [&] { return host_.HostFormWindow(); });
-    bool resetFirst = window == hostWindow && HIWORD(lParam) != 0;
+    bool resetFirst = window == hostWindow && systemMenu;
     ScanPopupMenu(window, menu, kNoParentMenuId, false, resetFirst);
 }
 

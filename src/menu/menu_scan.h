@@ -32,8 +32,8 @@ public:
     long NextItemSerial() const { return nextItemSerial_; }
 
     // WM_INITMENUPOPUP, after the window's own procedure ran: the host window's system menu
-    // (high word of lParam set) is rewritten as plain strings before it is converted.
-    void OnInitMenuPopup(HWND window, HMENU menu, LPARAM lParam);
+    // is rewritten as plain strings before it is converted.
+    void OnInitMenuPopup(HWND window, HMENU menu, bool systemMenu);
     void ScanPopupMenu(HWND owner, HMENU menu, long parentMenuId, bool isTopLevel, bool resetFirst);
     // Sets the menu bar's background and takes over its items with text; their owner is the
     // control's own window.

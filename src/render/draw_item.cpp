@@ -74,9 +74,7 @@ const Look *PassLook(DrawHost &host) {
     return caches.passLook.get();
 }
 
-LRESULT OnDrawItem(DrawHost &host, MenuEvents &events, WPARAM, LPARAM lParam, Boolean &bRouteToOriginal) {
-    if (!lParam) return 0;
-    const DRAWITEMSTRUCT draw = *reinterpret_cast<const DRAWITEMSTRUCT *>(lParam);
+LRESULT OnDrawItem(DrawHost &host, MenuEvents &events, const DRAWITEMSTRUCT &draw, bool &route) {
     if (draw.CtlType != ODT_MENU) return 0;
     RecordPtr record = RecordOfItemData(host, draw.itemData);
     if (!record) return 0;
@@ -102,7 +100,7 @@ LRESULT OnDrawItem(DrawHost &host, MenuEvents &events, WPARAM, LPARAM lParam, Bo
         Skippable([&] { PaintItem(host, events, *record.Get(), draw, item); });
         BitBlt(draw.hDC, draw.rcItem.left, draw.rcItem.top, item.cx, item.cy, item.dc, 0, 0, SRCCOPY);
     });
-    bRouteToOriginal = kFalse;
+    route = false;
     return 1;
 }
 

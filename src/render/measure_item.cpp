@@ -107,10 +107,8 @@ ItemSize ComputedItemSize(MeasureHost &host, MenuItemRecord &record, long cyMenu
 
 }  // namespace
 
-LRESULT OnMeasureItem(MeasureHost &host, MenuEvents &events, WPARAM, LPARAM lParam, Boolean &bRouteToOriginal) {
-    auto *target = reinterpret_cast<MEASUREITEMSTRUCT *>(lParam);
-    if (!target) return 0;
-    MEASUREITEMSTRUCT item = *target;
+LRESULT OnMeasureItem(MeasureHost &host, MenuEvents &events, MEASUREITEMSTRUCT &target, bool &route) {
+    MEASUREITEMSTRUCT item = target;
     if (item.CtlType != ODT_MENU) return 0;
 
     const long cyMenu = MenuHeightMetric();
@@ -133,8 +131,8 @@ LRESULT OnMeasureItem(MeasureHost &host, MenuEvents &events, WPARAM, LPARAM lPar
         if (record && record->IsLast()) item.itemHeight = static_cast<UINT>(size.height + kShadowAllowance);
     }
 
-    *target = item;
-    bRouteToOriginal = kFalse;
+    target = item;
+    route = false;
     return 1;
 }
 
