@@ -20,6 +20,7 @@
 #include "control/menu_animation.h"
 #include "control/menu_loop.h"
 #include "control/menu_services.h"
+#include "control/property_set.h"
 #include "control/persist.h"
 #include "control/settings.h"
 #include "help/default_help.h"
@@ -74,42 +75,12 @@ public:
     ControlWindow &Window() { return window_; }
 
     // --- Properties -----------------------------------------------------------------------
-    // The stored values; a change goes through the setters below, which make it visible.
-    const Settings &Properties() const { return settings_; }
-    void SetAutoShowHelp(bool value);
-    void SetCheckMark(IPictureDisp *value);
-    void SetHighlightStyle(long value);
-    void SetMenuBorder(long value);
-    void SetUseCustomColors(bool value);
-    // The ten colours, read through the read rule.
-    OLE_COLOR Color(ColorIndex index) { return settings_.Color(index, RunMode()); }
-    void SetColor(ColorIndex index, OLE_COLOR value);
-    void SetLanguage(long value);
-    void SetRightToLeft(bool value);
-    void SetShowTooltip(bool value);
-    void SetTooltipStyle(long value);
-    void SetShowTooltipTitle(bool value);
-    // False when the picture is of a type that cannot be tiled ("Invalid picture type"); the
-    // picture is kept but nothing is drawn from it.
-    bool SetBackgroundPicture(IPictureDisp *value);
-    void SetTooltipInitialDelay(short value);
-    void SetTooltipReshowDelay(short value);
-    void SetTooltipAutopopDelay(short value);
-    void SetEnabled(bool value);
-    void SetHighlightAppearance(long value);
-    void SetUnicode(bool value);
-    void SetHighlightOverBitmap(long value);
-    void SetMenuIconSet(long value);
-    void SetLockRefresh(bool value);
-    std::wstring Version() const;
+    PropertySet &Properties() { return properties_; }
 
     // --- Methods ------------------------------------------------------------------------
     // The set fonts, or the system menu font when none is set.
     ComPtr<IFontDisp> MenuCaptionFont() { return services_.MenuCaptionFont(); }
     ComPtr<IFontDisp> MenuShortcutFont() { return services_.MenuShortcutFont(); }
-    void SetMenuCaptionFont(IFontDisp *font);
-    void SetMenuShortcutFont(IFontDisp *font);
-    void SetImageList(IDispatch *value) { settings_.imageList = ComPtr<IDispatch>(value); }
     void ShowAboutBox(HWND owner);
     HelpMessageTable &HelpMessages() { return services_.HelpMessages(); }
     // A built-in picture of a caption in a language and icon set (null when there is none).
@@ -138,6 +109,7 @@ public:
 private:
     // The parts' view of the control reads its state as it is.
     friend class MenuServices;
+    friend class PropertySet;
 
     ControlSite &site_;
     ControlWindow window_{*this};
@@ -145,6 +117,7 @@ private:
     bool loaded_ = false;  // initialised by Load rather than InitNew
 
     MenuServices services_{*this};
+    PropertySet properties_{*this};
     MenuScanner scanner_{services_, site_};
     std::unique_ptr<CTooltip> tooltip_;
     MenuSelectionHelp menuHelp_{services_, site_};

@@ -154,8 +154,8 @@ ComPtr<IDispatch> MenuServices::ImageListObject() { return control_.settings_.im
 bool MenuServices::HelpAutoShowHelp() { return control_.settings_.autoShowHelp; }
 bool MenuServices::HelpShowTooltipTitle() { return control_.settings_.showTooltipTitle; }
 long MenuServices::HelpTooltipStyle() { return control_.settings_.tooltipStyle; }
-COLORREF MenuServices::HelpTooltipBackColor() { return OleToRGB(control_.Color(kTooltipBackground)); }
-COLORREF MenuServices::HelpTooltipTextColor() { return OleToRGB(control_.Color(kTooltipTextColor)); }
+COLORREF MenuServices::HelpTooltipBackColor() { return OleToRGB(control_.properties_.Color(kTooltipBackground)); }
+COLORREF MenuServices::HelpTooltipTextColor() { return OleToRGB(control_.properties_.Color(kTooltipTextColor)); }
 short MenuServices::HelpTooltipAutopopDelay() { return control_.settings_.tooltipAutopopDelay; }
 short MenuServices::HelpTooltipInitialDelay() { return control_.settings_.tooltipInitialDelay; }
 short MenuServices::HelpTooltipReshowDelay() { return control_.settings_.tooltipReshowDelay; }

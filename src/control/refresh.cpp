@@ -43,7 +43,7 @@ PaintStyle Control::ResolvePaintStyle() {
                                      &style.menuHighlight, &style.menuHighlightBorder, &style.tooltipBackground,
                                      &style.tooltipTextColor};
     for (int index = 0; index < kColorCount; ++index)
-        *colors[index] = OleToRGB(Color(static_cast<ColorIndex>(index)));
+        *colors[index] = OleToRGB(properties_.Color(static_cast<ColorIndex>(index)));
     style.highlightStyle = settings_.highlightStyle;
     style.menuBorder = settings_.menuBorder;
     style.highlightAppearance = settings_.highlightAppearance;
