@@ -2,7 +2,7 @@
 
 namespace brocade {
 
-MenuLoop::MenuLoop(PaintCaches &caches) : caches_(caches) { caches_.EndPopupPass(); }
+MenuLoop::MenuLoop(PaintCaches &caches) : caches_(caches) {}
 
 MenuLoop::~MenuLoop() { caches_.EndMenuLoop(); }
 

@@ -19,9 +19,6 @@ public:
     void TakeBackdrop() { backdrop_.Capture(); }
     // The screen taken at the start; null when there is none.
     ShadowBackdrop *Backdrop() { return backdrop_.Empty() ? nullptr : &backdrop_; }
-    // A popup opened or the selection moved: the popup whose DC the pass keeps may close, and
-    // what the items of one popup share is read again.
-    void EndPopupPass() { caches_.EndPopupPass(); }
 
 private:
     PaintCaches &caches_;

@@ -109,14 +109,16 @@ LRESULT Control::OnActivate(WPARAM state) {
     return menuAnimation_.Suspend();
 }
 
+// New system colours make a new Look: the next item painted sees its generation change and
+// ends the pass drawn with the old one.
 LRESULT Control::OnSysColorChange() {
-    EndPopupPass();
+    InvalidateLook();
     return 0;
 }
 
 LRESULT Control::OnSettingChange(HWND window) {
     ForgetMenuMetrics();
-    EndPopupPass();
+    InvalidateLook();
     if (!scanner_.Items().Empty()) {
         LoadDefaultColors();
         Refresh(window);
