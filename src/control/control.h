@@ -10,7 +10,6 @@
 #include <string>
 #include <vector>
 
-#include "common/boolean.h"
 #include "common/com_ptr.h"
 #include "common/gdi.h"
 #include "control/attachment.h"
@@ -89,7 +88,7 @@ public:
     }
 
     // --- Message dispatch (the control's subclass listener) -----------------------------
-    LRESULT WindowMsgListener(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, Boolean &bRouteToOriginal) override;
+    LRESULT WindowMsgListener(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, bool &bRouteToOriginal) override;
     bool AddListenerRef() override;
     void ReleaseListenerRef() override;
     void OnTimer(UINT_PTR timer);

@@ -75,17 +75,11 @@ const Control::Route Control::kRoutes[] = {
     {Control::kPurgeMessage, [](Control &c, WindowMessage &) { return c.OnPurge(); }},
 };
 
-LRESULT Control::WindowMsgListener(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, Boolean &bRouteToOriginal) {
-    bool route = bRouteToOriginal != 0;
-    WindowMessage m{hwnd, msg, wParam, lParam, route};
-    LRESULT result = 0;
+LRESULT Control::WindowMsgListener(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, bool &bRouteToOriginal) {
+    WindowMessage m{hwnd, msg, wParam, lParam, bRouteToOriginal};
     for (const Route &entry : kRoutes)
-        if (entry.message == msg) {
-            result = entry.crack(*this, m);
-            break;
-        }
-    bRouteToOriginal = route ? kTrue : kFalse;
-    return result;
+        if (entry.message == msg) return entry.crack(*this, m);
+    return 0;
 }
 
 bool Control::AddListenerRef() {

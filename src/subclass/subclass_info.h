@@ -6,7 +6,6 @@
 #include <bitset>
 #include <unordered_set>
 
-#include "common/boolean.h"
 #include "subclass/subclass_listener.h"
 
 namespace brocade {

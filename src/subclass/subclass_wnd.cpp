@@ -87,7 +87,7 @@ bool OwnedByAnotherThreadOfThisProcess(HWND window) {
 }
 
 LRESULT CallListener(cSubclassListener *listener, HWND hwnd, UINT msg, WPARAM wParam,
-                     LPARAM lParam, Boolean &routeToOriginal) {
+                     LPARAM lParam, bool &routeToOriginal) {
     if (!listener || !listener->AddListenerRef()) return 0;
     struct Release {
         cSubclassListener *listener;
@@ -100,7 +100,7 @@ LRESULT CallListener(cSubclassListener *listener, HWND hwnd, UINT msg, WPARAM wP
 // nothing a listener raises may reach the system's message dispatch.
 LRESULT RouteThroughListener(RecordPtr record, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     LRESULT result = 0;
-    Boolean routeToOriginal = kTrue;
+    bool routeToOriginal = true;
     if (record->IsMessageHooked(msg)) {
         try {
             result = CallListener(record->ListenerPtr(), hwnd, msg, wParam, lParam, routeToOriginal);
@@ -111,9 +111,9 @@ LRESULT RouteThroughListener(RecordPtr record, HWND hwnd, UINT msg, WPARAM wPara
         // The window leaves the registry by itself, and its own procedure must see the
         // message whatever the listener decided.
         UnsubclassWindow(hwnd);
-        routeToOriginal = kTrue;
+        routeToOriginal = true;
     }
-    if (IsTrue(routeToOriginal)) {
+    if (routeToOriginal) {
         try {
             result = CallWindowProcW(record->SavedWndProc(), hwnd, msg, wParam, lParam);
         } catch (...) {

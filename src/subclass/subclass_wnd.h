@@ -4,7 +4,6 @@
 #pragma once
 #include <windows.h>
 
-#include "common/boolean.h"
 #include "subclass/subclass_listener.h"
 
 namespace brocade {
