@@ -1,5 +1,7 @@
 #include "control/control.h"
 
+#include <variant>
+
 #include "control/dispids.h"
 #include "control/version.h"
 #include "help/control_tooltip.h"
@@ -8,6 +10,39 @@
 #include "common/color_utils.h"
 
 namespace brocade {
+
+namespace {
+
+// A stored value handed to its set operation, as a load applies them one after the other.
+template <class T>
+struct Apply {
+    T Settings::*field;
+    void (PropertySet::*set)(T);
+};
+using LoadStep = std::variant<Apply<bool>, Apply<long>, Apply<short>>;
+
+const LoadStep kStyleSteps[] = {Apply<bool>{&Settings::autoShowHelp, &PropertySet::SetAutoShowHelp},
+                                Apply<long>{&Settings::highlightStyle, &PropertySet::SetHighlightStyle},
+                                Apply<long>{&Settings::menuBorder, &PropertySet::SetMenuBorder}};
+const LoadStep kLaterSteps[] = {
+    Apply<bool>{&Settings::showTooltip, &PropertySet::SetShowTooltip}, Apply<long>{&Settings::language, &PropertySet::SetLanguage},
+    Apply<short>{&Settings::tooltipAutopopDelay, &PropertySet::SetTooltipAutopopDelay},
+    Apply<short>{&Settings::tooltipInitialDelay, &PropertySet::SetTooltipInitialDelay},
+    Apply<short>{&Settings::tooltipReshowDelay, &PropertySet::SetTooltipReshowDelay},
+    Apply<bool>{&Settings::enabled, &PropertySet::SetEnabled},
+    Apply<long>{&Settings::highlightAppearance, &PropertySet::SetHighlightAppearance},
+    Apply<bool>{&Settings::unicode, &PropertySet::SetUnicode},
+    Apply<long>{&Settings::highlightOverBitmap, &PropertySet::SetHighlightOverBitmap},
+    Apply<long>{&Settings::menuIconSet, &PropertySet::SetMenuIconSet}, Apply<long>{&Settings::tooltipStyle, &PropertySet::SetTooltipStyle},
+    Apply<bool>{&Settings::showTooltipTitle, &PropertySet::SetShowTooltipTitle}};
+
+template <size_t Count>
+void ApplyStored(const LoadStep (&steps)[Count], const Settings &stored, PropertySet &properties) {
+    for (const LoadStep &step : steps)
+        std::visit([&](const auto &apply) { (properties.*apply.set)(stored.*apply.field); }, step);
+}
+
+}  // namespace
 
 Control::Control(ControlSite &site) : site_(site) {
     LoadDefaultColors();
@@ -54,27 +89,14 @@ void Control::Load(PropertyReader &in) {
     Attach();
 
     const Settings stored = Settings::Read(in, site_.AmbientRightToLeft());
-    properties_.SetAutoShowHelp(stored.autoShowHelp);
     // The style comes first so the derived defaults follow it before any colour is read.
-    properties_.SetHighlightStyle(stored.highlightStyle);
-    properties_.SetMenuBorder(stored.menuBorder);
+    ApplyStored(kStyleSteps, stored, properties_);
     settings_.checkMark = stored.checkMark;
     settings_.useCustomColors = stored.useCustomColors;
     for (int i = 0; i < kColorCount; ++i) settings_.customColors[i] = stored.customColors[i];
     properties_.SetRightToLeft(stored.rightToLeft);
     properties_.SetBackgroundPicture(stored.backgroundPicture.Get());
-    properties_.SetShowTooltip(stored.showTooltip);
-    properties_.SetLanguage(stored.language);
-    properties_.SetTooltipAutopopDelay(stored.tooltipAutopopDelay);
-    properties_.SetTooltipInitialDelay(stored.tooltipInitialDelay);
-    properties_.SetTooltipReshowDelay(stored.tooltipReshowDelay);
-    properties_.SetEnabled(stored.enabled);
-    properties_.SetHighlightAppearance(stored.highlightAppearance);
-    properties_.SetUnicode(stored.unicode);
-    properties_.SetHighlightOverBitmap(stored.highlightOverBitmap);
-    properties_.SetMenuIconSet(stored.menuIconSet);
-    properties_.SetTooltipStyle(stored.tooltipStyle);
-    properties_.SetShowTooltipTitle(stored.showTooltipTitle);
+    ApplyStored(kLaterSteps, stored, properties_);
 
     if (tooltip_) ConfigureTooltip(services_);
     if (settings_.useCustomColors && settings_.customColors[kMenuBarBackground] != 0xFFFFFFFF) MakeMenuBarBrush();

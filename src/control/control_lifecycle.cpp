@@ -62,10 +62,7 @@ void Control::Teardown() {
     InvalidateLook();
     Skippable([&] { ReleaseControlTooltip(tooltip_); });
     attachment_.Detach();
-    settings_.checkMark.Reset();
-    settings_.imageList.Reset();
-    settings_.captionFont.Reset();
-    settings_.shortcutFont.Reset();
+    settings_.ReleaseObjects();
     // The kept DCs first: one may still hold the pen.
     paintCaches_.Clear();
     look_.reset();

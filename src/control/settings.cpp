@@ -15,6 +15,27 @@ const wchar_t *const kColorNames[kColorCount] = {
     L"TootipBackground", L"TootipTextColor",
 };
 
+// The entries read as they are, with the value of a new control as their default.
+const struct {
+    const wchar_t *name;
+    bool Settings::*field;
+} kFlags[] = {{L"AutoShowHelp", &Settings::autoShowHelp}, {L"UseCustomColors", &Settings::useCustomColors},
+              {L"ShowTooltip", &Settings::showTooltip},   {L"Enabled", &Settings::enabled},
+              {L"Unicode", &Settings::unicode},           {L"ShowTootipTitle", &Settings::showTooltipTitle}};
+const struct {
+    const wchar_t *name;
+    long Settings::*field;
+} kValues[] = {{L"HighlightStyle", &Settings::highlightStyle},       {L"MenuBorder", &Settings::menuBorder},
+               {L"Language", &Settings::language},                   {L"TootipStyle", &Settings::tooltipStyle},
+               {L"HighlightAppearance", &Settings::highlightAppearance},
+               {L"HighlightOverBitmap", &Settings::highlightOverBitmap}, {L"MenuIconSet", &Settings::menuIconSet}};
+const struct {
+    const wchar_t *name;
+    short Settings::*field;
+} kDelays[] = {{L"TooltipAutopopDelay", &Settings::tooltipAutopopDelay},
+               {L"TooltipInitialDelay", &Settings::tooltipInitialDelay},
+               {L"TooltipReshowDelay", &Settings::tooltipReshowDelay}};
+
 }  // namespace
 
 void Settings::LoadDefaultColors() { ComputeDefaultColors(highlightStyle, defaultColors); }
@@ -34,11 +55,12 @@ OLE_COLOR Settings::Color(ColorIndex index, bool runMode) const {
 Settings Settings::Read(PropertyReader &in, bool ambientRightToLeft) {
     const Settings initial;
     Settings s;
-    s.autoShowHelp = in.ReadBoolean(L"AutoShowHelp", initial.autoShowHelp);
-    s.highlightStyle = in.ReadLong(L"HighlightStyle", initial.highlightStyle);
-    s.menuBorder = in.ReadLong(L"MenuBorder", initial.menuBorder);
+    for (const auto &entry : kFlags) s.*entry.field = in.ReadBoolean(entry.name, initial.*entry.field);
+    for (const auto &entry : kValues) s.*entry.field = in.ReadLong(entry.name, initial.*entry.field);
+    for (const auto &entry : kDelays) s.*entry.field = in.ReadInteger(entry.name, initial.*entry.field);
+    s.rightToLeft = in.ReadBoolean(L"RightToLeft", ambientRightToLeft);
     s.checkMark = in.ReadPicture(L"CheckMark");
-    s.useCustomColors = in.ReadBoolean(L"UseCustomColors", initial.useCustomColors);
+    s.backgroundPicture = in.ReadPicture(L"BackgroundPicture");
     s.LoadDefaultColors();
     for (int i = 0; i < kColorCount; ++i) {
         OLE_COLOR fallback = s.defaultColors[i];
@@ -47,20 +69,6 @@ Settings Settings::Read(PropertyReader &in, bool ambientRightToLeft) {
         if (i == kTooltipTextColor) fallback = 0x80000017;
         s.customColors[i] = static_cast<OLE_COLOR>(in.ReadLong(kColorNames[i], static_cast<long>(fallback)));
     }
-    s.rightToLeft = in.ReadBoolean(L"RightToLeft", ambientRightToLeft);
-    s.backgroundPicture = in.ReadPicture(L"BackgroundPicture");
-    s.showTooltip = in.ReadBoolean(L"ShowTooltip", initial.showTooltip);
-    s.language = in.ReadLong(L"Language", initial.language);
-    s.tooltipAutopopDelay = in.ReadInteger(L"TooltipAutopopDelay", initial.tooltipAutopopDelay);
-    s.tooltipInitialDelay = in.ReadInteger(L"TooltipInitialDelay", initial.tooltipInitialDelay);
-    s.tooltipReshowDelay = in.ReadInteger(L"TooltipReshowDelay", initial.tooltipReshowDelay);
-    s.enabled = in.ReadBoolean(L"Enabled", initial.enabled);
-    s.highlightAppearance = in.ReadLong(L"HighlightAppearance", initial.highlightAppearance);
-    s.unicode = in.ReadBoolean(L"Unicode", initial.unicode);
-    s.highlightOverBitmap = in.ReadLong(L"HighlightOverBitmap", initial.highlightOverBitmap);
-    s.menuIconSet = in.ReadLong(L"MenuIconSet", initial.menuIconSet);
-    s.tooltipStyle = in.ReadLong(L"TootipStyle", initial.tooltipStyle);
-    s.showTooltipTitle = in.ReadBoolean(L"ShowTootipTitle", initial.showTooltipTitle);
     return s;
 }
 
