@@ -106,10 +106,4 @@ void Control::Load(PropertyReader &in) {
 
 void Control::Save(PropertyWriter &out) { settings_.Write(out); }
 
-void Control::MakeMenuBarBrush() {
-    OLE_COLOR value = settings_.customColors[kMenuBarBackground];
-    ReplaceCached(menuBarBrush_, value == 0x80000004 ? nullptr : CreateSolidBrush(OleToRGB(value)));
-}
-
-
 }  // namespace brocade

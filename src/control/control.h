@@ -17,6 +17,7 @@
 #include "control/control_window.h"
 #include "common/enums.h"
 #include "control/menu_animation.h"
+#include "control/looks.h"
 #include "control/menu_loop.h"
 #include "control/menu_services.h"
 #include "control/property_set.h"
@@ -132,14 +133,7 @@ private:
     MenuBarHotTracking hotTracking_{services_};
     HWND tooltipAnchor_ = nullptr;
 
-    // Cached GDI objects, rebuilt from the colour properties. The popup brush and the border
-    // pen are shared with the Looks made while they were current.
-    std::shared_ptr<const UniqueBrush> popupBrush_;
-    std::shared_ptr<const UniquePen> highlightPen_;
-    UniqueBrush menuBarBrush_;
-    // The Look items are painted with; null when a setting changed since it was made.
-    LookPtr look_;
-    unsigned long lookGeneration_ = 0;
+    Looks looks_;
     // The font and memory DCs item painting keeps between items.
     PaintCaches paintCaches_;
 
@@ -154,7 +148,7 @@ private:
     // Whatever the Look is made from changed: the next item painted gets a new one. The pass
     // drawing with the old one ends before that item, so a pen it holds selected goes back first.
     void InvalidateLook() {
-        look_.reset();
+        looks_.Invalidate();
         scanner_.ForgetMeasuringSource();
     }
     // The Look items are painted with: the same object until something it is made from changes.
@@ -170,14 +164,10 @@ private:
     void ResetColorsToDefaults();
     // The popup background brush and the highlight border pen, from the colours read now.
     void RebuildPaintObjects(bool brush, bool pen);
-    // The menu bar brush is replaced here; the menu keeps using the old one until it is
-    // drawn again.
-    template <class Handle>
-    void ReplaceCached(UniqueGdi<Handle> &slot, Handle replacement) {
+    void MakeMenuBarBrush() {
         InvalidateLook();
-        slot.Reset(replacement);
+        looks_.MakeMenuBarBrush(settings_.customColors[kMenuBarBackground]);
     }
-    void MakeMenuBarBrush();
 
 
     // Attachment.

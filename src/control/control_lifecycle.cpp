@@ -65,10 +65,7 @@ void Control::Teardown() {
     settings_.ReleaseObjects();
     // The kept DCs first: one may still hold the pen.
     paintCaches_.Clear();
-    look_.reset();
-    popupBrush_.reset();
-    highlightPen_.reset();
-    menuBarBrush_.Reset();
+    looks_.Clear();
     loop_.reset();
     menuAnimation_.Resume();
     window_.Destroy();

@@ -144,7 +144,7 @@ bool MenuServices::ScanUnicode() { return control_.settings_.unicode; }
 bool MenuServices::ScanRightToLeft() { return control_.settings_.rightToLeft; }
 long MenuServices::ScanLanguage() { return control_.settings_.language; }
 long MenuServices::ScanMenuIconSet() { return control_.settings_.menuIconSet; }
-HBRUSH MenuServices::MenuBarBackgroundBrush() { return control_.menuBarBrush_.Get(); }
+HBRUSH MenuServices::MenuBarBackgroundBrush() { return control_.looks_.MenuBarBrush(); }
 HWND MenuServices::HostFormWindow() { return control_.attachment_.Host(); }
 HWND MenuServices::ControlOwnWindow() { return control_.EnsureOwnWindow(); }
 ComPtr<IDispatch> MenuServices::ImageListObject() { return control_.settings_.imageList; }
@@ -190,7 +190,7 @@ PaintCaches &MenuServices::DrawCaches() { return control_.paintCaches_; }
 // --- Hot tracking ---------------------------------------------------------------------------
 
 bool MenuServices::HotTrackInMenuLoop() { return control_.loop_.has_value(); }
-HPEN MenuServices::HotTrackBorderPen() { return control_.highlightPen_ ? control_.highlightPen_->Get() : nullptr; }
+HPEN MenuServices::HotTrackBorderPen() { return control_.looks_.BorderPen(); }
 
 void MenuServices::StartHotTrackTimer() {
     control_.hotTrackWindow_ = control_.hotTracking_.HotWindow();

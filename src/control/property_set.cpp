@@ -73,7 +73,7 @@ void PropertySet::SetColor(ColorIndex index, OLE_COLOR value) {
         control_.RebuildPaintObjects(false, true);
         break;
     case kMenuBarBackground: {
-        UniqueBrush previous(control_.menuBarBrush_.Release());
+        UniqueBrush previous = control_.looks_.TakeMenuBarBrush();
         control_.MakeMenuBarBrush();
         control_.Refresh(control_.attachment_.Host());
         break;  // the previous brush goes only after the menu bar no longer uses it

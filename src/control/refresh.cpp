@@ -18,22 +18,14 @@ void Control::Refresh(HWND window) {
 // back, and the old brush and pen go with the last Look that holds them.
 void Control::RebuildPaintObjects(bool brush, bool pen) {
     paintCaches_.EndPopupPass();
-    const PaintStyle style = ResolvePaintStyle();
-    if (brush) popupBrush_ = std::make_shared<const UniqueBrush>(CreateSolidBrush(style.menuBackground));
-    if (pen) highlightPen_ = std::make_shared<const UniquePen>(CreatePen(PS_INSIDEFRAME, 1, style.menuHighlightBorder));
+    looks_.RebuildBrushAndPen(ResolvePaintStyle(), brush, pen);
     InvalidateLook();
 }
 
 // The one place a Look is made.
 LookPtr Control::CurrentLook() {
-    if (look_) return look_;
-    auto look = std::make_shared<Look>();
-    look->generation = ++lookGeneration_;
-    look->style = ResolvePaintStyle();
-    look->popupBrush = popupBrush_;
-    look->borderPen = highlightPen_;
-    look_ = std::move(look);
-    return look_;
+    if (const LookPtr &look = looks_.Current()) return look;
+    return looks_.Make(ResolvePaintStyle());
 }
 
 PaintStyle Control::ResolvePaintStyle() {
