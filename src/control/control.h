@@ -134,6 +134,8 @@ private:
     HWND tooltipAnchor_ = nullptr;
 
     Looks looks_;
+    // The window whose items were measured or drawn last: the Look takes its DPI.
+    HWND dpiWindow_ = nullptr;
     // The font and memory DCs item painting keeps between items.
     PaintCaches paintCaches_;
 
@@ -188,10 +190,13 @@ private:
     LRESULT OnActivate(WPARAM state);
     LRESULT OnSysColorChange();
     LRESULT OnSettingChange(HWND window);
+    LRESULT OnDpiChanged(HWND window);
+    // Items measured or drawn for window take its DPI; another DPI makes a new Look.
+    void FollowDpiOf(HWND window);
     LRESULT OnActivateApp(bool active);
     LRESULT OnGetMinMaxInfo(HWND window);
-    LRESULT OnDrawItem(const DRAWITEMSTRUCT &draw, bool &route);
-    LRESULT OnMeasureItem(MEASUREITEMSTRUCT &measure, bool &route);
+    LRESULT OnDrawItem(HWND window, const DRAWITEMSTRUCT &draw, bool &route);
+    LRESULT OnMeasureItem(HWND window, MEASUREITEMSTRUCT &measure, bool &route);
     LRESULT OnNotify(const NMHDR &header);
     LRESULT OnNCMouseMove(HWND window, WPARAM hitTest);
     LRESULT OnInitMenu(HWND window, HMENU menu, bool &route);

@@ -82,6 +82,7 @@ public:
     // --- What measurement and painting read ---------------------------------------------------
     long MeasureMenuBorder() override { return DrawLook()->style.menuBorder; }
     long MeasureMenuIconSet() override { return ScanMenuIconSet(); }
+    int MeasureDpi() override { return DrawLook()->style.dpi; }
     ComPtr<IPictureDisp> MeasureCheckMark() override;
     ComPtr<IPictureDisp> MeasureBuiltInCheckMark() override { return builtInCheckMark_; }
     RecordPtr MeasureMenuItemByKey(const std::string &key) override;
@@ -93,6 +94,9 @@ public:
     bool DrawKeyboardCuesHidden() override;
     ComPtr<IFontDisp> DrawAmbientFont() override;
     PaintCaches &DrawCaches() override;
+    ComPtr<IPictureDisp> DrawSharperPicture(IPictureDisp *picture, int pixels) override {
+        return defaultPictures_ ? defaultPictures_->Sharper(picture, pixels) : nullptr;
+    }
 
     // --- What hot tracking reads and asks for -------------------------------------------------
     bool HotTrackEnabled() override { return ScanEnabled(); }

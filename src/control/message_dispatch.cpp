@@ -32,17 +32,18 @@ const Control::Route Control::kRoutes[] = {
     {WM_ACTIVATE, [](Control &c, WindowMessage &m) { return c.OnActivate(m.wParam); }},
     {WM_SYSCOLORCHANGE, [](Control &c, WindowMessage &) { return c.OnSysColorChange(); }},
     {WM_SETTINGCHANGE, [](Control &c, WindowMessage &m) { return c.OnSettingChange(m.hwnd); }},
+    {WM_DPICHANGED, [](Control &c, WindowMessage &m) { return c.OnDpiChanged(m.hwnd); }},
     {WM_ACTIVATEAPP, [](Control &c, WindowMessage &m) { return c.OnActivateApp(m.wParam != 0); }},
     {WM_GETMINMAXINFO, [](Control &c, WindowMessage &m) { return c.OnGetMinMaxInfo(m.hwnd); }},
     {WM_DRAWITEM,
      [](Control &c, WindowMessage &m) {
          auto *draw = StructOf<const DRAWITEMSTRUCT>(m.lParam);
-         return draw ? c.OnDrawItem(*draw, m.route) : 0;
+         return draw ? c.OnDrawItem(m.hwnd, *draw, m.route) : 0;
      }},
     {WM_MEASUREITEM,
      [](Control &c, WindowMessage &m) {
          auto *measure = StructOf<MEASUREITEMSTRUCT>(m.lParam);
-         return measure ? c.OnMeasureItem(*measure, m.route) : 0;
+         return measure ? c.OnMeasureItem(m.hwnd, *measure, m.route) : 0;
      }},
     {WM_NOTIFY,
      [](Control &c, WindowMessage &m) {
@@ -120,6 +121,19 @@ LRESULT Control::OnSettingChange(HWND window) {
     return 0;
 }
 
+// The window moved to a monitor of another DPI, or the user changed the scaling: the Look,
+// the menu metrics and every measured item size were made for the old DPI. Windows keeps an
+// owner-drawn item's size until the item is set again, so the next scan converts each item
+// anew and the system measures it at the new DPI.
+LRESULT Control::OnDpiChanged(HWND window) {
+    ForgetMenuMetrics();
+    dpiWindow_ = window;
+    EndPopupPass();
+    for (const RecordPtr &record : scanner_.Items().Records()) record->SetAttributesChanged(true);
+    if (!scanner_.Items().Empty()) Refresh(window);
+    return 0;
+}
+
 LRESULT Control::OnActivateApp(bool active) {
     if (IsWin95() || IsWinNT3() || IsWinNT4()) return 0;
     if (active)
@@ -137,11 +151,13 @@ LRESULT Control::OnGetMinMaxInfo(HWND window) {
     return 0;
 }
 
-LRESULT Control::OnDrawItem(const DRAWITEMSTRUCT &draw, bool &route) {
+LRESULT Control::OnDrawItem(HWND window, const DRAWITEMSTRUCT &draw, bool &route) {
+    FollowDpiOf(window);
     return brocade::OnDrawItem(services_, site_, draw, route);
 }
 
-LRESULT Control::OnMeasureItem(MEASUREITEMSTRUCT &measure, bool &route) {
+LRESULT Control::OnMeasureItem(HWND window, MEASUREITEMSTRUCT &measure, bool &route) {
+    FollowDpiOf(window);
     return brocade::OnMeasureItem(services_, site_, measure, route);
 }
 
@@ -195,6 +211,8 @@ LRESULT Control::OnEnterMenuLoop(HWND window) {
     }
     if (window_.Handle()) KillTimer(window_.Handle(), kHotTrackTimer);
     loop_.emplace(paintCaches_);
+    // Each loop reads the DPI afresh: the window may have moved to another monitor since.
+    dpiWindow_ = window;
     InvalidateLook();
     // Off for every loop, not only the first after an activation: the end of a loop puts it back.
     menuAnimation_.Suspend();

@@ -1,6 +1,7 @@
 // The Look items are painted with, made in one place, and the refresh that makes property
 // changes visible.
 #include "control/control.h"
+#include "common/dpi.h"
 #include "render/high_contrast.h"
 #include "common/os_version.h"
 #include "common/color_utils.h"
@@ -28,6 +29,13 @@ LookPtr Control::CurrentLook() {
     return looks_.Make(ResolvePaintStyle());
 }
 
+void Control::FollowDpiOf(HWND window) {
+    if (!window || window == dpiWindow_) return;
+    dpiWindow_ = window;
+    const LookPtr &look = looks_.Current();
+    if (look && look->style.dpi != WindowDpi(window)) EndPopupPass();
+}
+
 PaintStyle Control::ResolvePaintStyle() {
     PaintStyle style;
     COLORREF *colors[kColorCount] = {&style.menuBackground, &style.bitmapBackground, &style.menuBarBackground,
@@ -44,6 +52,7 @@ PaintStyle Control::ResolvePaintStyle() {
     style.useCustomColors = settings_.useCustomColors;
     style.hasBackgroundPicture = backgroundSurface_.Dc() != nullptr;
     style.inMenuLoop = loop_.has_value();
+    style.dpi = WindowDpi(dpiWindow_ && IsWindow(dpiWindow_) ? dpiWindow_ : attachment_.Host());
     return EffectivePaintStyle(style, HighContrastOn());
 }
 
