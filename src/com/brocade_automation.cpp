@@ -22,6 +22,8 @@ HRESULT Out(T *target, T value) {
     return S_OK;
 }
 
+VARIANT_BOOL ToVariantBool(bool value) { return value ? VARIANT_TRUE : VARIANT_FALSE; }
+
 template <class T>
 HRESULT OutObject(T **target, ComPtr<T> value) {
     if (!target) return E_POINTER;
@@ -33,191 +35,191 @@ HRESULT OutObject(T **target, ComPtr<T> value) {
 
 // --- Properties -----------------------------------------------------------------------------
 
-STDMETHODIMP BrocadeObject::get_AutoShowHelp(VARIANT_BOOL *value) { return Out(value, core_->AutoShowHelp()); }
+STDMETHODIMP BrocadeObject::get_AutoShowHelp(VARIANT_BOOL *value) { return Out(value, ToVariantBool(core_->Properties().Values().autoShowHelp)); }
 STDMETHODIMP BrocadeObject::put_AutoShowHelp(VARIANT_BOOL value) {
-    core_->SetAutoShowHelp(value);
+    core_->Properties().SetAutoShowHelp(value != VARIANT_FALSE);
     return S_OK;
 }
 
-STDMETHODIMP BrocadeObject::get_CheckMark(IPictureDisp **value) { return OutObject(value, core_->CheckMark()); }
+STDMETHODIMP BrocadeObject::get_CheckMark(IPictureDisp **value) { return OutObject(value, core_->Properties().Values().checkMark); }
 STDMETHODIMP BrocadeObject::putref_CheckMark(IPictureDisp *value) {
-    core_->SetCheckMark(value);
+    core_->Properties().SetCheckMark(value);
     return S_OK;
 }
 
-STDMETHODIMP BrocadeObject::get_HighlightStyle(bdHighlight *value) { return Out(value, static_cast<bdHighlight>(core_->HighlightStyle())); }
+STDMETHODIMP BrocadeObject::get_HighlightStyle(bdHighlight *value) { return Out(value, static_cast<bdHighlight>(core_->Properties().Values().highlightStyle)); }
 STDMETHODIMP BrocadeObject::put_HighlightStyle(bdHighlight value) {
-    core_->SetHighlightStyle(value);
+    core_->Properties().SetHighlightStyle(value);
     return S_OK;
 }
 
-STDMETHODIMP BrocadeObject::get_MenuBorder(bdBorder *value) { return Out(value, static_cast<bdBorder>(core_->MenuBorder())); }
+STDMETHODIMP BrocadeObject::get_MenuBorder(bdBorder *value) { return Out(value, static_cast<bdBorder>(core_->Properties().Values().menuBorder)); }
 STDMETHODIMP BrocadeObject::put_MenuBorder(bdBorder value) {
-    core_->SetMenuBorder(value);
+    core_->Properties().SetMenuBorder(value);
     return S_OK;
 }
 
-STDMETHODIMP BrocadeObject::get_UseCustomColors(VARIANT_BOOL *value) { return Out(value, core_->UseCustomColors()); }
+STDMETHODIMP BrocadeObject::get_UseCustomColors(VARIANT_BOOL *value) { return Out(value, ToVariantBool(core_->Properties().Values().useCustomColors)); }
 STDMETHODIMP BrocadeObject::put_UseCustomColors(VARIANT_BOOL value) {
-    core_->SetUseCustomColors(value);
+    core_->Properties().SetUseCustomColors(value != VARIANT_FALSE);
     return S_OK;
 }
 
-STDMETHODIMP BrocadeObject::get_MenuBackground(OLE_COLOR *value) { return Out(value, core_->Color(kMenuBackground)); }
+STDMETHODIMP BrocadeObject::get_MenuBackground(OLE_COLOR *value) { return Out(value, core_->Properties().Color(kMenuBackground)); }
 STDMETHODIMP BrocadeObject::put_MenuBackground(OLE_COLOR value) {
-    core_->SetColor(kMenuBackground, value);
+    core_->Properties().SetColor(kMenuBackground, value);
     return S_OK;
 }
 
-STDMETHODIMP BrocadeObject::get_BitmapBackground(OLE_COLOR *value) { return Out(value, core_->Color(kBitmapBackground)); }
+STDMETHODIMP BrocadeObject::get_BitmapBackground(OLE_COLOR *value) { return Out(value, core_->Properties().Color(kBitmapBackground)); }
 STDMETHODIMP BrocadeObject::put_BitmapBackground(OLE_COLOR value) {
-    core_->SetColor(kBitmapBackground, value);
+    core_->Properties().SetColor(kBitmapBackground, value);
     return S_OK;
 }
 
-STDMETHODIMP BrocadeObject::get_MenuBarBackground(OLE_COLOR *value) { return Out(value, core_->Color(kMenuBarBackground)); }
+STDMETHODIMP BrocadeObject::get_MenuBarBackground(OLE_COLOR *value) { return Out(value, core_->Properties().Color(kMenuBarBackground)); }
 STDMETHODIMP BrocadeObject::put_MenuBarBackground(OLE_COLOR value) {
-    core_->SetColor(kMenuBarBackground, value);
+    core_->Properties().SetColor(kMenuBarBackground, value);
     return S_OK;
 }
 
-STDMETHODIMP BrocadeObject::get_TextColor(OLE_COLOR *value) { return Out(value, core_->Color(kTextColor)); }
+STDMETHODIMP BrocadeObject::get_TextColor(OLE_COLOR *value) { return Out(value, core_->Properties().Color(kTextColor)); }
 STDMETHODIMP BrocadeObject::put_TextColor(OLE_COLOR value) {
-    core_->SetColor(kTextColor, value);
+    core_->Properties().SetColor(kTextColor, value);
     return S_OK;
 }
 
-STDMETHODIMP BrocadeObject::get_DisabledTextColor(OLE_COLOR *value) { return Out(value, core_->Color(kDisabledTextColor)); }
+STDMETHODIMP BrocadeObject::get_DisabledTextColor(OLE_COLOR *value) { return Out(value, core_->Properties().Color(kDisabledTextColor)); }
 STDMETHODIMP BrocadeObject::put_DisabledTextColor(OLE_COLOR value) {
-    core_->SetColor(kDisabledTextColor, value);
+    core_->Properties().SetColor(kDisabledTextColor, value);
     return S_OK;
 }
 
-STDMETHODIMP BrocadeObject::get_HighlightedTextColor(OLE_COLOR *value) { return Out(value, core_->Color(kHighlightedTextColor)); }
+STDMETHODIMP BrocadeObject::get_HighlightedTextColor(OLE_COLOR *value) { return Out(value, core_->Properties().Color(kHighlightedTextColor)); }
 STDMETHODIMP BrocadeObject::put_HighlightedTextColor(OLE_COLOR value) {
-    core_->SetColor(kHighlightedTextColor, value);
+    core_->Properties().SetColor(kHighlightedTextColor, value);
     return S_OK;
 }
 
-STDMETHODIMP BrocadeObject::get_MenuHighlight(OLE_COLOR *value) { return Out(value, core_->Color(kMenuHighlight)); }
+STDMETHODIMP BrocadeObject::get_MenuHighlight(OLE_COLOR *value) { return Out(value, core_->Properties().Color(kMenuHighlight)); }
 STDMETHODIMP BrocadeObject::put_MenuHighlight(OLE_COLOR value) {
-    core_->SetColor(kMenuHighlight, value);
+    core_->Properties().SetColor(kMenuHighlight, value);
     return S_OK;
 }
 
-STDMETHODIMP BrocadeObject::get_MenuHighlightBorder(OLE_COLOR *value) { return Out(value, core_->Color(kMenuHighlightBorder)); }
+STDMETHODIMP BrocadeObject::get_MenuHighlightBorder(OLE_COLOR *value) { return Out(value, core_->Properties().Color(kMenuHighlightBorder)); }
 STDMETHODIMP BrocadeObject::put_MenuHighlightBorder(OLE_COLOR value) {
-    core_->SetColor(kMenuHighlightBorder, value);
+    core_->Properties().SetColor(kMenuHighlightBorder, value);
     return S_OK;
 }
 
-STDMETHODIMP BrocadeObject::get_TootipBackground(OLE_COLOR *value) { return Out(value, core_->Color(kTootipBackground)); }
+STDMETHODIMP BrocadeObject::get_TootipBackground(OLE_COLOR *value) { return Out(value, core_->Properties().Color(kTooltipBackground)); }
 STDMETHODIMP BrocadeObject::put_TootipBackground(OLE_COLOR value) {
-    core_->SetColor(kTootipBackground, value);
+    core_->Properties().SetColor(kTooltipBackground, value);
     return S_OK;
 }
 
-STDMETHODIMP BrocadeObject::get_TootipTextColor(OLE_COLOR *value) { return Out(value, core_->Color(kTootipTextColor)); }
+STDMETHODIMP BrocadeObject::get_TootipTextColor(OLE_COLOR *value) { return Out(value, core_->Properties().Color(kTooltipTextColor)); }
 STDMETHODIMP BrocadeObject::put_TootipTextColor(OLE_COLOR value) {
-    core_->SetColor(kTootipTextColor, value);
+    core_->Properties().SetColor(kTooltipTextColor, value);
     return S_OK;
 }
 
-STDMETHODIMP BrocadeObject::get_Language(bdLanguage *value) { return Out(value, static_cast<bdLanguage>(core_->Language())); }
+STDMETHODIMP BrocadeObject::get_Language(bdLanguage *value) { return Out(value, static_cast<bdLanguage>(core_->Properties().Values().language)); }
 STDMETHODIMP BrocadeObject::put_Language(bdLanguage value) {
-    core_->SetLanguage(value);
+    core_->Properties().SetLanguage(value);
     return S_OK;
 }
 
-STDMETHODIMP BrocadeObject::get_RightToLeft(VARIANT_BOOL *value) { return Out(value, core_->RightToLeft()); }
+STDMETHODIMP BrocadeObject::get_RightToLeft(VARIANT_BOOL *value) { return Out(value, ToVariantBool(core_->Properties().Values().rightToLeft)); }
 STDMETHODIMP BrocadeObject::put_RightToLeft(VARIANT_BOOL value) {
-    core_->SetRightToLeft(value);
+    core_->Properties().SetRightToLeft(value != VARIANT_FALSE);
     return S_OK;
 }
 
-STDMETHODIMP BrocadeObject::get_ShowTooltip(VARIANT_BOOL *value) { return Out(value, core_->ShowTooltip()); }
+STDMETHODIMP BrocadeObject::get_ShowTooltip(VARIANT_BOOL *value) { return Out(value, ToVariantBool(core_->Properties().Values().showTooltip)); }
 STDMETHODIMP BrocadeObject::put_ShowTooltip(VARIANT_BOOL value) {
-    core_->SetShowTooltip(value);
+    core_->Properties().SetShowTooltip(value != VARIANT_FALSE);
     return S_OK;
 }
 
-STDMETHODIMP BrocadeObject::get_TootipStyle(bdTooltipStyle *value) { return Out(value, static_cast<bdTooltipStyle>(core_->TootipStyle())); }
+STDMETHODIMP BrocadeObject::get_TootipStyle(bdTooltipStyle *value) { return Out(value, static_cast<bdTooltipStyle>(core_->Properties().Values().tooltipStyle)); }
 STDMETHODIMP BrocadeObject::put_TootipStyle(bdTooltipStyle value) {
-    core_->SetTootipStyle(value);
+    core_->Properties().SetTooltipStyle(value);
     return S_OK;
 }
 
-STDMETHODIMP BrocadeObject::get_ShowTootipTitle(VARIANT_BOOL *value) { return Out(value, core_->ShowTootipTitle()); }
+STDMETHODIMP BrocadeObject::get_ShowTootipTitle(VARIANT_BOOL *value) { return Out(value, ToVariantBool(core_->Properties().Values().showTooltipTitle)); }
 STDMETHODIMP BrocadeObject::put_ShowTootipTitle(VARIANT_BOOL *value) {
     if (!value) return E_POINTER;
-    core_->SetShowTootipTitle(*value);
+    core_->Properties().SetShowTooltipTitle(*value != VARIANT_FALSE);
     return S_OK;
 }
 
-STDMETHODIMP BrocadeObject::get_BackgroundPicture(IPictureDisp **value) { return OutObject(value, core_->BackgroundPicture()); }
+STDMETHODIMP BrocadeObject::get_BackgroundPicture(IPictureDisp **value) { return OutObject(value, core_->Properties().Values().backgroundPicture); }
 STDMETHODIMP BrocadeObject::putref_BackgroundPicture(IPictureDisp *value) {
-    if (!core_->SetBackgroundPicture(value)) return RaiseError(IID__Brocade, L"Invalid picture type");
+    if (!core_->Properties().SetBackgroundPicture(value)) return RaiseError(IID__Brocade, L"Invalid picture type");
     return S_OK;
 }
 
-STDMETHODIMP BrocadeObject::get_TooltipInitialDelay(short *value) { return Out(value, core_->TooltipInitialDelay()); }
+STDMETHODIMP BrocadeObject::get_TooltipInitialDelay(short *value) { return Out(value, core_->Properties().Values().tooltipInitialDelay); }
 STDMETHODIMP BrocadeObject::put_TooltipInitialDelay(short value) {
-    core_->SetTooltipInitialDelay(value);
+    core_->Properties().SetTooltipInitialDelay(value);
     return S_OK;
 }
 
-STDMETHODIMP BrocadeObject::get_TooltipReshowDelay(short *value) { return Out(value, core_->TooltipReshowDelay()); }
+STDMETHODIMP BrocadeObject::get_TooltipReshowDelay(short *value) { return Out(value, core_->Properties().Values().tooltipReshowDelay); }
 STDMETHODIMP BrocadeObject::put_TooltipReshowDelay(short value) {
-    core_->SetTooltipReshowDelay(value);
+    core_->Properties().SetTooltipReshowDelay(value);
     return S_OK;
 }
 
-STDMETHODIMP BrocadeObject::get_TooltipAutopopDelay(short *value) { return Out(value, core_->TooltipAutopopDelay()); }
+STDMETHODIMP BrocadeObject::get_TooltipAutopopDelay(short *value) { return Out(value, core_->Properties().Values().tooltipAutopopDelay); }
 STDMETHODIMP BrocadeObject::put_TooltipAutopopDelay(short value) {
-    core_->SetTooltipAutopopDelay(value);
+    core_->Properties().SetTooltipAutopopDelay(value);
     return S_OK;
 }
 
-STDMETHODIMP BrocadeObject::get_Enabled(VARIANT_BOOL *value) { return Out(value, core_->Enabled()); }
+STDMETHODIMP BrocadeObject::get_Enabled(VARIANT_BOOL *value) { return Out(value, ToVariantBool(core_->Properties().Values().enabled)); }
 STDMETHODIMP BrocadeObject::put_Enabled(VARIANT_BOOL *value) {
     if (!value) return E_POINTER;
-    core_->SetEnabled(*value);
+    core_->Properties().SetEnabled(*value != VARIANT_FALSE);
     return S_OK;
 }
 
-STDMETHODIMP BrocadeObject::get_HighlightAppearance(bdHighlightAppearance *value) { return Out(value, static_cast<bdHighlightAppearance>(core_->HighlightAppearance())); }
+STDMETHODIMP BrocadeObject::get_HighlightAppearance(bdHighlightAppearance *value) { return Out(value, static_cast<bdHighlightAppearance>(core_->Properties().Values().highlightAppearance)); }
 STDMETHODIMP BrocadeObject::put_HighlightAppearance(bdHighlightAppearance value) {
-    core_->SetHighlightAppearance(value);
+    core_->Properties().SetHighlightAppearance(value);
     return S_OK;
 }
 
-STDMETHODIMP BrocadeObject::get_Unicode(VARIANT_BOOL *value) { return Out(value, core_->Unicode()); }
+STDMETHODIMP BrocadeObject::get_Unicode(VARIANT_BOOL *value) { return Out(value, ToVariantBool(core_->Properties().Values().unicode)); }
 STDMETHODIMP BrocadeObject::put_Unicode(VARIANT_BOOL value) {
-    core_->SetUnicode(value);
+    core_->Properties().SetUnicode(value != VARIANT_FALSE);
     return S_OK;
 }
 
-STDMETHODIMP BrocadeObject::get_HighlightOverBitmap(bdHighlightOverBitmap *value) { return Out(value, static_cast<bdHighlightOverBitmap>(core_->HighlightOverBitmap())); }
+STDMETHODIMP BrocadeObject::get_HighlightOverBitmap(bdHighlightOverBitmap *value) { return Out(value, static_cast<bdHighlightOverBitmap>(core_->Properties().Values().highlightOverBitmap)); }
 STDMETHODIMP BrocadeObject::put_HighlightOverBitmap(bdHighlightOverBitmap value) {
-    core_->SetHighlightOverBitmap(value);
+    core_->Properties().SetHighlightOverBitmap(value);
     return S_OK;
 }
 
-STDMETHODIMP BrocadeObject::get_MenuIconSet(bdMenuIconSet *value) { return Out(value, static_cast<bdMenuIconSet>(core_->MenuIconSet())); }
+STDMETHODIMP BrocadeObject::get_MenuIconSet(bdMenuIconSet *value) { return Out(value, static_cast<bdMenuIconSet>(core_->Properties().Values().menuIconSet)); }
 STDMETHODIMP BrocadeObject::put_MenuIconSet(bdMenuIconSet value) {
-    core_->SetMenuIconSet(value);
+    core_->Properties().SetMenuIconSet(value);
     return S_OK;
 }
 
-STDMETHODIMP BrocadeObject::get_LockRefresh(VARIANT_BOOL *value) { return Out(value, core_->LockRefresh()); }
+STDMETHODIMP BrocadeObject::get_LockRefresh(VARIANT_BOOL *value) { return Out(value, ToVariantBool(core_->Properties().Values().lockRefresh)); }
 STDMETHODIMP BrocadeObject::put_LockRefresh(VARIANT_BOOL value) {
-    core_->SetLockRefresh(value);
+    core_->Properties().SetLockRefresh(value != VARIANT_FALSE);
     return S_OK;
 }
 
 STDMETHODIMP BrocadeObject::get_Version(BSTR *value) {
     if (!value) return E_POINTER;
-    *value = SysAllocString(core_->Version().c_str());
+    *value = SysAllocString(core_->Properties().Version().c_str());
     return *value ? S_OK : E_OUTOFMEMORY;
 }
 
@@ -260,7 +262,7 @@ STDMETHODIMP BrocadeObject::ShowAboutBox() {
 STDMETHODIMP BrocadeObject::GetMenuCaptionFont(IFontDisp **result) { return OutObject(result, core_->MenuCaptionFont()); }
 
 STDMETHODIMP BrocadeObject::SetMenuCaptionFont(IFontDisp *aFont) {
-    core_->SetMenuCaptionFont(aFont);
+    core_->Properties().SetMenuCaptionFont(aFont);
     return S_OK;
 }
 
@@ -269,30 +271,30 @@ STDMETHODIMP BrocadeObject::GetMenuShortcutFont(IFontDisp **result) {
 }
 
 STDMETHODIMP BrocadeObject::SetMenuShortcutFont(IFontDisp *aFont) {
-    core_->SetMenuShortcutFont(aFont);
+    core_->Properties().SetMenuShortcutFont(aFont);
     return S_OK;
 }
 
 STDMETHODIMP BrocadeObject::SetImageList(IDispatch **anImgListControl) {
     if (!anImgListControl) return E_POINTER;
-    core_->SetImageList(*anImgListControl);
+    core_->Properties().SetImageList(*anImgListControl);
     return S_OK;
 }
 
-STDMETHODIMP BrocadeObject::GetImageList(IDispatch **result) { return OutObject(result, core_->ImageList()); }
+STDMETHODIMP BrocadeObject::GetImageList(IDispatch **result) { return OutObject(result, core_->Properties().Values().imageList); }
 
 STDMETHODIMP BrocadeObject::RegisterWindowMenu(LONG hWindow, VARIANT_BOOL *bStop) {
     // Window handles carry 32 significant bits; a 64-bit handle is their sign extension.
     HWND window = reinterpret_cast<HWND>(static_cast<LONG_PTR>(hWindow));
-    core_->RegisterWindowMenu(window, bStop ? *bStop : VARIANT_FALSE);
+    core_->RegisterWindowMenu(window, bStop && *bStop != VARIANT_FALSE);
     return S_OK;
 }
 STDMETHODIMP BrocadeObject::GetDefaultPicture(BSTR sCaption, IPictureDisp **result) {
-    return OutObject(result, core_->DefaultPicture(AnsiFromWide(sCaption), core_->Language(), core_->MenuIconSet()));
+    return OutObject(result, core_->DefaultPicture(AnsiFromWide(sCaption), core_->Properties().Values().language, core_->Properties().Values().menuIconSet));
 }
 
 STDMETHODIMP BrocadeObject::GetDefaultPictureEx(BSTR sCaption, bdLanguage eLanguage, IPictureDisp **result) {
-    return OutObject(result, core_->DefaultPicture(AnsiFromWide(sCaption), eLanguage, core_->MenuIconSet()));
+    return OutObject(result, core_->DefaultPicture(AnsiFromWide(sCaption), eLanguage, core_->Properties().Values().menuIconSet));
 }
 
 STDMETHODIMP BrocadeObject::GetDefaultPictureEx2(BSTR sCaption, bdLanguage eLanguage, bdMenuIconSet eMenuIconSet,

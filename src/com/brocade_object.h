@@ -234,9 +234,9 @@ private:
     void FireClearMenuHelp() override;
     bool HasEventHandlers() override { return events_.HasSinks(); }
     void FireDrawMenuItem(MenuItemRecord &record, HDC menuDC, bool selected, long cx, long cy,
-                          Boolean &userDrawn) override;
-    void FireDrawMenuItemEx(MenuItemRecord &record, HDC menuDC, bool selected, long cx, long cy, long stage,
-                            Boolean &doDefault) override;
+                          bool &userDrawn) override;
+    void FireDrawMenuItemEx(MenuItemRecord &record, HDC menuDC, bool selected, long cx, long cy, DrawStage stage,
+                            bool &doDefault) override;
 
     HRESULT AmbientProperty(DISPID dispid, VARIANT *value);
     void ReadAmbientUserMode();

@@ -26,9 +26,9 @@ std::string TextOf(BSTR value) {
     return value ? WideToAnsi(std::wstring(value, SysStringLen(value))) : std::string();
 }
 
-HRESULT ReturnBoolean(Boolean flag, VARIANT_BOOL *value) {
+HRESULT ReturnBoolean(bool flag, VARIANT_BOOL *value) {
     if (!value) return E_POINTER;
-    *value = IsTrue(flag) ? VARIANT_TRUE : VARIANT_FALSE;
+    *value = flag ? VARIANT_TRUE : VARIANT_FALSE;
     return S_OK;
 }
 
@@ -188,11 +188,11 @@ STDMETHODIMP CMenuItem::put_PictureBackColor(OLE_COLOR *value) {
     return S_OK;
 }
 
-STDMETHODIMP CMenuItem::get_TooltTipText(BSTR *value) { return ReturnText(record_.TooltTipText(), value); }
+STDMETHODIMP CMenuItem::get_TooltTipText(BSTR *value) { return ReturnText(record_.TooltipText(), value); }
 
 STDMETHODIMP CMenuItem::put_TooltTipText(BSTR *value) {
     if (!value) return E_POINTER;
-    record_.SetTooltTipText(TextOf(*value));
+    record_.SetTooltipText(TextOf(*value));
     return S_OK;
 }
 
@@ -210,7 +210,7 @@ STDMETHODIMP CMenuItem::put_Language(bdLanguage value) {
 STDMETHODIMP CMenuItem::get_Unicode(VARIANT_BOOL *value) { return ReturnBoolean(record_.Unicode(), value); }
 
 STDMETHODIMP CMenuItem::put_Unicode(VARIANT_BOOL value) {
-    record_.SetUnicode(value);
+    record_.SetUnicode(value != VARIANT_FALSE);
     return S_OK;
 }
 

@@ -24,15 +24,15 @@ void ReleaseControlTooltip(std::unique_ptr<CTooltip> &slot) {
     slot.reset();
 }
 
-void ApplyTootipStyle(CTooltip &tooltip, long tootipStyle) {
-    tooltip.SetBalloonStyle(ToBoolean(tootipStyle == kBalloon));
+void ApplyTooltipStyle(CTooltip &tooltip, long tooltipStyle) {
+    tooltip.SetBalloonStyle(tooltipStyle == kBalloon);
 }
 
 void ConfigureTooltip(HelpHost &host, bool keepUnsetDelays) {
     CTooltip *tooltip = nullptr;
     Skippable([&] { tooltip = host.HelpTooltip(); });
     if (!tooltip) return;
-    Skippable([&] { ApplyTootipStyle(*tooltip, host.HelpTootipStyle()); });
+    Skippable([&] { ApplyTooltipStyle(*tooltip, host.HelpTooltipStyle()); });
     Skippable([&] { tooltip->SetBackColor(host.HelpTooltipBackColor()); });
     Skippable([&] { tooltip->SetForeColor(host.HelpTooltipTextColor()); });
     auto apply = [&](void (CTooltip::*set)(short), short (HelpHost::*get)()) {
