@@ -85,9 +85,17 @@ UniqueFont CreateGdiFont(IFontDisp *font) {
 HFONT ItemFontCache::GetItemFont(IFontDisp *font, const std::function<void()> &beforeReplace, bool sameSource) {
     if (sameSource && font && font == source_ && font_) return font_.Get();
     source_ = nullptr;
+    // A watched font object unchanged since it last gave the held font gives it again, unread.
+    const unsigned long long stamp = WatchedFontStamp(font);
+    const auto known = stamp && font_ ? readings_.find(font) : readings_.end();
+    if (known != readings_.end() && known->second.stamp == stamp && known->second.made == made_) {
+        source_ = font;
+        return font_.Get();
+    }
     FontProperties properties;
     if (!Read(font, properties)) return nullptr;
     if (font_ && properties_ && *properties_ == properties) {
+        Gave(font, stamp);
         source_ = font;
         return font_.Get();
     }
@@ -98,8 +106,16 @@ HFONT ItemFontCache::GetItemFont(IFontDisp *font, const std::function<void()> &b
     font_.Reset(CreateFontIndirectA(&logFont));
     if (!font_) return nullptr;
     properties_ = properties;
+    ++made_;
+    Gave(font, stamp);
     source_ = font;
     return font_.Get();
+}
+
+void ItemFontCache::Gave(IFontDisp *font, unsigned long long stamp) {
+    if (!stamp) return;
+    const auto read = readings_.find(font);
+    if (read != readings_.end() && read->second.stamp == stamp) read->second.made = made_;
 }
 
 bool ItemFontCache::Read(IFontDisp *font, FontProperties &properties) {
@@ -114,7 +130,7 @@ bool ItemFontCache::Read(IFontDisp *font, FontProperties &properties) {
     if (!ReadFontProperties(font, properties)) return false;
     if (stamp) {
         if (readings_.size() >= kMaxReadings) readings_.clear();
-        readings_[font] = Reading{stamp, properties};
+        readings_[font] = Reading{stamp, properties, 0};
     }
     return true;
 }

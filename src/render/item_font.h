@@ -64,10 +64,14 @@ private:
     struct Reading {
         unsigned long long stamp;
         FontProperties properties;
+        unsigned long long made;  // the cached font those properties gave, when it is still held
     };
+    unsigned long long made_ = 0;  // counts the fonts made, naming the one held
     std::unordered_map<IFontDisp *, Reading> readings_;
 
     bool Read(IFontDisp *font, FontProperties &properties);
+    // Notes that the reading of a watched font object gave the held font.
+    void Gave(IFontDisp *font, unsigned long long stamp);
 };
 
 }  // namespace brocade
