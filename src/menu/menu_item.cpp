@@ -184,7 +184,11 @@ void MenuItemRecord::ReplaceFont(ConnectedFont &slot, IFontDisp *font) {
 void MenuItemRecord::ApplyCharset(IFontDisp *font) const {
     if (!font) return;
     ComPtr<IFont> properties = ComPtr<IFontDisp>(font).As<IFont>(IID_IFont);
-    if (properties) properties->put_Charset(GetLanguageCharset(language_));
+    // Set only when it differs: every set tells the font's watchers, who read it all again.
+    SHORT current = 0;
+    const SHORT charset = static_cast<SHORT>(GetLanguageCharset(language_));
+    if (properties && !(SUCCEEDED(properties->get_Charset(&current)) && current == charset))
+        properties->put_Charset(charset);
 }
 
 // --- Internal fields with side effects ------------------------------------------------------

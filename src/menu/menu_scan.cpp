@@ -186,7 +186,10 @@ void MenuScanner::ApplyLanguageCharset(MenuItemRecord &record) {
     if (!HasLanguageCharset(language)) return;
     ComPtr<IFontDisp> captionFont = record.CaptionFont();
     ComPtr<IFont> properties = captionFont.As<IFont>(IID_IFont);
-    if (properties) properties->put_Charset(GetLanguageCharset(language));
+    SHORT current = 0;
+    const SHORT charset = static_cast<SHORT>(GetLanguageCharset(language));
+    if (properties && !(SUCCEEDED(properties->get_Charset(&current)) && current == charset))
+        properties->put_Charset(charset);
     Skippable([&] { host_.LoadLanguageHelp(language); });
 }
 

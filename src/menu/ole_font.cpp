@@ -38,19 +38,37 @@ void CopyFont(IFontDisp *from, IFontDisp *to) {
     ComPtr<IFont> target = PropertiesOf(to);
     if (!source || !target) return;
 
-    BOOL flag;
-    SHORT number;
-    CY size;
-    if (SUCCEEDED(source->get_Bold(&flag))) target->put_Bold(flag);
-    if (SUCCEEDED(source->get_Charset(&number))) target->put_Charset(number);
-    if (SUCCEEDED(source->get_Italic(&flag))) target->put_Italic(flag);
-    BSTR name = nullptr;
-    if (SUCCEEDED(source->get_Name(&name)) && name) target->put_Name(name);
+    // A font object tells its watchers of every property set, changed or not, and they then
+    // read the whole font again: only the properties that differ are set. Each is compared
+    // right before it is set, as setting Bold moves Weight.
+    BOOL flag, now;
+    SHORT number, current;
+    CY size, currentSize;
+    if (SUCCEEDED(source->get_Bold(&flag)) && !(SUCCEEDED(target->get_Bold(&now)) && !now == !flag))
+        target->put_Bold(flag);
+    if (SUCCEEDED(source->get_Charset(&number)) && !(SUCCEEDED(target->get_Charset(&current)) && current == number))
+        target->put_Charset(number);
+    if (SUCCEEDED(source->get_Italic(&flag)) && !(SUCCEEDED(target->get_Italic(&now)) && !now == !flag))
+        target->put_Italic(flag);
+    BSTR name = nullptr, currentName = nullptr;
+    if (SUCCEEDED(source->get_Name(&name)) && name) {
+        const bool same = SUCCEEDED(target->get_Name(&currentName)) && currentName &&
+                          SysStringLen(currentName) == SysStringLen(name) &&
+                          std::wmemcmp(currentName, name, SysStringLen(name)) == 0;
+        if (!same) target->put_Name(name);
+    }
+    SysFreeString(currentName);
     SysFreeString(name);
-    if (SUCCEEDED(source->get_Size(&size))) target->put_Size(size);
-    if (SUCCEEDED(source->get_Strikethrough(&flag))) target->put_Strikethrough(flag);
-    if (SUCCEEDED(source->get_Underline(&flag))) target->put_Underline(flag);
-    if (SUCCEEDED(source->get_Weight(&number))) target->put_Weight(number);
+    if (SUCCEEDED(source->get_Size(&size)) &&
+        !(SUCCEEDED(target->get_Size(&currentSize)) && currentSize.int64 == size.int64))
+        target->put_Size(size);
+    if (SUCCEEDED(source->get_Strikethrough(&flag)) &&
+        !(SUCCEEDED(target->get_Strikethrough(&now)) && !now == !flag))
+        target->put_Strikethrough(flag);
+    if (SUCCEEDED(source->get_Underline(&flag)) && !(SUCCEEDED(target->get_Underline(&now)) && !now == !flag))
+        target->put_Underline(flag);
+    if (SUCCEEDED(source->get_Weight(&number)) && !(SUCCEEDED(target->get_Weight(&current)) && current == number))
+        target->put_Weight(number);
 }
 
 UniqueFont CreateMeasuringFont(IFontDisp *font) {
