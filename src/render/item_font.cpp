@@ -82,21 +82,15 @@ UniqueFont CreateGdiFont(IFontDisp *font) {
     return UniqueFont(CreateFontIndirectA(&logFont));
 }
 
-HFONT ItemFontCache::GetItemFont(IFontDisp *font, const std::function<void()> &beforeReplace, bool sameSource) {
-    if (sameSource && font && font == source_ && font_) return font_.Get();
-    source_ = nullptr;
+HFONT ItemFontCache::GetItemFont(IFontDisp *font, const std::function<void()> &beforeReplace) {
     // A watched font object unchanged since it last gave the held font gives it again, unread.
     const unsigned long long stamp = WatchedFontStamp(font);
     const auto known = stamp && font_ ? readings_.find(font) : readings_.end();
-    if (known != readings_.end() && known->second.stamp == stamp && known->second.made == made_) {
-        source_ = font;
-        return font_.Get();
-    }
+    if (known != readings_.end() && known->second.stamp == stamp && known->second.made == made_) return font_.Get();
     FontProperties properties;
     if (!Read(font, properties)) return nullptr;
     if (font_ && properties_ && *properties_ == properties) {
         Gave(font, stamp);
-        source_ = font;
         return font_.Get();
     }
     if (font_ && beforeReplace) beforeReplace();
@@ -108,7 +102,6 @@ HFONT ItemFontCache::GetItemFont(IFontDisp *font, const std::function<void()> &b
     properties_ = properties;
     ++made_;
     Gave(font, stamp);
-    source_ = font;
     return font_.Get();
 }
 
@@ -136,7 +129,6 @@ bool ItemFontCache::Read(IFontDisp *font, FontProperties &properties) {
 }
 
 void ItemFontCache::Clear() {
-    source_ = nullptr;
     readings_.clear();
     font_.Reset();
     properties_.reset();

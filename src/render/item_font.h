@@ -48,17 +48,13 @@ public:
     // The cached font when font's properties equal the cached ones, else a new one (the old
     // one deleted). Null when font is null or unreadable.
     // beforeReplace runs before a font is deleted, so whoever holds it selected can let go.
-    // With sameSource, the font object last read is taken to be unchanged: nothing can have
-    // changed it since (the items of one popup drawn in a row with nobody listening).
-    HFONT GetItemFont(IFontDisp *font, const std::function<void()> &beforeReplace = {}, bool sameSource = false);
-    // Ends the trust in the font object last read.
-    void ForgetSource() { source_ = nullptr; }
+    // A watched font object (see WatchedFontStamp) is read again only once it has changed.
+    HFONT GetItemFont(IFontDisp *font, const std::function<void()> &beforeReplace = {});
     void Clear();
 
 private:
     UniqueFont font_;
     std::optional<FontProperties> properties_;
-    IFontDisp *source_ = nullptr;  // the font object the cached font was last read from
     // What the watched font objects gave, by object, with their stamps when read: the caption
     // and shortcut fonts of a record are asked for in turn.
     struct Reading {

@@ -59,7 +59,7 @@ void DrawOneText(HDC dc, const std::string &text, const RECT &rect, UINT flags, 
 
 }  // namespace
 
-HFONT GetItemFont(DrawHost &host, IFontDisp *font, bool sameSource) {
+HFONT GetItemFont(DrawHost &host, IFontDisp *font) {
     ComPtr<IFontDisp> chosen(font);
     if (!chosen) chosen = host.DrawAmbientFont();
     PaintCaches &caches = host.DrawCaches();
@@ -68,8 +68,7 @@ HFONT GetItemFont(DrawHost &host, IFontDisp *font, bool sameSource) {
         [&] {
             caches.surfaces.ReleaseKeptFont();
             caches.textLayer.ReleaseFont();
-        },
-        sameSource);
+        });
 }
 
 ItemTextLayout LayOutItemTexts(int cx, int bottom, int bitmapWidth, int shortcutWidth, int checkWidth, int dx,
@@ -126,14 +125,14 @@ void DrawItemTexts(DrawHost &host, const PaintStyle &style, const MenuItemRecord
 
     if (!caption.empty()) {
         Skippable([&] {
-            ItemFontSelection font(target, GetItemFont(host, record.CaptionFont().Get(), item.unobserved), keepFont);
+            ItemFontSelection font(target, GetItemFont(host, record.CaptionFont().Get()), keepFont);
             DrawOneText(target, caption, layout.caption, flags, record.Language(), record.Unicode(), color,
                         embossed, style.highlightedTextColor, style.Px(1));
         });
     }
     if (!shortcut.empty()) {
         Skippable([&] {
-            ItemFontSelection font(target, GetItemFont(host, record.ShortcutFont().Get(), item.unobserved), keepFont);
+            ItemFontSelection font(target, GetItemFont(host, record.ShortcutFont().Get()), keepFont);
             DrawOneText(target, shortcut, layout.shortcut, flags, record.Language(), false, color, embossed,
                         style.highlightedTextColor, style.Px(1));
         });

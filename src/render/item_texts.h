@@ -13,7 +13,7 @@
 namespace brocade {
 
 // The cached GDI font of font, or of the container's ambient font when font is null.
-HFONT GetItemFont(DrawHost &host, IFontDisp *font, bool sameSource = false);
+HFONT GetItemFont(DrawHost &host, IFontDisp *font);
 
 // The layout of an item's texts (item coordinates).
 struct ItemTextLayout {

@@ -40,7 +40,6 @@ struct PaintCaches {
         popupFrame.End();
         passLook.reset();
         passWidths.reset();
-        fonts.ForgetSource();
     }
 
     // What serves the popups of one menu loop is not kept once it ends.
