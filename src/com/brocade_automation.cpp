@@ -224,21 +224,17 @@ STDMETHODIMP BrocadeObject::get_Version(BSTR *value) {
 // --- Methods --------------------------------------------------------------------------------
 
 STDMETHODIMP BrocadeObject::AddMessage(BSTR sCaption, BSTR sHelpMessage) {
-    try {
+    return ComGuard([&] {
         core_->HelpMessages().AddMessage(AnsiFromWide(sCaption), AnsiFromWide(sHelpMessage));
-    } catch (const CollectionError &error) {
-        return RaiseCollectionError(error);
-    }
-    return S_OK;
+        return S_OK;
+    });
 }
 
 STDMETHODIMP BrocadeObject::AddCompositeMessage(BSTR sComposite) {
-    try {
+    return ComGuard([&] {
         core_->HelpMessages().AddCompositeMessage(AnsiFromWide(sComposite));
-    } catch (const CollectionError &error) {
-        return RaiseCollectionError(error);
-    }
-    return S_OK;
+        return S_OK;
+    });
 }
 
 STDMETHODIMP BrocadeObject::RemoveMessage(BSTR sCaption) {

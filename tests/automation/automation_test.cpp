@@ -138,8 +138,11 @@ TEST_F(Automation, FailingOperationsRaiseTheBrocadeErrorThroughExcepinfoAndTheEr
         {"CaptureScreen", Call(control, L"CaptureScreen"), kBrocadeError, L"Call to undocumented function CaptureScreen"},
         {"a metafile as the background picture", PutRef(control, L"BackgroundPicture", metafile.Get()), kBrocadeError,
          L"Invalid picture type"},
+        // The collection's own error, through either method that adds.
         {"a help message added twice", Call(control, L"AddMessage", {L"&Open", L"again"}), static_cast<HRESULT>(0x800A01C9),
-         nullptr},  // the collection's own
+         L"This key is already associated with an element of this collection"},
+        {"a composite message for a caption already there", Call(control, L"AddCompositeMessage", {L"Open...|again"}),
+         static_cast<HRESULT>(0x800A01C9), L"This key is already associated with an element of this collection"},
     };
     for (const auto &[name, invoked, scode, description] : rows) {
         SCOPED_TRACE(name);
