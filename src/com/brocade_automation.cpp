@@ -1,306 +1,254 @@
 // The automation interface _Brocade: each method checks its arguments and forwards to the core.
+#include "com/brocade_automation.h"
+
 #include <windows.h>
 #include <oleauto.h>
 
-#include "com/automation_error.h"
-#include "com/text_conversion.h"
-#include "common/collection_error.h"
 #include "com/brocade_object.h"
-#include "menu/captions.h"
+#include "com/text_conversion.h"
+#include "com/type_info.h"
 #include "common/color_utils.h"
-
-#include <string>
+#include "menu/captions.h"
 
 namespace brocade {
 
-namespace {
+// --- IDispatch --------------------------------------------------------------------------------
 
-template <class T>
-HRESULT Out(T *target, T value) {
-    if (!target) return E_POINTER;
-    *target = value;
-    return S_OK;
+AutomationBase::AutomationBase(BrocadeObject &object) : Embedded(object) {
+    GetBrocadeTypeInfo(IID__Brocade, typeInfo_.Out());
 }
 
-template <class T>
-HRESULT OutObject(T **target, ComPtr<T> value) {
-    if (!target) return E_POINTER;
-    *target = value.Detach();
-    return S_OK;
-}
+Control &AutomationBase::Core() { return object_.Core(); }
 
-}  // namespace
+STDMETHODIMP AutomationBase::GetTypeInfoCount(UINT *count) { return Out(count, typeInfo_ ? 1 : 0); }
 
-// --- Properties -----------------------------------------------------------------------------
-
-STDMETHODIMP BrocadeObject::get_AutoShowHelp(VARIANT_BOOL *value) { return Out(value, core_->AutoShowHelp()); }
-STDMETHODIMP BrocadeObject::put_AutoShowHelp(VARIANT_BOOL value) {
-    core_->SetAutoShowHelp(value);
-    return S_OK;
-}
-
-STDMETHODIMP BrocadeObject::get_CheckMark(IPictureDisp **value) { return OutObject(value, core_->CheckMark()); }
-STDMETHODIMP BrocadeObject::putref_CheckMark(IPictureDisp *value) {
-    core_->SetCheckMark(value);
-    return S_OK;
-}
-
-STDMETHODIMP BrocadeObject::get_HighlightStyle(bdHighlight *value) { return Out(value, static_cast<bdHighlight>(core_->HighlightStyle())); }
-STDMETHODIMP BrocadeObject::put_HighlightStyle(bdHighlight value) {
-    core_->SetHighlightStyle(value);
-    return S_OK;
-}
-
-STDMETHODIMP BrocadeObject::get_MenuBorder(bdBorder *value) { return Out(value, static_cast<bdBorder>(core_->MenuBorder())); }
-STDMETHODIMP BrocadeObject::put_MenuBorder(bdBorder value) {
-    core_->SetMenuBorder(value);
-    return S_OK;
-}
-
-STDMETHODIMP BrocadeObject::get_UseCustomColors(VARIANT_BOOL *value) { return Out(value, core_->UseCustomColors()); }
-STDMETHODIMP BrocadeObject::put_UseCustomColors(VARIANT_BOOL value) {
-    core_->SetUseCustomColors(value);
-    return S_OK;
-}
-
-STDMETHODIMP BrocadeObject::get_MenuBackground(OLE_COLOR *value) { return Out(value, core_->Color(kMenuBackground)); }
-STDMETHODIMP BrocadeObject::put_MenuBackground(OLE_COLOR value) {
-    core_->SetColor(kMenuBackground, value);
-    return S_OK;
-}
-
-STDMETHODIMP BrocadeObject::get_BitmapBackground(OLE_COLOR *value) { return Out(value, core_->Color(kBitmapBackground)); }
-STDMETHODIMP BrocadeObject::put_BitmapBackground(OLE_COLOR value) {
-    core_->SetColor(kBitmapBackground, value);
-    return S_OK;
-}
-
-STDMETHODIMP BrocadeObject::get_MenuBarBackground(OLE_COLOR *value) { return Out(value, core_->Color(kMenuBarBackground)); }
-STDMETHODIMP BrocadeObject::put_MenuBarBackground(OLE_COLOR value) {
-    core_->SetColor(kMenuBarBackground, value);
-    return S_OK;
-}
-
-STDMETHODIMP BrocadeObject::get_TextColor(OLE_COLOR *value) { return Out(value, core_->Color(kTextColor)); }
-STDMETHODIMP BrocadeObject::put_TextColor(OLE_COLOR value) {
-    core_->SetColor(kTextColor, value);
-    return S_OK;
-}
-
-STDMETHODIMP BrocadeObject::get_DisabledTextColor(OLE_COLOR *value) { return Out(value, core_->Color(kDisabledTextColor)); }
-STDMETHODIMP BrocadeObject::put_DisabledTextColor(OLE_COLOR value) {
-    core_->SetColor(kDisabledTextColor, value);
-    return S_OK;
-}
-
-STDMETHODIMP BrocadeObject::get_HighlightedTextColor(OLE_COLOR *value) { return Out(value, core_->Color(kHighlightedTextColor)); }
-STDMETHODIMP BrocadeObject::put_HighlightedTextColor(OLE_COLOR value) {
-    core_->SetColor(kHighlightedTextColor, value);
-    return S_OK;
-}
-
-STDMETHODIMP BrocadeObject::get_MenuHighlight(OLE_COLOR *value) { return Out(value, core_->Color(kMenuHighlight)); }
-STDMETHODIMP BrocadeObject::put_MenuHighlight(OLE_COLOR value) {
-    core_->SetColor(kMenuHighlight, value);
-    return S_OK;
-}
-
-STDMETHODIMP BrocadeObject::get_MenuHighlightBorder(OLE_COLOR *value) { return Out(value, core_->Color(kMenuHighlightBorder)); }
-STDMETHODIMP BrocadeObject::put_MenuHighlightBorder(OLE_COLOR value) {
-    core_->SetColor(kMenuHighlightBorder, value);
-    return S_OK;
-}
-
-STDMETHODIMP BrocadeObject::get_TootipBackground(OLE_COLOR *value) { return Out(value, core_->Color(kTootipBackground)); }
-STDMETHODIMP BrocadeObject::put_TootipBackground(OLE_COLOR value) {
-    core_->SetColor(kTootipBackground, value);
-    return S_OK;
-}
-
-STDMETHODIMP BrocadeObject::get_TootipTextColor(OLE_COLOR *value) { return Out(value, core_->Color(kTootipTextColor)); }
-STDMETHODIMP BrocadeObject::put_TootipTextColor(OLE_COLOR value) {
-    core_->SetColor(kTootipTextColor, value);
-    return S_OK;
-}
-
-STDMETHODIMP BrocadeObject::get_Language(bdLanguage *value) { return Out(value, static_cast<bdLanguage>(core_->Language())); }
-STDMETHODIMP BrocadeObject::put_Language(bdLanguage value) {
-    core_->SetLanguage(value);
-    return S_OK;
-}
-
-STDMETHODIMP BrocadeObject::get_RightToLeft(VARIANT_BOOL *value) { return Out(value, core_->RightToLeft()); }
-STDMETHODIMP BrocadeObject::put_RightToLeft(VARIANT_BOOL value) {
-    core_->SetRightToLeft(value);
-    return S_OK;
-}
-
-STDMETHODIMP BrocadeObject::get_ShowTooltip(VARIANT_BOOL *value) { return Out(value, core_->ShowTooltip()); }
-STDMETHODIMP BrocadeObject::put_ShowTooltip(VARIANT_BOOL value) {
-    core_->SetShowTooltip(value);
-    return S_OK;
-}
-
-STDMETHODIMP BrocadeObject::get_TootipStyle(bdTooltipStyle *value) { return Out(value, static_cast<bdTooltipStyle>(core_->TootipStyle())); }
-STDMETHODIMP BrocadeObject::put_TootipStyle(bdTooltipStyle value) {
-    core_->SetTootipStyle(value);
-    return S_OK;
-}
-
-STDMETHODIMP BrocadeObject::get_ShowTootipTitle(VARIANT_BOOL *value) { return Out(value, core_->ShowTootipTitle()); }
-STDMETHODIMP BrocadeObject::put_ShowTootipTitle(VARIANT_BOOL *value) {
-    if (!value) return E_POINTER;
-    core_->SetShowTootipTitle(*value);
-    return S_OK;
-}
-
-STDMETHODIMP BrocadeObject::get_BackgroundPicture(IPictureDisp **value) { return OutObject(value, core_->BackgroundPicture()); }
-STDMETHODIMP BrocadeObject::putref_BackgroundPicture(IPictureDisp *value) {
-    if (!core_->SetBackgroundPicture(value)) return RaiseError(IID__Brocade, L"Invalid picture type");
-    return S_OK;
-}
-
-STDMETHODIMP BrocadeObject::get_TooltipInitialDelay(short *value) { return Out(value, core_->TooltipInitialDelay()); }
-STDMETHODIMP BrocadeObject::put_TooltipInitialDelay(short value) {
-    core_->SetTooltipInitialDelay(value);
-    return S_OK;
-}
-
-STDMETHODIMP BrocadeObject::get_TooltipReshowDelay(short *value) { return Out(value, core_->TooltipReshowDelay()); }
-STDMETHODIMP BrocadeObject::put_TooltipReshowDelay(short value) {
-    core_->SetTooltipReshowDelay(value);
-    return S_OK;
-}
-
-STDMETHODIMP BrocadeObject::get_TooltipAutopopDelay(short *value) { return Out(value, core_->TooltipAutopopDelay()); }
-STDMETHODIMP BrocadeObject::put_TooltipAutopopDelay(short value) {
-    core_->SetTooltipAutopopDelay(value);
-    return S_OK;
-}
-
-STDMETHODIMP BrocadeObject::get_Enabled(VARIANT_BOOL *value) { return Out(value, core_->Enabled()); }
-STDMETHODIMP BrocadeObject::put_Enabled(VARIANT_BOOL *value) {
-    if (!value) return E_POINTER;
-    core_->SetEnabled(*value);
-    return S_OK;
-}
-
-STDMETHODIMP BrocadeObject::get_HighlightAppearance(bdHighlightAppearance *value) { return Out(value, static_cast<bdHighlightAppearance>(core_->HighlightAppearance())); }
-STDMETHODIMP BrocadeObject::put_HighlightAppearance(bdHighlightAppearance value) {
-    core_->SetHighlightAppearance(value);
-    return S_OK;
-}
-
-STDMETHODIMP BrocadeObject::get_Unicode(VARIANT_BOOL *value) { return Out(value, core_->Unicode()); }
-STDMETHODIMP BrocadeObject::put_Unicode(VARIANT_BOOL value) {
-    core_->SetUnicode(value);
-    return S_OK;
-}
-
-STDMETHODIMP BrocadeObject::get_HighlightOverBitmap(bdHighlightOverBitmap *value) { return Out(value, static_cast<bdHighlightOverBitmap>(core_->HighlightOverBitmap())); }
-STDMETHODIMP BrocadeObject::put_HighlightOverBitmap(bdHighlightOverBitmap value) {
-    core_->SetHighlightOverBitmap(value);
-    return S_OK;
-}
-
-STDMETHODIMP BrocadeObject::get_MenuIconSet(bdMenuIconSet *value) { return Out(value, static_cast<bdMenuIconSet>(core_->MenuIconSet())); }
-STDMETHODIMP BrocadeObject::put_MenuIconSet(bdMenuIconSet value) {
-    core_->SetMenuIconSet(value);
-    return S_OK;
-}
-
-STDMETHODIMP BrocadeObject::get_LockRefresh(VARIANT_BOOL *value) { return Out(value, core_->LockRefresh()); }
-STDMETHODIMP BrocadeObject::put_LockRefresh(VARIANT_BOOL value) {
-    core_->SetLockRefresh(value);
-    return S_OK;
-}
-
-STDMETHODIMP BrocadeObject::get_Version(BSTR *value) {
-    if (!value) return E_POINTER;
-    *value = SysAllocString(core_->Version().c_str());
-    return *value ? S_OK : E_OUTOFMEMORY;
-}
-
-// --- Methods --------------------------------------------------------------------------------
-
-STDMETHODIMP BrocadeObject::AddMessage(BSTR sCaption, BSTR sHelpMessage) {
-    return ComGuard([&] {
-        core_->HelpMessages().AddMessage(AnsiFromWide(sCaption), AnsiFromWide(sHelpMessage));
-        return S_OK;
-    });
-}
-
-STDMETHODIMP BrocadeObject::AddCompositeMessage(BSTR sComposite) {
-    return ComGuard([&] {
-        core_->HelpMessages().AddCompositeMessage(AnsiFromWide(sComposite));
-        return S_OK;
-    });
-}
-
-STDMETHODIMP BrocadeObject::RemoveMessage(BSTR sCaption) {
-    core_->HelpMessages().RemoveMessage(AnsiFromWide(sCaption));
-    return S_OK;
-}
-STDMETHODIMP BrocadeObject::GetCleanCaption(BSTR sCaption, BSTR *result) {
+STDMETHODIMP AutomationBase::GetTypeInfo(UINT index, LCID, ITypeInfo **result) {
     if (!result) return E_POINTER;
-    *result = SysAllocString(WideFromAnsi(brocade::GetCleanCaption(AnsiFromWide(sCaption))).c_str());
-    return *result ? S_OK : E_OUTOFMEMORY;
-}
-
-STDMETHODIMP BrocadeObject::ShowAboutBox() {
-    HWND owner = parentWindow_ ? parentWindow_ : GetActiveWindow();
-    core_->ShowAboutBox(owner);
+    *result = nullptr;
+    if (index != 0) return DISP_E_BADINDEX;
+    if (!typeInfo_) return E_UNEXPECTED;
+    *result = typeInfo_.AddRefed();
     return S_OK;
 }
 
-STDMETHODIMP BrocadeObject::GetMenuCaptionFont(IFontDisp **result) { return OutObject(result, core_->MenuCaptionFont()); }
-
-STDMETHODIMP BrocadeObject::SetMenuCaptionFont(IFontDisp *aFont) {
-    core_->SetMenuCaptionFont(aFont);
-    return S_OK;
+STDMETHODIMP AutomationBase::GetIDsOfNames(REFIID iid, LPOLESTR *names, UINT count, LCID, DISPID *ids) {
+    if (!IsEqualIID(iid, IID_NULL)) return DISP_E_UNKNOWNINTERFACE;
+    if (!typeInfo_) return E_UNEXPECTED;
+    return typeInfo_->GetIDsOfNames(names, count, ids);
 }
 
-STDMETHODIMP BrocadeObject::GetMenuShortcutFont(IFontDisp **result) {
-    return OutObject(result, core_->MenuShortcutFont());
+STDMETHODIMP AutomationBase::Invoke(DISPID id, REFIID iid, LCID, WORD flags, DISPPARAMS *params, VARIANT *result,
+                                    EXCEPINFO *exception, UINT *argError) {
+    if (!IsEqualIID(iid, IID_NULL)) return DISP_E_UNKNOWNINTERFACE;
+    if (!typeInfo_) return E_UNEXPECTED;
+    object_.EnsureInitialized();
+    SetErrorInfo(0, nullptr);
+    return typeInfo_->Invoke(static_cast<_Brocade *>(this), id, flags, params, result, exception, argError);
 }
 
-STDMETHODIMP BrocadeObject::SetMenuShortcutFont(IFontDisp *aFont) {
-    core_->SetMenuShortcutFont(aFont);
-    return S_OK;
+// --- Colours ----------------------------------------------------------------------------------
+
+HRESULT ColorProperties::GetColor(ColorIndex index, OLE_COLOR *value) { return Out(value, Core().Color(index)); }
+HRESULT ColorProperties::PutColor(ColorIndex index, OLE_COLOR value) {
+    return Apply([&] { Core().SetColor(index, value); });
 }
 
-STDMETHODIMP BrocadeObject::SetImageList(IDispatch **anImgListControl) {
+STDMETHODIMP ColorProperties::get_UseCustomColors(VARIANT_BOOL *value) { return Out(value, Core().UseCustomColors()); }
+STDMETHODIMP ColorProperties::put_UseCustomColors(VARIANT_BOOL value) {
+    return Apply([&] { Core().SetUseCustomColors(value); });
+}
+STDMETHODIMP ColorProperties::get_MenuBackground(OLE_COLOR *value) { return GetColor(kMenuBackground, value); }
+STDMETHODIMP ColorProperties::put_MenuBackground(OLE_COLOR value) { return PutColor(kMenuBackground, value); }
+STDMETHODIMP ColorProperties::get_BitmapBackground(OLE_COLOR *value) { return GetColor(kBitmapBackground, value); }
+STDMETHODIMP ColorProperties::put_BitmapBackground(OLE_COLOR value) { return PutColor(kBitmapBackground, value); }
+STDMETHODIMP ColorProperties::get_MenuBarBackground(OLE_COLOR *value) { return GetColor(kMenuBarBackground, value); }
+STDMETHODIMP ColorProperties::put_MenuBarBackground(OLE_COLOR value) { return PutColor(kMenuBarBackground, value); }
+STDMETHODIMP ColorProperties::get_TextColor(OLE_COLOR *value) { return GetColor(kTextColor, value); }
+STDMETHODIMP ColorProperties::put_TextColor(OLE_COLOR value) { return PutColor(kTextColor, value); }
+STDMETHODIMP ColorProperties::get_DisabledTextColor(OLE_COLOR *value) { return GetColor(kDisabledTextColor, value); }
+STDMETHODIMP ColorProperties::put_DisabledTextColor(OLE_COLOR value) { return PutColor(kDisabledTextColor, value); }
+STDMETHODIMP ColorProperties::get_HighlightedTextColor(OLE_COLOR *value) {
+    return GetColor(kHighlightedTextColor, value);
+}
+STDMETHODIMP ColorProperties::put_HighlightedTextColor(OLE_COLOR value) {
+    return PutColor(kHighlightedTextColor, value);
+}
+STDMETHODIMP ColorProperties::get_MenuHighlight(OLE_COLOR *value) { return GetColor(kMenuHighlight, value); }
+STDMETHODIMP ColorProperties::put_MenuHighlight(OLE_COLOR value) { return PutColor(kMenuHighlight, value); }
+STDMETHODIMP ColorProperties::get_MenuHighlightBorder(OLE_COLOR *value) {
+    return GetColor(kMenuHighlightBorder, value);
+}
+STDMETHODIMP ColorProperties::put_MenuHighlightBorder(OLE_COLOR value) { return PutColor(kMenuHighlightBorder, value); }
+STDMETHODIMP ColorProperties::get_TootipBackground(OLE_COLOR *value) { return GetColor(kTootipBackground, value); }
+STDMETHODIMP ColorProperties::put_TootipBackground(OLE_COLOR value) { return PutColor(kTootipBackground, value); }
+STDMETHODIMP ColorProperties::get_TootipTextColor(OLE_COLOR *value) { return GetColor(kTootipTextColor, value); }
+STDMETHODIMP ColorProperties::put_TootipTextColor(OLE_COLOR value) { return PutColor(kTootipTextColor, value); }
+
+// --- Help and tooltips ------------------------------------------------------------------------
+
+STDMETHODIMP HelpProperties::get_AutoShowHelp(VARIANT_BOOL *value) { return Out(value, Core().AutoShowHelp()); }
+STDMETHODIMP HelpProperties::put_AutoShowHelp(VARIANT_BOOL value) {
+    return Apply([&] { Core().SetAutoShowHelp(value); });
+}
+STDMETHODIMP HelpProperties::get_ShowTooltip(VARIANT_BOOL *value) { return Out(value, Core().ShowTooltip()); }
+STDMETHODIMP HelpProperties::put_ShowTooltip(VARIANT_BOOL value) {
+    return Apply([&] { Core().SetShowTooltip(value); });
+}
+STDMETHODIMP HelpProperties::get_TootipStyle(bdTooltipStyle *value) { return Out(value, Core().TootipStyle()); }
+STDMETHODIMP HelpProperties::put_TootipStyle(bdTooltipStyle value) {
+    return Apply([&] { Core().SetTootipStyle(value); });
+}
+STDMETHODIMP HelpProperties::get_ShowTootipTitle(VARIANT_BOOL *value) { return Out(value, Core().ShowTootipTitle()); }
+STDMETHODIMP HelpProperties::put_ShowTootipTitle(VARIANT_BOOL *value) {
+    return value ? Apply([&] { Core().SetShowTootipTitle(*value); }) : E_POINTER;
+}
+STDMETHODIMP HelpProperties::get_TooltipInitialDelay(short *value) { return Out(value, Core().TooltipInitialDelay()); }
+STDMETHODIMP HelpProperties::put_TooltipInitialDelay(short value) {
+    return Apply([&] { Core().SetTooltipInitialDelay(value); });
+}
+STDMETHODIMP HelpProperties::get_TooltipReshowDelay(short *value) { return Out(value, Core().TooltipReshowDelay()); }
+STDMETHODIMP HelpProperties::put_TooltipReshowDelay(short value) {
+    return Apply([&] { Core().SetTooltipReshowDelay(value); });
+}
+STDMETHODIMP HelpProperties::get_TooltipAutopopDelay(short *value) { return Out(value, Core().TooltipAutopopDelay()); }
+STDMETHODIMP HelpProperties::put_TooltipAutopopDelay(short value) {
+    return Apply([&] { Core().SetTooltipAutopopDelay(value); });
+}
+
+STDMETHODIMP HelpProperties::AddMessage(BSTR sCaption, BSTR sHelpMessage) {
+    return Apply([&] { Core().HelpMessages().AddMessage(AnsiFromWide(sCaption), AnsiFromWide(sHelpMessage)); });
+}
+STDMETHODIMP HelpProperties::AddCompositeMessage(BSTR sComposite) {
+    return Apply([&] { Core().HelpMessages().AddCompositeMessage(AnsiFromWide(sComposite)); });
+}
+STDMETHODIMP HelpProperties::RemoveMessage(BSTR sCaption) {
+    return Apply([&] { Core().HelpMessages().RemoveMessage(AnsiFromWide(sCaption)); });
+}
+
+// --- Look -------------------------------------------------------------------------------------
+
+STDMETHODIMP LookProperties::get_CheckMark(IPictureDisp **value) { return OutObject(value, Core().CheckMark()); }
+STDMETHODIMP LookProperties::putref_CheckMark(IPictureDisp *value) {
+    return Apply([&] { Core().SetCheckMark(value); });
+}
+STDMETHODIMP LookProperties::get_HighlightStyle(bdHighlight *value) { return Out(value, Core().HighlightStyle()); }
+STDMETHODIMP LookProperties::put_HighlightStyle(bdHighlight value) {
+    return Apply([&] { Core().SetHighlightStyle(value); });
+}
+STDMETHODIMP LookProperties::get_MenuBorder(bdBorder *value) { return Out(value, Core().MenuBorder()); }
+STDMETHODIMP LookProperties::put_MenuBorder(bdBorder value) { return Apply([&] { Core().SetMenuBorder(value); }); }
+STDMETHODIMP LookProperties::get_Language(bdLanguage *value) { return Out(value, Core().Language()); }
+STDMETHODIMP LookProperties::put_Language(bdLanguage value) { return Apply([&] { Core().SetLanguage(value); }); }
+STDMETHODIMP LookProperties::get_RightToLeft(VARIANT_BOOL *value) { return Out(value, Core().RightToLeft()); }
+STDMETHODIMP LookProperties::put_RightToLeft(VARIANT_BOOL value) {
+    return Apply([&] { Core().SetRightToLeft(value); });
+}
+STDMETHODIMP LookProperties::get_BackgroundPicture(IPictureDisp **value) {
+    return OutObject(value, Core().BackgroundPicture());
+}
+STDMETHODIMP LookProperties::putref_BackgroundPicture(IPictureDisp *value) {
+    return ComGuard([&] {
+        return Core().SetBackgroundPicture(value) ? S_OK : RaiseError(IID__Brocade, L"Invalid picture type");
+    });
+}
+STDMETHODIMP LookProperties::get_HighlightAppearance(bdHighlightAppearance *value) {
+    return Out(value, Core().HighlightAppearance());
+}
+STDMETHODIMP LookProperties::put_HighlightAppearance(bdHighlightAppearance value) {
+    return Apply([&] { Core().SetHighlightAppearance(value); });
+}
+STDMETHODIMP LookProperties::get_Unicode(VARIANT_BOOL *value) { return Out(value, Core().Unicode()); }
+STDMETHODIMP LookProperties::put_Unicode(VARIANT_BOOL value) { return Apply([&] { Core().SetUnicode(value); }); }
+STDMETHODIMP LookProperties::get_HighlightOverBitmap(bdHighlightOverBitmap *value) {
+    return Out(value, Core().HighlightOverBitmap());
+}
+STDMETHODIMP LookProperties::put_HighlightOverBitmap(bdHighlightOverBitmap value) {
+    return Apply([&] { Core().SetHighlightOverBitmap(value); });
+}
+STDMETHODIMP LookProperties::get_MenuIconSet(bdMenuIconSet *value) { return Out(value, Core().MenuIconSet()); }
+STDMETHODIMP LookProperties::put_MenuIconSet(bdMenuIconSet value) {
+    return Apply([&] { Core().SetMenuIconSet(value); });
+}
+
+// The system menu font is made on first demand.
+STDMETHODIMP LookProperties::GetMenuCaptionFont(IFontDisp **result) {
+    return ComGuard([&] { return OutObject(result, Core().MenuCaptionFont()); });
+}
+STDMETHODIMP LookProperties::SetMenuCaptionFont(IFontDisp *aFont) {
+    return Apply([&] { Core().SetMenuCaptionFont(aFont); });
+}
+STDMETHODIMP LookProperties::GetMenuShortcutFont(IFontDisp **result) {
+    return ComGuard([&] { return OutObject(result, Core().MenuShortcutFont()); });
+}
+STDMETHODIMP LookProperties::SetMenuShortcutFont(IFontDisp *aFont) {
+    return Apply([&] { Core().SetMenuShortcutFont(aFont); });
+}
+STDMETHODIMP LookProperties::SetImageList(IDispatch **anImgListControl) {
     if (!anImgListControl) return E_POINTER;
-    core_->SetImageList(*anImgListControl);
+    Core().SetImageList(*anImgListControl);
     return S_OK;
 }
+STDMETHODIMP LookProperties::GetImageList(IDispatch **result) { return OutObject(result, Core().ImageList()); }
 
-STDMETHODIMP BrocadeObject::GetImageList(IDispatch **result) { return OutObject(result, core_->ImageList()); }
+// --- State and the remaining methods ----------------------------------------------------------
 
-STDMETHODIMP BrocadeObject::RegisterWindowMenu(LONG hWindow, VARIANT_BOOL *bStop) {
+STDMETHODIMP BrocadeAutomation::get_Enabled(VARIANT_BOOL *value) { return Out(value, Core().Enabled()); }
+STDMETHODIMP BrocadeAutomation::put_Enabled(VARIANT_BOOL *value) {
+    return value ? Apply([&] { Core().SetEnabled(*value); }) : E_POINTER;
+}
+STDMETHODIMP BrocadeAutomation::get_LockRefresh(VARIANT_BOOL *value) { return Out(value, Core().LockRefresh()); }
+STDMETHODIMP BrocadeAutomation::put_LockRefresh(VARIANT_BOOL value) {
+    return Apply([&] { Core().SetLockRefresh(value); });
+}
+
+STDMETHODIMP BrocadeAutomation::get_Version(BSTR *value) {
+    if (!value) return E_POINTER;
+    *value = nullptr;
+    return ComGuard([&] {
+        *value = SysAllocString(Core().Version().c_str());
+        return *value ? S_OK : E_OUTOFMEMORY;
+    });
+}
+
+STDMETHODIMP BrocadeAutomation::GetCleanCaption(BSTR sCaption, BSTR *result) {
+    if (!result) return E_POINTER;
+    *result = nullptr;
+    return ComGuard([&] {
+        *result = SysAllocString(WideFromAnsi(brocade::GetCleanCaption(AnsiFromWide(sCaption))).c_str());
+        return *result ? S_OK : E_OUTOFMEMORY;
+    });
+}
+
+STDMETHODIMP BrocadeAutomation::ShowAboutBox() {
+    HWND owner = object_.ParentWindow() ? object_.ParentWindow() : GetActiveWindow();
+    return Apply([&] { Core().ShowAboutBox(owner); });
+}
+
+STDMETHODIMP BrocadeAutomation::RegisterWindowMenu(LONG hWindow, VARIANT_BOOL *bStop) {
     // Window handles carry 32 significant bits; a 64-bit handle is their sign extension.
     HWND window = reinterpret_cast<HWND>(static_cast<LONG_PTR>(hWindow));
-    core_->RegisterWindowMenu(window, bStop ? *bStop : VARIANT_FALSE);
-    return S_OK;
-}
-STDMETHODIMP BrocadeObject::GetDefaultPicture(BSTR sCaption, IPictureDisp **result) {
-    return OutObject(result, core_->DefaultPicture(AnsiFromWide(sCaption), core_->Language(), core_->MenuIconSet()));
+    return Apply([&] { Core().RegisterWindowMenu(window, bStop ? *bStop : VARIANT_FALSE); });
 }
 
-STDMETHODIMP BrocadeObject::GetDefaultPictureEx(BSTR sCaption, bdLanguage eLanguage, IPictureDisp **result) {
-    return OutObject(result, core_->DefaultPicture(AnsiFromWide(sCaption), eLanguage, core_->MenuIconSet()));
+HRESULT BrocadeAutomation::DefaultPicture(BSTR caption, long language, long iconSet, IPictureDisp **result) {
+    return ComGuard([&] { return OutObject(result, Core().DefaultPicture(AnsiFromWide(caption), language, iconSet)); });
+}
+STDMETHODIMP BrocadeAutomation::GetDefaultPicture(BSTR sCaption, IPictureDisp **result) {
+    return DefaultPicture(sCaption, Core().Language(), Core().MenuIconSet(), result);
+}
+STDMETHODIMP BrocadeAutomation::GetDefaultPictureEx(BSTR sCaption, bdLanguage eLanguage, IPictureDisp **result) {
+    return DefaultPicture(sCaption, eLanguage, Core().MenuIconSet(), result);
+}
+STDMETHODIMP BrocadeAutomation::GetDefaultPictureEx2(BSTR sCaption, bdLanguage eLanguage, bdMenuIconSet eMenuIconSet,
+                                                     IPictureDisp **result) {
+    return DefaultPicture(sCaption, eLanguage, eMenuIconSet, result);
 }
 
-STDMETHODIMP BrocadeObject::GetDefaultPictureEx2(BSTR sCaption, bdLanguage eLanguage, bdMenuIconSet eMenuIconSet,
-                                                 IPictureDisp **result) {
-    return OutObject(result, core_->DefaultPicture(AnsiFromWide(sCaption), eLanguage, eMenuIconSet));
+STDMETHODIMP BrocadeAutomation::GetMeanColor(LONG aColor1, LONG aColor2, LONG *result) {
+    return Out(result, brocade::GetMeanColor(aColor1, aColor2));
 }
 
-STDMETHODIMP BrocadeObject::GetMeanColor(LONG aColor1, LONG aColor2, LONG *result) {
-    return Out(result, static_cast<LONG>(brocade::GetMeanColor(aColor1, aColor2)));
-}
-
-STDMETHODIMP BrocadeObject::CaptureScreen(IPictureDisp **result) {
+STDMETHODIMP BrocadeAutomation::CaptureScreen(IPictureDisp **result) {
     if (result) *result = nullptr;
     return RaiseError(IID__Brocade, L"Call to undocumented function CaptureScreen");
 }
