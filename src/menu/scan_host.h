@@ -16,6 +16,7 @@ class MenuItemRecord;
 class ScanHost {
 public:
     // --- Properties of the control ----------------------------------------------------------
+    // The reads of properties and windows only read: they do not fail.
     virtual bool ScanEnabled() = 0;
     virtual bool ScanUnicode() = 0;
     virtual bool ScanRightToLeft() = 0;
