@@ -55,7 +55,7 @@ HRESULT ColorProperties::PutColor(ColorIndex index, OLE_COLOR value) {
 
 STDMETHODIMP ColorProperties::get_UseCustomColors(VARIANT_BOOL *value) { return Out(value, Core().UseCustomColors()); }
 STDMETHODIMP ColorProperties::put_UseCustomColors(VARIANT_BOOL value) {
-    return Apply([&] { Core().SetUseCustomColors(value); });
+    return Set(&Control::SetUseCustomColors, value);
 }
 STDMETHODIMP ColorProperties::get_MenuBackground(OLE_COLOR *value) { return GetColor(kMenuBackground, value); }
 STDMETHODIMP ColorProperties::put_MenuBackground(OLE_COLOR value) { return PutColor(kMenuBackground, value); }
@@ -87,32 +87,24 @@ STDMETHODIMP ColorProperties::put_TootipTextColor(OLE_COLOR value) { return PutC
 // --- Help and tooltips ------------------------------------------------------------------------
 
 STDMETHODIMP HelpProperties::get_AutoShowHelp(VARIANT_BOOL *value) { return Out(value, Core().AutoShowHelp()); }
-STDMETHODIMP HelpProperties::put_AutoShowHelp(VARIANT_BOOL value) {
-    return Apply([&] { Core().SetAutoShowHelp(value); });
-}
+STDMETHODIMP HelpProperties::put_AutoShowHelp(VARIANT_BOOL value) { return Set(&Control::SetAutoShowHelp, value); }
 STDMETHODIMP HelpProperties::get_ShowTooltip(VARIANT_BOOL *value) { return Out(value, Core().ShowTooltip()); }
-STDMETHODIMP HelpProperties::put_ShowTooltip(VARIANT_BOOL value) {
-    return Apply([&] { Core().SetShowTooltip(value); });
-}
+STDMETHODIMP HelpProperties::put_ShowTooltip(VARIANT_BOOL value) { return Set(&Control::SetShowTooltip, value); }
 STDMETHODIMP HelpProperties::get_TootipStyle(bdTooltipStyle *value) { return Out(value, Core().TootipStyle()); }
-STDMETHODIMP HelpProperties::put_TootipStyle(bdTooltipStyle value) {
-    return Apply([&] { Core().SetTootipStyle(value); });
-}
+STDMETHODIMP HelpProperties::put_TootipStyle(bdTooltipStyle value) { return Set(&Control::SetTootipStyle, value); }
 STDMETHODIMP HelpProperties::get_ShowTootipTitle(VARIANT_BOOL *value) { return Out(value, Core().ShowTootipTitle()); }
 STDMETHODIMP HelpProperties::put_ShowTootipTitle(VARIANT_BOOL *value) {
     return value ? Apply([&] { Core().SetShowTootipTitle(*value); }) : E_POINTER;
 }
 STDMETHODIMP HelpProperties::get_TooltipInitialDelay(short *value) { return Out(value, Core().TooltipInitialDelay()); }
 STDMETHODIMP HelpProperties::put_TooltipInitialDelay(short value) {
-    return Apply([&] { Core().SetTooltipInitialDelay(value); });
+    return Set(&Control::SetTooltipInitialDelay, value);
 }
 STDMETHODIMP HelpProperties::get_TooltipReshowDelay(short *value) { return Out(value, Core().TooltipReshowDelay()); }
-STDMETHODIMP HelpProperties::put_TooltipReshowDelay(short value) {
-    return Apply([&] { Core().SetTooltipReshowDelay(value); });
-}
+STDMETHODIMP HelpProperties::put_TooltipReshowDelay(short value) { return Set(&Control::SetTooltipReshowDelay, value); }
 STDMETHODIMP HelpProperties::get_TooltipAutopopDelay(short *value) { return Out(value, Core().TooltipAutopopDelay()); }
 STDMETHODIMP HelpProperties::put_TooltipAutopopDelay(short value) {
-    return Apply([&] { Core().SetTooltipAutopopDelay(value); });
+    return Set(&Control::SetTooltipAutopopDelay, value);
 }
 
 STDMETHODIMP HelpProperties::AddMessage(BSTR sCaption, BSTR sHelpMessage) {
@@ -132,17 +124,13 @@ STDMETHODIMP LookProperties::putref_CheckMark(IPictureDisp *value) {
     return Apply([&] { Core().SetCheckMark(value); });
 }
 STDMETHODIMP LookProperties::get_HighlightStyle(bdHighlight *value) { return Out(value, Core().HighlightStyle()); }
-STDMETHODIMP LookProperties::put_HighlightStyle(bdHighlight value) {
-    return Apply([&] { Core().SetHighlightStyle(value); });
-}
+STDMETHODIMP LookProperties::put_HighlightStyle(bdHighlight value) { return Set(&Control::SetHighlightStyle, value); }
 STDMETHODIMP LookProperties::get_MenuBorder(bdBorder *value) { return Out(value, Core().MenuBorder()); }
-STDMETHODIMP LookProperties::put_MenuBorder(bdBorder value) { return Apply([&] { Core().SetMenuBorder(value); }); }
+STDMETHODIMP LookProperties::put_MenuBorder(bdBorder value) { return Set(&Control::SetMenuBorder, value); }
 STDMETHODIMP LookProperties::get_Language(bdLanguage *value) { return Out(value, Core().Language()); }
-STDMETHODIMP LookProperties::put_Language(bdLanguage value) { return Apply([&] { Core().SetLanguage(value); }); }
+STDMETHODIMP LookProperties::put_Language(bdLanguage value) { return Set(&Control::SetLanguage, value); }
 STDMETHODIMP LookProperties::get_RightToLeft(VARIANT_BOOL *value) { return Out(value, Core().RightToLeft()); }
-STDMETHODIMP LookProperties::put_RightToLeft(VARIANT_BOOL value) {
-    return Apply([&] { Core().SetRightToLeft(value); });
-}
+STDMETHODIMP LookProperties::put_RightToLeft(VARIANT_BOOL value) { return Set(&Control::SetRightToLeft, value); }
 STDMETHODIMP LookProperties::get_BackgroundPicture(IPictureDisp **value) {
     return OutObject(value, Core().BackgroundPicture());
 }
@@ -155,20 +143,18 @@ STDMETHODIMP LookProperties::get_HighlightAppearance(bdHighlightAppearance *valu
     return Out(value, Core().HighlightAppearance());
 }
 STDMETHODIMP LookProperties::put_HighlightAppearance(bdHighlightAppearance value) {
-    return Apply([&] { Core().SetHighlightAppearance(value); });
+    return Set(&Control::SetHighlightAppearance, value);
 }
 STDMETHODIMP LookProperties::get_Unicode(VARIANT_BOOL *value) { return Out(value, Core().Unicode()); }
-STDMETHODIMP LookProperties::put_Unicode(VARIANT_BOOL value) { return Apply([&] { Core().SetUnicode(value); }); }
+STDMETHODIMP LookProperties::put_Unicode(VARIANT_BOOL value) { return Set(&Control::SetUnicode, value); }
 STDMETHODIMP LookProperties::get_HighlightOverBitmap(bdHighlightOverBitmap *value) {
     return Out(value, Core().HighlightOverBitmap());
 }
 STDMETHODIMP LookProperties::put_HighlightOverBitmap(bdHighlightOverBitmap value) {
-    return Apply([&] { Core().SetHighlightOverBitmap(value); });
+    return Set(&Control::SetHighlightOverBitmap, value);
 }
 STDMETHODIMP LookProperties::get_MenuIconSet(bdMenuIconSet *value) { return Out(value, Core().MenuIconSet()); }
-STDMETHODIMP LookProperties::put_MenuIconSet(bdMenuIconSet value) {
-    return Apply([&] { Core().SetMenuIconSet(value); });
-}
+STDMETHODIMP LookProperties::put_MenuIconSet(bdMenuIconSet value) { return Set(&Control::SetMenuIconSet, value); }
 
 // The system menu font is made on first demand.
 STDMETHODIMP LookProperties::GetMenuCaptionFont(IFontDisp **result) {
@@ -197,9 +183,7 @@ STDMETHODIMP BrocadeAutomation::put_Enabled(VARIANT_BOOL *value) {
     return value ? Apply([&] { Core().SetEnabled(*value); }) : E_POINTER;
 }
 STDMETHODIMP BrocadeAutomation::get_LockRefresh(VARIANT_BOOL *value) { return Out(value, Core().LockRefresh()); }
-STDMETHODIMP BrocadeAutomation::put_LockRefresh(VARIANT_BOOL value) {
-    return Apply([&] { Core().SetLockRefresh(value); });
-}
+STDMETHODIMP BrocadeAutomation::put_LockRefresh(VARIANT_BOOL value) { return Set(&Control::SetLockRefresh, value); }
 
 STDMETHODIMP BrocadeAutomation::get_Version(BSTR *value) {
     if (!value) return E_POINTER;

@@ -43,6 +43,11 @@ protected:
         *target = value.Detach();
         return S_OK;
     }
+    // A property of the core set: S_OK once set, or the failure it threw.
+    template <class Arg, class Value>
+    HRESULT Set(void (Control::*set)(Arg), Value value) {
+        return Apply([&] { (Core().*set)(value); });
+    }
     // A change of the core: S_OK once made, or the failure it threw.
     template <class Change>
     static HRESULT Apply(Change &&change) {
