@@ -88,7 +88,8 @@ void MenuScanner::ScanMenuBar(HMENU menuBar) {
 
 RecordPtr MenuScanner::FixMenuItemStyle(HWND owner, HMENU menu, long parentMenuId, int position, bool isTopLevel,
                                         bool isFirst, bool isLast, bool resetFirst) {
-    try {
+    // A failing item is left as it is; the scan goes on with the next one.
+    return SkippableOr(RecordPtr(), [&] {
         if (!host_.ScanEnabled()) return RecordPtr();
         ItemReading item;
         if (!ReadItem(menu, position, item)) return RecordPtr();
@@ -119,9 +120,7 @@ RecordPtr MenuScanner::FixMenuItemStyle(HWND owner, HMENU menu, long parentMenuI
         MeasureTexts(*record.Get());
         ConvertWhenChanged(*record.Get(), place, item);
         return record;
-    } catch (...) {
-        return RecordPtr();
-    }
+    });
 }
 
 bool MenuScanner::ReadItem(HMENU menu, int position, ItemReading &item) {
