@@ -12,7 +12,7 @@ namespace brocade {
 
 namespace {
 
-HRESULT SetError(REFIID iid, const wchar_t *description, HRESULT number) {
+HRESULT SetError(REFIID iid, const wchar_t *description, HRESULT number) noexcept {
     ICreateErrorInfo *create = nullptr;
     if (SUCCEEDED(CreateErrorInfo(&create))) {
         create->SetGUID(iid);
@@ -30,7 +30,7 @@ HRESULT SetError(REFIID iid, const wchar_t *description, HRESULT number) {
 
 }  // namespace
 
-HRESULT RaiseError(REFIID iid, const wchar_t *description) { return SetError(iid, description, kBrocadeError); }
+HRESULT RaiseError(REFIID iid, const wchar_t *description) noexcept { return SetError(iid, description, kBrocadeError); }
 
 HRESULT RaiseCollectionError(const CollectionError &error) noexcept {
     // The descriptions are ASCII; widened in place, nothing is allocated for them.

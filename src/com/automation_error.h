@@ -13,7 +13,7 @@ constexpr HRESULT kBrocadeError = static_cast<HRESULT>(0x80040000);
 
 // Sets the thread's error information (source "Brocade", the description) for iid and
 // returns kBrocadeError.
-HRESULT RaiseError(REFIID iid, const wchar_t *description);
+HRESULT RaiseError(REFIID iid, const wchar_t *description) noexcept;
 
 class CollectionError;
 // A keyed collection's error (duplicate key 457, not found 5) as the automation error a
@@ -29,6 +29,16 @@ HRESULT CurrentExceptionResult() noexcept;
 template <class Body>
 HRESULT ComGuard(Body &&body) noexcept {
     return Guarded(std::forward<Body>(body), CurrentExceptionResult);
+}
+
+// The same for a method that reports its own failures as the Brocade error with a description:
+// what is neither a failed allocation nor a collection's error is reported that way too.
+template <class Body>
+HRESULT ComGuard(Body &&body, REFIID iid, const wchar_t *description) noexcept {
+    return Guarded(std::forward<Body>(body), [&iid, description]() noexcept {
+        const HRESULT hr = CurrentExceptionResult();
+        return hr == E_UNEXPECTED ? RaiseError(iid, description) : hr;
+    });
 }
 
 }  // namespace brocade

@@ -135,9 +135,9 @@ STDMETHODIMP LookProperties::get_BackgroundPicture(IPictureDisp **value) {
     return OutObject(value, Core().BackgroundPicture());
 }
 STDMETHODIMP LookProperties::putref_BackgroundPicture(IPictureDisp *value) {
-    return ComGuard([&] {
-        return Core().SetBackgroundPicture(value) ? S_OK : RaiseError(IID__Brocade, L"Invalid picture type");
-    });
+    const wchar_t *invalid = L"Invalid picture type";
+    return ComGuard([&] { return Core().SetBackgroundPicture(value) ? S_OK : RaiseError(IID__Brocade, invalid); },
+                    IID__Brocade, invalid);
 }
 STDMETHODIMP LookProperties::get_HighlightAppearance(bdHighlightAppearance *value) {
     return Out(value, Core().HighlightAppearance());

@@ -184,7 +184,12 @@ STDMETHODIMP CMenuItem::putref_Picture(IPictureDisp *value) {
         ComPtr<IPicture> picture = ComPtr<IPictureDisp>(value).As<IPicture>(IID_IPicture);
         if (!picture) return RaiseError(IID__CMenuItem, L"Invalid picture type");
     }
-    return ChangeRecord([&] { record_.SetPicture(value); });
+    return ComGuard(
+        [&] {
+            record_.SetPicture(value);
+            return S_OK;
+        },
+        IID__CMenuItem, L"Invalid picture type");
 }
 
 STDMETHODIMP CMenuItem::get_PictureBackColor(OLE_COLOR *value) {
