@@ -13,6 +13,12 @@ Options ParseOptions(const std::vector<std::wstring> &arguments) {
                 return options;
             }
             options.outputDir = arguments[++i];
+        } else if (argument == L"--only") {
+            if (i + 1 >= arguments.size()) {
+                options.error = L"--only needs a picture's file name";
+                return options;
+            }
+            options.only = arguments[++i];
         } else if (argument == L"--quick") {
             options.quick = true;
         } else if (argument == L"--mdi") {
@@ -24,7 +30,8 @@ Options ParseOptions(const std::vector<std::wstring> &arguments) {
             return options;
         }
     }
-    if (options.quick && !options.gallery) options.error = L"--quick only applies to --gallery";
+    if ((options.quick || !options.only.empty()) && !options.gallery)
+        options.error = L"--quick and --only only apply to --gallery";
     if (options.selfCheck && (options.gallery || options.mdi)) options.error = L"--self-check stands alone";
     return options;
 }

@@ -12,10 +12,14 @@ struct Options {
     bool mdi = false;         // start with the MDI frame instead of the single form
     bool selfCheck = false;   // check the installation, print the result and exit
     std::wstring outputDir;   // where the gallery writes its pictures and index.html
+    // Only this picture of the gallery, written with its line of gallery.txt as <file>.txt:
+    // the gallery runs itself so for a picture taken at another DPI.
+    std::wstring only;
     std::wstring error;       // set when the arguments make no sense
 };
 
-// Arguments without the program name: "--gallery <dir> [--quick]", "--mdi" or "--self-check".
+// Arguments without the program name: "--gallery <dir> [--quick | --only <file>]", "--mdi" or
+// "--self-check".
 Options ParseOptions(const std::vector<std::wstring> &arguments);
 
 }  // namespace brocade::demo

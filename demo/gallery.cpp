@@ -77,6 +77,10 @@ public:
             WriteOut(L"gallery: cannot create " + options_.outputDir + L"\n");
             return 2;
         }
+        if (Selected().empty()) {
+            WriteOut(L"gallery: no picture is called " + options_.only + L"\n");
+            return 2;
+        }
         if (NeedsJapaneseFont() && !JapaneseFontInstalled()) {
             WriteOut(L"gallery: the Japanese picture needs a font of the Japanese character set "
                      L"(SHIFTJIS_CHARSET), and none is installed\n");
@@ -108,18 +112,106 @@ public:
     }
 
 private:
+    // The configurations of this run: all of them, or the one --only names.
+    std::vector<GalleryConfiguration> Selected() const {
+        std::vector<GalleryConfiguration> configurations = GalleryConfigurations(options_.quick);
+        if (options_.only.empty()) return configurations;
+        std::vector<GalleryConfiguration> one;
+        for (const GalleryConfiguration &configuration : configurations)
+            if (configuration.file == options_.only) one.push_back(configuration);
+        return one;
+    }
+
     bool NeedsJapaneseFont() const {
-        for (const GalleryConfiguration &configuration : GalleryConfigurations(options_.quick))
+        for (const GalleryConfiguration &configuration : Selected())
             if (UsesJapaneseCaptions(configuration.settings)) return true;
         return false;
     }
 
     // On the driver thread: every configuration in turn, the forms working on their own thread.
     void TakePictures() {
-        std::vector<GalleryConfiguration> configurations = GalleryConfigurations(options_.quick);
+        std::vector<GalleryConfiguration> configurations = Selected();
         if (!configurations.empty()) WarmUp(configurations.front());
         for (const GalleryConfiguration &configuration : configurations)
-            pictures_.push_back(TakePicture(configuration));
+            pictures_.push_back(configuration.dpi && options_.only.empty() ? TakeInChild(configuration)
+                                                                          : TakePicture(configuration));
+    }
+
+    // The desktop's DPI for the processes started while it lives, the old one (or none) back
+    // afterwards. A process reads it as it starts; those running keep theirs.
+    class LogPixels {
+    public:
+        explicit LogPixels(DWORD dpi) {
+            if (RegCreateKeyExW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", 0, nullptr, 0,
+                                KEY_QUERY_VALUE | KEY_SET_VALUE, nullptr, &key_, nullptr) != ERROR_SUCCESS) {
+                key_ = nullptr;
+                return;
+            }
+            DWORD size = sizeof saved_;
+            had_ = RegQueryValueExW(key_, L"LogPixels", nullptr, nullptr, reinterpret_cast<BYTE *>(&saved_), &size) ==
+                   ERROR_SUCCESS;
+            Write(dpi);
+        }
+        ~LogPixels() {
+            if (!key_) return;
+            if (had_)
+                Write(saved_);
+            else
+                RegDeleteValueW(key_, L"LogPixels");
+            RegCloseKey(key_);
+        }
+
+    private:
+        void Write(DWORD value) {
+            RegSetValueExW(key_, L"LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE *>(&value), sizeof value);
+        }
+        HKEY key_ = nullptr;
+        DWORD saved_ = 0;
+        bool had_ = false;
+    };
+
+    // A picture at another DPI: this program again, started with that DPI, takes it alone
+    // while this one's forms are hidden, and hands back its line of gallery.txt.
+    GalleryPicture TakeInChild(const GalleryConfiguration &configuration) {
+        GalleryPicture picture;
+        picture.file = configuration.file;
+        picture.title = configuration.title;
+        picture.configuration = Describe(configuration.settings) + L", " + std::to_wstring(configuration.dpi) + L" DPI";
+        picture.pathText = configuration.pathText;
+        RunOnFormThread(single_->Window(), [&] {
+            for (DemoForm *form : {single_.get(), mdi_.get()})
+                if (form) ShowWindow(form->Window(), SW_HIDE);
+        });
+        wchar_t exe[MAX_PATH] = {};
+        GetModuleFileNameW(nullptr, exe, MAX_PATH);
+        std::wstring command = L"\"" + std::wstring(exe) + L"\" --gallery \"" + options_.outputDir + L"\" --only " +
+                               configuration.file;
+        const std::wstring line = options_.outputDir + L"\\" + configuration.file + L".txt";
+        DeleteFileW(line.c_str());
+        STARTUPINFOW startup = {sizeof startup};
+        PROCESS_INFORMATION process = {};
+        DWORD code = 1;
+        {
+            LogPixels dpi(configuration.dpi);
+            if (CreateProcessW(exe, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
+                WaitForSingleObject(process.hProcess, 180000);
+                GetExitCodeProcess(process.hProcess, &code);
+                CloseHandle(process.hThread);
+                CloseHandle(process.hProcess);
+            }
+        }
+        const std::vector<GalleryPicture> taken = ReadGalleryManifest(line);
+        DeleteFileW(line.c_str());
+        if (code != 0 || taken.size() != 1) {
+            picture.failure = L"the process at " + std::to_wstring(configuration.dpi) + L" DPI did not take it";
+        } else {
+            picture.popupRect = taken.front().popupRect;
+            picture.itemRect = taken.front().itemRect;
+            picture.popupCount = taken.front().popupCount;
+        }
+        WriteOut((picture.failure.empty() ? L"  " : L"  FAILED ") + configuration.file +
+                 (picture.failure.empty() ? L"" : L": " + picture.failure) + L"\n");
+        return picture;
     }
 
     // The first menu loop is the slow one (the control converts the menu bar and loads its
@@ -268,8 +360,10 @@ private:
     }
 
     int Finish() {
-        bool page = WriteGalleryPage(options_.outputDir, pictures_);
-        bool manifest = WriteGalleryManifest(options_.outputDir, pictures_);
+        const bool alone = !options_.only.empty();
+        bool page = alone || WriteGalleryPage(options_.outputDir, pictures_);
+        bool manifest = alone ? WriteGalleryManifest(options_.outputDir, pictures_, options_.only + L".txt")
+                              : WriteGalleryManifest(options_.outputDir, pictures_);
         size_t failed = 0;
         for (const GalleryPicture &picture : pictures_)
             if (!picture.failure.empty()) ++failed;

@@ -110,6 +110,18 @@ std::vector<GalleryConfiguration> GalleryConfigurations(bool quick) {
                                          decorated, kFileOpen, L"File > Open...");
     contrast.highContrast = true;
     all.push_back(contrast);
+    StyleSettings xp = base;
+    xp.highlightStyle = 9;  // XP
+    all.push_back(Make(L"dpi-144-xp.png", L"XP at 144 DPI: pictures, column, frame and shadow at 150 %", xp,
+                       kFileOpen, L"File > Open..."));
+    all.back().dpi = 144;
+    StyleSettings office = base;
+    office.highlightStyle = 10;  // Office 2003
+    office.iconSet = 1;          // bdOffice2003, drawn for 32 pixels
+    all.push_back(Make(L"dpi-192-office2003.png",
+                       L"Office 2003 at 192 DPI: pictures, column, frame and shadow at 200 %", office, kFileOpen,
+                       L"File > Open..."));
+    all.back().dpi = 192;
     return all;
 }
 

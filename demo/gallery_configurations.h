@@ -23,6 +23,8 @@ struct GalleryConfiguration {
     bool standInPopup = false;
     // Taken with the user's high-contrast setting switched on for the session.
     bool highContrast = false;
+    // Not 0: taken by a new demo process that starts with the desktop's LogPixels at this DPI.
+    DWORD dpi = 0;
 };
 
 // The whole gallery, or a reduced set (the eleven styles, right to left, and checked and

@@ -1,6 +1,7 @@
 #include "gallery_page.h"
 
 #include <cstdio>
+#include <cstring>
 
 namespace brocade::demo {
 
@@ -65,7 +66,8 @@ bool WriteGalleryPage(const std::wstring &folder, const std::vector<GalleryPictu
     return WriteFileText(folder + L"\\index.html", page);
 }
 
-bool WriteGalleryManifest(const std::wstring &folder, const std::vector<GalleryPicture> &pictures) {
+bool WriteGalleryManifest(const std::wstring &folder, const std::vector<GalleryPicture> &pictures,
+                          const std::wstring &name) {
     std::string text =
         "# file|deepest popup left,top,right,bottom|its selected item left,top,right,bottom|open popups|title\n";
     for (const GalleryPicture &picture : pictures) {
@@ -73,7 +75,35 @@ bool WriteGalleryManifest(const std::wstring &folder, const std::vector<GalleryP
         text += Utf8(picture.file) + "|" + Numbers(picture.popupRect) + "|" + Numbers(picture.itemRect) + "|" +
                 std::to_string(picture.popupCount) + "|" + Utf8(picture.title) + "\n";
     }
-    return WriteFileText(folder + L"\\gallery.txt", text);
+    return WriteFileText(folder + L"\\" + name, text);
+}
+
+std::vector<GalleryPicture> ReadGalleryManifest(const std::wstring &path) {
+    std::vector<GalleryPicture> pictures;
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return pictures;
+    std::string text;
+    char buffer[4096];
+    DWORD read = 0;
+    while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read) text.append(buffer, read);
+    CloseHandle(file);
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find('\n', start);
+        if (end == std::string::npos) end = text.size();
+        const std::string line = text.substr(start, end - start);
+        start = end + 1;
+        GalleryPicture picture;
+        char name[260] = {}, title[1024] = {};
+        RECT &p = picture.popupRect, &i = picture.itemRect;
+        if (line.empty() || line[0] == '#' ||
+            sscanf(line.c_str(), "%259[^|]|%ld,%ld,%ld,%ld|%ld,%ld,%ld,%ld|%d|%1023[^\n]", name, &p.left, &p.top, &p.right,
+                   &p.bottom, &i.left, &i.top, &i.right, &i.bottom, &picture.popupCount, title) != 11)
+            continue;
+        picture.file = std::wstring(name, name + strlen(name));  // file names are ASCII
+        pictures.push_back(picture);
+    }
+    return pictures;
 }
 
 }  // namespace brocade::demo

@@ -20,6 +20,9 @@ struct GalleryPicture {
 };
 
 bool WriteGalleryPage(const std::wstring &folder, const std::vector<GalleryPicture> &pictures);
-bool WriteGalleryManifest(const std::wstring &folder, const std::vector<GalleryPicture> &pictures);
+bool WriteGalleryManifest(const std::wstring &folder, const std::vector<GalleryPicture> &pictures,
+                          const std::wstring &name = L"gallery.txt");
+// The pictures a manifest lists (file, rectangles, popups and title); none when it cannot be read.
+std::vector<GalleryPicture> ReadGalleryManifest(const std::wstring &path);
 
 }  // namespace brocade::demo

@@ -50,7 +50,7 @@ int RunInteractive(const Options &options) {
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     Options options = ParseOptions(Arguments());
     if (!options.error.empty()) {
-        MessageBoxW(nullptr, (options.error + L"\n\nBrocadeDemo.exe [--mdi] | --gallery <folder> [--quick] | --self-check").c_str(),
+        MessageBoxW(nullptr, (options.error + L"\n\nBrocadeDemo.exe [--mdi] | --gallery <folder> [--quick | --only <file>] | --self-check").c_str(),
                     L"Brocade demo", MB_ICONERROR);
         return 2;
     }

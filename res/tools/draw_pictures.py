@@ -1,20 +1,25 @@
 #!/usr/bin/env python3
-"""Draws the 16 x 16 menu pictures of BrocadeRes.dll in the five icon sets.
+"""Draws the menu pictures of BrocadeRes.dll in the five icon sets, at 16, 20, 24 and 32 pixels.
 
     draw_pictures.py <commands.txt> <output folder> [--preview sheet.png]
 
 Every picture named in the second column of commands.txt, and CHECKMARK, is drawn from the
 shape table PICTURES below in each set's palette and style, and written as
 "<NAME>_I.ico" (bdDefault) or "<NAME>_<3|B|O|P>.bmp" with the set's key colour where the
-picture is transparent. pictures.rc, listing them all as named resources, goes beside them.
---preview also writes one PNG sheet of them all, for looking at."""
+picture is transparent. The shapes are designed on a 16-pixel grid; the larger drawings, for
+high-DPI screens, sample the same shapes more finely and add "_<pixels>" to the name
+("SAVE_3_24.bmp"). pictures.rc, listing them all as named resources, goes beside them.
+--preview also writes one PNG sheet of the 16-pixel ones, for looking at."""
 import math
 import struct
 import sys
 import zlib
 from pathlib import Path
 
-SIZE = 16
+DESIGN = 16  # the grid the shapes are given on
+SIZES = (16, 20, 24, 32)
+SIZE = DESIGN  # the size being drawn
+UNIT = 1.0     # design units per pixel drawn
 
 # --- Icon sets ------------------------------------------------------------------------------
 
@@ -102,8 +107,18 @@ def cells():
     return ((x, y) for y in range(SIZE) for x in range(SIZE))
 
 
+def centres():
+    """Each pixel drawn, with its centre in design units."""
+    return ((x, y, (x + 0.5) * UNIT, (y + 0.5) * UNIT) for x, y in cells())
+
+
+def grid(design_cells):
+    """The pixels drawn whose centres lie in the given cells of the 16-pixel design grid."""
+    return {(x, y) for x, y, px, py in centres() if (int(px), int(py)) in design_cells}
+
+
 def rect(x0, y0, x1, y1):
-    return {(x, y) for x, y in cells() if x0 <= x + 0.5 <= x1 and y0 <= y + 0.5 <= y1}
+    return {(x, y) for x, y, px, py in centres() if x0 <= px <= x1 and y0 <= py <= y1}
 
 
 def polygon(points):
@@ -113,11 +128,11 @@ def polygon(points):
             if (ay > py) != (by > py) and px < ax + (py - ay) * (bx - ax) / (by - ay):
                 hit = not hit
         return hit
-    return {(x, y) for x, y in cells() if inside(x + 0.5, y + 0.5)}
+    return {(x, y) for x, y, px, py in centres() if inside(px, py)}
 
 
 def disc(cx, cy, r):
-    return {(x, y) for x, y in cells() if (x + 0.5 - cx) ** 2 + (y + 0.5 - cy) ** 2 <= r * r}
+    return {(x, y) for x, y, px, py in centres() if (px - cx) ** 2 + (py - cy) ** 2 <= r * r}
 
 
 def segment_distance(px, py, ax, ay, bx, by):
@@ -129,8 +144,8 @@ def segment_distance(px, py, ax, ay, bx, by):
 
 def stroke(points, width):
     """A polyline of the given width."""
-    return {(x, y) for x, y in cells()
-            if any(segment_distance(x + 0.5, y + 0.5, *a, *b) <= width / 2 - 1e-6
+    return {(x, y) for x, y, px, py in centres()
+            if any(segment_distance(px, py, *a, *b) <= width / 2 - 1e-6
                    for a, b in zip(points, points[1:]))}
 
 
@@ -144,7 +159,7 @@ def arc(cx, cy, r, start, end, width):
             if low <= angle + turn <= high:
                 return abs(math.hypot(px - cx, py - cy) - r) <= width / 2
         return False
-    return {(x, y) for x, y in cells() if on_arc(x + 0.5, y + 0.5)}
+    return {(x, y) for x, y, px, py in centres() if on_arc(px, py)}
 
 
 def arrow_head(tip_x, tip_y, dx, dy, length, half_width):
@@ -155,7 +170,7 @@ def arrow_head(tip_x, tip_y, dx, dy, length, half_width):
 
 
 def glyph(x0, y0, rows):
-    return {(x0 + x, y0 + y) for y, row in enumerate(rows) for x, c in enumerate(row) if c == "#"}
+    return grid({(x0 + x, y0 + y) for y, row in enumerate(rows) for x, c in enumerate(row) if c == "#"})
 
 
 def outline_of(mask):
@@ -267,7 +282,7 @@ class Painter:
     def magnifier(self, cx, cy, r, hx, hy, sign=None):
         self.paint(stroke([(cx + r * 0.6, cy + r * 0.6), (hx, hy)], 2.9), "ink", outline=None)
         self.paint(disc(cx, cy, r), "glass")
-        self.flat({(int(cx - r * 0.45), int(cy - r * 0.45))}, "paper")
+        self.flat(grid({(int(cx - r * 0.45), int(cy - r * 0.45))}), "paper")
         if sign:
             self.flat(rect(cx - r + 1.6, cy - 0.5, cx + r - 1.6, cy + 0.5), "ink")
             if sign == "+":
@@ -301,7 +316,7 @@ class Painter:
         self.paint(rect(4, 1, 12, 7), "paper")
         self.paint(rect(1, 6, 15, 12), "metal")
         self.flat(rect(3, 10, 13, 11), "ink")
-        self.flat({(12, 7)}, "green")
+        self.flat(grid({(12, 7)}), "green")
         self.paint(rect(4, 10, 12, 15), "paper")
         self.flat(rect(5.5, 12, 10.5, 13), "ink")
 
@@ -317,7 +332,7 @@ class Painter:
                    outline="outside")
         for cx in (4.5, 11.5):
             self.paint(disc(cx, 12.5, 3) - disc(cx, 12.5, 1.3), "danger", outline=None)
-        self.flat({(7, 6), (8, 6)}, "ink")
+        self.flat(grid({(7, 6), (8, 6)}), "ink")
 
     def envelope(self, x0, y0, x1, y1):
         self.paint(rect(x0, y0, x1, y1), "paper")
@@ -332,7 +347,7 @@ class Painter:
                 if 0 < along <= r and across <= r * 0.2 + 0.2:
                     return True
             return False
-        teeth = {(x, y) for x, y in cells() if on_tooth(x + 0.5 - cx, y + 0.5 - cy)}
+        teeth = {(x, y) for x, y, px, py in centres() if on_tooth(px - cx, py - cy)}
         self.paint(teeth | disc(cx, cy, r * 0.7), "metal")
         self.clear(disc(cx, cy, r * 0.28))
 
@@ -352,15 +367,15 @@ class Painter:
         for y in (6, 9, 12):
             self.paint(rect(3, y - 1, 5, y + 1), "metal")
             self.flat(rect(6.5, y - 0.5, 13, y + 0.5), "ink")
-        self.flat({(3, 5), (4, 6), (3, 11), (4, 12)}, "check")
+        self.flat(grid({(3, 5), (4, 6), (3, 11), (4, 12)}), "check")
 
     def door(self):
         self.paint(rect(2, 1, 10, 15), "board")
-        self.flat({(8, 8)}, "spark")
+        self.flat(grid({(8, 8)}), "spark")
 
     def selection(self):
-        self.flat({(x, y) for x, y in cells() if (x in (1, 14) or y in (1, 14))
-                   and 1 <= x <= 14 and 1 <= y <= 14 and (x + y) % 2 == 0}, "ink")
+        self.flat(grid({(x, y) for y in range(DESIGN) for x in range(DESIGN) if (x in (1, 14) or y in (1, 14))
+                        and 1 <= x <= 14 and 1 <= y <= 14 and (x + y) % 2 == 0}), "ink")
         for y in (4, 7, 10):
             self.paint(rect(3, y, 13, y + 2), "accent", outline=None)
 
@@ -463,6 +478,7 @@ def keep_off_key(pixels, key):
 
 def bmp_bytes(pixels, key):
     rows = rows_of(keep_off_key(pixels, key), key)
+    assert SIZE * 3 % 4 == 0, "rows of 24-bit pixels would need padding"
     data = b"".join(struct.pack("BBB", b, g, r) for row in reversed(rows) for r, g, b in row)
     header = struct.pack("<IiiHHIIiiII", 40, SIZE, SIZE, 1, 24, 0, len(data), 2835, 2835, 0, 0)
     return b"BM" + struct.pack("<IHHI", 14 + len(header) + len(data), 0, 0, 54) + header + data
@@ -472,9 +488,10 @@ def ico_bytes(pixels):
     colour = b"".join(struct.pack("BBBB", *reversed(pixels[(x, y)]), 255) if (x, y) in pixels
                       else b"\0\0\0\0" for y in reversed(range(SIZE)) for x in range(SIZE))
     mask = b""
+    row_bytes = (SIZE + 31) // 32 * 4  # rows padded to 32 bits
     for y in reversed(range(SIZE)):
-        bits = sum(1 << (15 - x) for x in range(SIZE) if (x, y) not in pixels)
-        mask += struct.pack(">H", bits) + b"\0\0"  # rows padded to 32 bits
+        bits = sum(1 << (row_bytes * 8 - 1 - x) for x in range(SIZE) if (x, y) not in pixels)
+        mask += bits.to_bytes(row_bytes, "big")
     header = struct.pack("<IiiHHIIiiII", 40, SIZE, SIZE * 2, 1, 32, 0, len(colour) + len(mask),
                          0, 0, 0, 0)
     image = header + colour + mask
@@ -521,6 +538,11 @@ def picture_names(commands_file):
     return names + ["CHECKMARK"]
 
 
+def use_size(size):
+    global SIZE, UNIT
+    SIZE, UNIT = size, DESIGN / size
+
+
 def main(argv):
     if len(argv) not in (2, 4) or (len(argv) == 4 and argv[2] != "--preview"):
         sys.exit(__doc__)
@@ -532,22 +554,26 @@ def main(argv):
     out.mkdir(parents=True, exist_ok=True)
     lines = ["// Generated by res/tools/draw_pictures.py; do not edit.", "LANGUAGE 0, 0"]
     drawings = {}
-    for name in names:
-        for icon_set in ICON_SETS:
-            pixels = draw(name, icon_set)
-            if len(pixels) == SIZE * SIZE or not pixels:
-                sys.exit(f"{name}_{icon_set.suffix} must have both drawn and transparent pixels")
-            drawings[(name, icon_set.suffix)] = pixels
-            resource = f"{name}_{icon_set.suffix}"
-            if icon_set.key is None:
-                path = out / f"{resource}.ico"
-                path.write_bytes(ico_bytes(pixels))
-                lines.append(f'{resource} ICON "{path.as_posix()}"')
-            else:
-                path = out / f"{resource}.bmp"
-                path.write_bytes(bmp_bytes(pixels, icon_set.key))
-                lines.append(f'{resource} BITMAP "{path.as_posix()}"')
+    for size in SIZES:
+        use_size(size)
+        for name in names:
+            for icon_set in ICON_SETS:
+                pixels = draw(name, icon_set)
+                resource = f"{name}_{icon_set.suffix}" + ("" if size == DESIGN else f"_{size}")
+                if len(pixels) == SIZE * SIZE or not pixels:
+                    sys.exit(f"{resource} must have both drawn and transparent pixels")
+                if size == DESIGN:
+                    drawings[(name, icon_set.suffix)] = pixels
+                if icon_set.key is None:
+                    path = out / f"{resource}.ico"
+                    path.write_bytes(ico_bytes(pixels))
+                    lines.append(f'{resource} ICON "{path.as_posix()}"')
+                else:
+                    path = out / f"{resource}.bmp"
+                    path.write_bytes(bmp_bytes(pixels, icon_set.key))
+                    lines.append(f'{resource} BITMAP "{path.as_posix()}"')
     (out / "pictures.rc").write_text("\n".join(lines) + "\n", encoding="ascii")
+    use_size(DESIGN)
     if len(argv) == 4:
         preview(drawings, names, argv[3])
 

@@ -194,6 +194,7 @@ public:
 
     // --- What item measurement reads from the control -----------------------------------
     long MeasureMenuBorder() override { return DrawLook()->style.menuBorder; }
+    int MeasureDpi() override { return DrawLook()->style.dpi; }
     long MeasureMenuIconSet() override { return menuIconSet_; }
     ComPtr<IPictureDisp> MeasureCheckMark() override { return checkMark_; }
     ComPtr<IPictureDisp> MeasureBuiltInCheckMark() override { return builtInCheckMark_; }
@@ -217,6 +218,9 @@ public:
     bool DrawKeyboardCuesHidden() override { return keyboardCuesHidden_; }
     ComPtr<IFontDisp> DrawAmbientFont() override { return ComPtr<IFontDisp>::Adopt(site_.AmbientFont()); }
     PaintCaches &DrawCaches() override { return paintCaches_; }
+    ComPtr<IPictureDisp> DrawSharperPicture(IPictureDisp *picture, int pixels) override {
+        return defaultPictures_ ? defaultPictures_->Sharper(picture, pixels) : nullptr;
+    }
     // A moved selection, another menu or the loop's end ends what the items of a popup share,
     // and the next item reads the settings afresh.
     void EndPopupPass() {
@@ -325,6 +329,8 @@ private:
     UniqueBrush menuBarBrush_;
     // The Look items are painted with; null when a setting changed since it was made.
     LookPtr look_;
+    // The window whose items were measured or drawn last: the Look takes its DPI.
+    HWND dpiWindow_ = nullptr;
     unsigned long lookGeneration_ = 0;
     // The font and memory DCs item painting keeps between items.
     PaintCaches paintCaches_;
@@ -407,6 +413,9 @@ private:
     LRESULT OnActivate(WindowMessage &m);
     LRESULT OnSysColorChange(WindowMessage &m);
     LRESULT OnSettingChange(WindowMessage &m);
+    LRESULT OnDpiChanged(WindowMessage &m);
+    // Items measured or drawn for window take its DPI; another DPI makes a new Look.
+    void FollowDpiOf(HWND window);
     LRESULT OnActivateApp(WindowMessage &m);
     LRESULT OnGetMinMaxInfo(WindowMessage &m);
     LRESULT OnDrawItemMessage(WindowMessage &m);

@@ -7,6 +7,7 @@
 #include "menu/captions.h"
 #include "help/control_tooltip.h"
 #include "common/color_utils.h"
+#include "common/dpi.h"
 #include "render/draw_item.h"
 #include "render/high_contrast.h"
 #include "render/measure_item.h"
@@ -67,6 +68,12 @@ LookPtr Control::DrawLook() {
     return look_;
 }
 
+void Control::FollowDpiOf(HWND window) {
+    if (!window || window == dpiWindow_) return;
+    dpiWindow_ = window;
+    if (look_ && look_->style.dpi != WindowDpi(window)) EndPopupPass();
+}
+
 PaintStyle Control::ResolvePaintStyle() {
     PaintStyle style;
     COLORREF *colors[kColorCount] = {&style.menuBackground, &style.bitmapBackground, &style.menuBarBackground,
@@ -83,6 +90,7 @@ PaintStyle Control::ResolvePaintStyle() {
     style.useCustomColors = IsTrue(useCustomColors_);
     style.hasBackgroundPicture = backgroundSurface_.Dc() != nullptr;
     style.inMenuLoop = inMenuLoop_;
+    style.dpi = WindowDpi(dpiWindow_ && IsWindow(dpiWindow_) ? dpiWindow_ : hostWindow_);
     return EffectivePaintStyle(style, HighContrastOn());
 }
 

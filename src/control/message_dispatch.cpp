@@ -16,6 +16,7 @@ const Control::Route Control::kRoutes[] = {
     {WM_ACTIVATE, &Control::OnActivate},
     {WM_SYSCOLORCHANGE, &Control::OnSysColorChange},
     {WM_SETTINGCHANGE, &Control::OnSettingChange},
+    {WM_DPICHANGED, &Control::OnDpiChanged},
     {WM_ACTIVATEAPP, &Control::OnActivateApp},
     {WM_GETMINMAXINFO, &Control::OnGetMinMaxInfo},
     {WM_DRAWITEM, &Control::OnDrawItemMessage},
@@ -79,6 +80,19 @@ LRESULT Control::OnSettingChange(WindowMessage &m) {
     return 0;
 }
 
+// The window moved to a monitor of another DPI, or the user changed the scaling: the Look,
+// the menu metrics and every measured item size were made for the old DPI. Windows keeps an
+// owner-drawn item's size until the item is set again, so the next scan converts each item
+// anew and the system measures it at the new DPI.
+LRESULT Control::OnDpiChanged(WindowMessage &m) {
+    ForgetMenuMetrics();
+    dpiWindow_ = m.hwnd;
+    EndPopupPass();
+    for (const RecordPtr &record : scanner_.Items().Records()) record->SetAttributesChanged(kTrue);
+    if (HasMenuRecords()) Refresh(m.hwnd);
+    return 0;
+}
+
 LRESULT Control::OnActivateApp(WindowMessage &m) {
     if (IsWin95() || IsWinNT3() || IsWinNT4()) return 0;
     if (m.wParam)
@@ -96,9 +110,15 @@ LRESULT Control::OnGetMinMaxInfo(WindowMessage &m) {
     return 0;
 }
 
-LRESULT Control::OnDrawItemMessage(WindowMessage &m) { return OnDrawItem(m.hwnd, m.wParam, m.lParam, m.route); }
+LRESULT Control::OnDrawItemMessage(WindowMessage &m) {
+    FollowDpiOf(m.hwnd);
+    return OnDrawItem(m.hwnd, m.wParam, m.lParam, m.route);
+}
 
-LRESULT Control::OnMeasureItemMessage(WindowMessage &m) { return OnMeasureItem(m.wParam, m.lParam, m.route); }
+LRESULT Control::OnMeasureItemMessage(WindowMessage &m) {
+    FollowDpiOf(m.hwnd);
+    return OnMeasureItem(m.wParam, m.lParam, m.route);
+}
 
 LRESULT Control::OnNotify(WindowMessage &m) {
     const NMHDR *header = reinterpret_cast<const NMHDR *>(m.lParam);
@@ -149,6 +169,8 @@ LRESULT Control::OnEnterMenuLoop(WindowMessage &m) {
     }
     if (window_.Handle()) KillTimer(window_.Handle(), kHotTrackTimer);
     inMenuLoop_ = true;
+    // Each loop reads the DPI afresh: the window may have moved to another monitor since.
+    dpiWindow_ = m.hwnd;
     InvalidateLook();
     // Off for every loop, not only the first after an activation: the end of a loop puts it back.
     menuAnimation_.Suspend();

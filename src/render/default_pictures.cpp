@@ -1,6 +1,7 @@
 #include "render/default_pictures.h"
 
 #include <algorithm>
+#include <string>
 #include <utility>
 
 #include "common/enums.h"
@@ -11,6 +12,14 @@ namespace brocade {
 namespace {
 
 constexpr int kBuiltInPicturePixels = 16;
+// The larger drawings of every built-in picture, smallest first.
+constexpr int kSharperPixels[] = {20, 24, 32};
+
+int SharperSize(int pixels) {
+    for (int size : kSharperPixels)
+        if (size >= pixels) return size;
+    return kSharperPixels[sizeof kSharperPixels / sizeof kSharperPixels[0] - 1];
+}
 
 struct IconSetRow {
     const char *suffix;
@@ -65,14 +74,30 @@ ComPtr<IPictureDisp> DefaultPictures::Load(const std::string &caption, bool conv
     const std::string key = CacheKey(resource.name);
     auto cached = cache_.find(key);
     if (cached != cache_.end()) return cached->second;
-    ComPtr<IPictureDisp> picture = LoadFromLibrary(resource);
-    if (picture) cache_.emplace(key, picture);
+    ComPtr<IPictureDisp> picture = LoadFromLibrary(resource, kBuiltInPicturePixels);
+    if (picture) {
+        cache_.emplace(key, picture);
+        origins_.emplace(picture.Get(), resource);
+    }
     return picture;
 }
 
-ComPtr<IPictureDisp> DefaultPictures::LoadFromLibrary(const PictureResource &resource) const {
-    HANDLE handle = LoadImageA(resources_, resource.name.c_str(), resource.type, kBuiltInPicturePixels,
-                               kBuiltInPicturePixels, LR_DEFAULTCOLOR);
+ComPtr<IPictureDisp> DefaultPictures::Sharper(IPictureDisp *picture, int pixels) {
+    if (!resources_ || pixels <= kBuiltInPicturePixels) return nullptr;
+    const auto origin = origins_.find(picture);
+    if (origin == origins_.end()) return nullptr;
+    const int size = SharperSize(pixels);
+    const PictureResource resource{origin->second.name + "_" + std::to_string(size), origin->second.type};
+    const std::string key = CacheKey(resource.name);
+    auto cached = sharper_.find(key);
+    if (cached != sharper_.end()) return cached->second;
+    ComPtr<IPictureDisp> sharper = LoadFromLibrary(resource, size);
+    if (sharper) sharper_.emplace(key, sharper);
+    return sharper;
+}
+
+ComPtr<IPictureDisp> DefaultPictures::LoadFromLibrary(const PictureResource &resource, int pixels) const {
+    HANDLE handle = LoadImageA(resources_, resource.name.c_str(), resource.type, pixels, pixels, LR_DEFAULTCOLOR);
     if (!handle) return nullptr;
     ComPtr<IPicture> picture = resource.type == IMAGE_ICON ? IconToPicture(static_cast<HICON>(handle))
                                                            : BitmapToPicture(static_cast<HBITMAP>(handle), nullptr);

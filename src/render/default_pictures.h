@@ -41,15 +41,27 @@ public:
     // The resource a request names.
     PictureResource ResourceFor(const std::string &caption, bool convert, long language, long iconSet) const;
 
+    // The same built-in picture drawn for a larger size: the library holds each one at 16,
+    // 20, 24 and 32 pixels, the larger ones named "<resource name>_<pixels>". The nearest
+    // size at or above pixels (32 beyond it); null for a picture not loaded here, or when 16
+    // pixels suffice.
+    ComPtr<IPictureDisp> Sharper(IPictureDisp *picture, int pixels);
+
     size_t CachedCount() const { return cache_.size(); }
-    void Clear() { cache_.clear(); }
+    void Clear() {
+        cache_.clear();
+        origins_.clear();
+        sharper_.clear();
+    }
 
 private:
     HMODULE resources_;
     PictureNameLookup lookup_;
     std::map<std::string, ComPtr<IPictureDisp>> cache_;  // resource names compare case-blind
+    std::map<const IPictureDisp *, PictureResource> origins_;  // what each cached picture was loaded from
+    std::map<std::string, ComPtr<IPictureDisp>> sharper_;      // the larger drawings, by resource name
 
-    ComPtr<IPictureDisp> LoadFromLibrary(const PictureResource &resource) const;
+    ComPtr<IPictureDisp> LoadFromLibrary(const PictureResource &resource, int pixels) const;
 };
 
 }  // namespace brocade

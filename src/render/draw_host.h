@@ -33,6 +33,9 @@ public:
     virtual bool DrawKeyboardCuesHidden() = 0;
     // The container's ambient font, for records whose fonts are null.
     virtual ComPtr<IFontDisp> DrawAmbientFont() = 0;
+    // A built-in picture drawn anew for a size of pixels; null for any other picture, which is
+    // resampled instead.
+    virtual ComPtr<IPictureDisp> DrawSharperPicture(IPictureDisp *, int) { return nullptr; }
     // The font and memory DCs kept between items (owned by the control).
     virtual PaintCaches &DrawCaches() = 0;
 

@@ -26,7 +26,7 @@ RecordPtr RecordOfItemData(DrawHost &host, ULONG_PTR itemData) {
 void TileUnderPopupItem(DrawHost &host, const PaintStyle &style, const MenuItemRecord &record,
                         const ItemCanvas &item, const RECT &itemRect) {
     if (!style.hasBackgroundPicture) return;
-    const BorderOffsets border = ItemBorderOffsets(style.menuBorder, IsTrue(record.IsLast()));
+    const BorderOffsets border = ItemBorderOffsets(style.menuBorder, IsTrue(record.IsLast()), style.dpi);
     EraseItemBackground(item.dc, item.cx, item.cy, style);
     TileBackgroundPicture(item.dc, host.DrawBackgroundSurface(), itemRect.left, itemRect.top, item.cx - border.dx,
                           item.cy - border.dy);

@@ -10,12 +10,14 @@ void EraseItemBackground(HDC dc, int cx, int cy, const PaintStyle &style) {
 
 void FillBitmapColumn(HDC dc, int bitmapWidth, int itemWidth, int bottom, const PaintStyle &style,
                       GradientCache *gradients) {
+    // The column reaches one pixel (at 96 DPI) past its width.
+    const long width = bitmapWidth + style.Px(1);
     long left = 0;
     if (style.rightToLeft) {
-        left = itemWidth - (bitmapWidth + 1);
-        if (style.menuBorder == kBorderFlat) left -= 2;
+        left = itemWidth - width;
+        if (style.menuBorder == kBorderFlat) left -= style.Px(2);
     }
-    RECT column = {left, 0, left + bitmapWidth + 1, bottom};
+    RECT column = {left, 0, left + width, bottom};
     if (style.highlightStyle != kOffice2003) {
         FillPlain(dc, column, style.bitmapBackground);
         return;

@@ -13,10 +13,11 @@ bool IsThemedStyle(long highlightStyle) { return highlightStyle == kXP || highli
 RECT HighlightBar(int cx, int cy, int bitmapWidth, bool hasPicture, const PaintStyle &style) {
     const bool hasColumn = hasPicture || PlainRgb(style.bitmapBackground) != PlainRgb(style.menuBackground);
     const bool cover = HighlightCoversBitmap(style);
+    const int gap = style.Px(2);
     RECT bar = {0, 0, cx, cy};
-    if (hasColumn && !style.rightToLeft && !cover) bar.left = bitmapWidth + 2;
-    if (style.menuBorder == kBorderFlatWithShadow) bar.right = cx - 2;
-    if (style.rightToLeft && hasColumn && !IsThemedStyle(style.highlightStyle) && !cover) bar.right -= bitmapWidth + 2;
+    if (hasColumn && !style.rightToLeft && !cover) bar.left = bitmapWidth + gap;
+    if (style.menuBorder == kBorderFlatWithShadow) bar.right = cx - gap;
+    if (style.rightToLeft && hasColumn && !IsThemedStyle(style.highlightStyle) && !cover) bar.right -= bitmapWidth + gap;
     return bar;
 }
 

@@ -9,6 +9,7 @@
 #include "render/item_highlight.h"
 #include "common/measure_units.h"
 #include "render/picture_handles.h"
+#include "render/picture_resample.h"
 #include "render/transparent_blit.h"
 
 namespace brocade {
@@ -21,7 +22,7 @@ constexpr UINT kComplexImage = 0;  // what DrawState is told for pictures neithe
 // clear of the shadow beside the item.
 int ColumnLeft(int cx, int bitmapWidth, const PaintStyle &style, int leftToRight) {
     if (!style.rightToLeft) return leftToRight;
-    return cx - bitmapWidth - (style.menuBorder == kBorderFlatWithShadow ? 2 : 0);
+    return cx - bitmapWidth - (style.menuBorder == kBorderFlatWithShadow ? style.Px(2) : 0);
 }
 
 void DrawOtherPicture(HDC dc, HANDLE handle, short type, const RECT &at, const MenuItemRecord &record) {
@@ -32,8 +33,8 @@ void DrawOtherPicture(HDC dc, HANDLE handle, short type, const RECT &at, const M
 }
 
 void OutlineCheckedPicture(HDC dc, int cx, int cy, int bitmapWidth, const PaintStyle &style, HPEN borderPen) {
-    const int left = ColumnLeft(cx, bitmapWidth, style, 1);
-    const int top = 1, right = left + bitmapWidth - 2, bottom = cy - 2;
+    const int left = ColumnLeft(cx, bitmapWidth, style, style.Px(1));
+    const int top = style.Px(1), right = left + bitmapWidth - style.Px(2), bottom = cy - style.Px(2);
     SelectGuard pen(dc, borderPen);
     MoveToEx(dc, left, top, nullptr);
     LineTo(dc, right, top);
@@ -52,15 +53,19 @@ void RaisePicture(HDC dc, int cx, int cy, int bitmapWidth, const PaintStyle &sty
 
 // The bitmap drawn off-screen first, so a disabled one can be greyed and its backdrop colour
 // left transparent.
-void DrawBitmapPicture(HDC dc, HBITMAP bitmap, const RECT &at, const MenuItemRecord &record) {
+void DrawBitmapPicture(HDC dc, HBITMAP bitmap, const RECT &at, const MenuItemRecord &record, SIZE drawn) {
     const int w = at.right - at.left, h = at.bottom - at.top;
     MemoryDc memory(dc);
     if (!memory) return;
     UniqueBitmap image(CreateCompatibleBitmap(dc, w, h));
     if (!image) return;
     SelectGuard selected(memory.Get(), image.Get());
-    DrawStateA(memory.Get(), nullptr, nullptr, reinterpret_cast<LPARAM>(bitmap), 0, 0, 0, w, h, DST_BITMAP);
     const OLE_COLOR backColor = record.PictureBackColor();
+    BITMAP own = {};
+    const bool resized = drawn.cx > 0 && drawn.cy > 0 && GetObjectW(bitmap, sizeof own, &own) &&
+                         (own.bmWidth != drawn.cx || own.bmHeight != drawn.cy);
+    if (!resized || !DrawResampledBitmap(memory.Get(), drawn.cx, drawn.cy, bitmap, OleToRGB(backColor)))
+        DrawStateA(memory.Get(), nullptr, nullptr, reinterpret_cast<LPARAM>(bitmap), 0, 0, 0, w, h, DST_BITMAP);
     if (IsTrue(record.Disabled())) GrayImage(memory.Get(), 0, 0, w, h, OleToRGB(backColor));
     SetBkColor(memory.Get(), OleToRGB(backColor));
     DrawTransparentBitmap(dc, at.left, at.top, w, h, memory.Get(), 0, 0, w, h, backColor);
@@ -80,17 +85,23 @@ RECT ItemIconRect(int cx, int cy, int bitmapWidth, SIZE picturePixels, const Pai
 }
 
 void DrawItemIcon(HDC dc, int cx, int cy, int bitmapWidth, IPictureDisp *picture, const MenuItemRecord &record,
-                  bool selected, const PaintStyle &style, HPEN borderPen) {
+                  bool selected, const PaintStyle &style, HPEN borderPen, IPictureDisp *sharper) {
     if (!picture) return;
-    ComPtr<IPicture> object = ComPtr<IPictureDisp>(picture).As<IPicture>(IID_IPicture);
+    IPictureDisp *drawnPicture = sharper ? sharper : picture;
+    ComPtr<IPicture> object = ComPtr<IPictureDisp>(drawnPicture).As<IPicture>(IID_IPicture);
     if (!object) return;
-    const RECT at = ItemIconRect(cx, cy, bitmapWidth, PicturePixels(picture), style);
+    // Pictures are designed in pixels at 96 DPI.
+    const SIZE drawn = ScaleToDpi(PicturePixels(picture), style.dpi);
+    const RECT at = ItemIconRect(cx, cy, bitmapWidth, drawn, style);
     short type = PICTYPE_UNINITIALIZED;
     object->get_Type(&type);
     if (HANDLE handle = PictureHandle(object.Get())) {
+        const SIZE own = PicturePixels(drawnPicture);
+        const bool resized = own.cx != drawn.cx || own.cy != drawn.cy;
         if (type == PICTYPE_BITMAP)
-            DrawBitmapPicture(dc, static_cast<HBITMAP>(handle), at, record);
-        else
+            DrawBitmapPicture(dc, static_cast<HBITMAP>(handle), at, record, resized ? drawn : SIZE{0, 0});
+        else if (!resized || type != PICTYPE_ICON ||
+                 !DrawResampledIcon(dc, at, static_cast<HICON>(handle), IsTrue(record.Disabled())))
             DrawOtherPicture(dc, handle, type, at, record);
     }
     const bool checked = IsTrue(record.Checked());

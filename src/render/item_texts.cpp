@@ -41,16 +41,17 @@ private:
     HGDIOBJ previous_ = nullptr;
 };
 
-RECT MovedByOne(RECT rect) {
-    OffsetRect(&rect, 1, 1);
+RECT Moved(RECT rect, int by) {
+    OffsetRect(&rect, by, by);
     return rect;
 }
 
+// An embossed text lies one pixel (at 96 DPI) below and right of the text itself.
 void DrawOneText(HDC dc, const std::string &text, const RECT &rect, UINT flags, long language, bool unicode,
-                 COLORREF color, bool embossed, COLORREF embossColor) {
+                 COLORREF color, bool embossed, COLORREF embossColor, int embossOffset) {
     if (embossed) {
         SetTextColor(dc, embossColor);
-        DrawMenuText(dc, text, MovedByOne(rect), flags, language, unicode);
+        DrawMenuText(dc, text, Moved(rect, embossOffset), flags, language, unicode);
     }
     SetTextColor(dc, color);
     DrawMenuText(dc, text, rect, flags, language, unicode);
@@ -66,13 +67,14 @@ HFONT GetItemFont(DrawHost &host, IFontDisp *font, bool sameSource) {
 }
 
 ItemTextLayout LayOutItemTexts(int cx, int bottom, int bitmapWidth, int shortcutWidth, int checkWidth, int dx,
-                               bool rightToLeft) {
+                               bool rightToLeft, int dpi) {
     ItemTextLayout layout;
+    const int gap = ScaleToDpi(kCaptionGap, dpi);
     if (!rightToLeft) {
-        layout.caption = RECT{bitmapWidth + kCaptionGap, 0, cx, bottom};
+        layout.caption = RECT{bitmapWidth + gap, 0, cx, bottom};
         layout.shortcut = RECT{cx - shortcutWidth - checkWidth, 0, cx - dx, bottom};
     } else {
-        layout.caption = RECT{0, 0, cx - bitmapWidth - kCaptionGap, bottom};
+        layout.caption = RECT{0, 0, cx - bitmapWidth - gap, bottom};
         layout.shortcut = RECT{checkWidth + dx, 0, checkWidth + dx + shortcutWidth, bottom};
     }
     return layout;
@@ -112,14 +114,14 @@ void DrawItemTexts(DrawHost &host, const PaintStyle &style, const MenuItemRecord
         Skippable([&] {
             ItemFontSelection font(target, GetItemFont(host, record.CaptionFont().Get(), item.unobserved), keepFont);
             DrawOneText(target, caption, layout.caption, flags, record.Language(), IsTrue(record.Unicode()), color,
-                        embossed, style.highlightedTextColor);
+                        embossed, style.highlightedTextColor, style.Px(1));
         });
     }
     if (!shortcut.empty()) {
         Skippable([&] {
             ItemFontSelection font(target, GetItemFont(host, record.ShortcutFont().Get(), item.unobserved), keepFont);
             DrawOneText(target, shortcut, layout.shortcut, flags, record.Language(), false, color, embossed,
-                        style.highlightedTextColor);
+                        style.highlightedTextColor, style.Px(1));
         });
     }
     if (aside) BitBlt(item.dc, 0, 0, item.cx, item.cy, target, 0, 0, SRCPAINT);

@@ -23,7 +23,7 @@ struct ItemTextLayout {
 // bitmapWidth and shortcutWidth are the menu's column widths, checkWidth SM_CXMENUCHECK,
 // dx the border offset beside the item; bottom is where the item's content ends.
 ItemTextLayout LayOutItemTexts(int cx, int bottom, int bitmapWidth, int shortcutWidth, int checkWidth, int dx,
-                               bool rightToLeft);
+                               bool rightToLeft, int dpi);
 
 // DrawText flags shared by caption and shortcut.
 UINT ItemTextFlags(bool rightToLeft, bool hideAccel);

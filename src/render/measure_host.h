@@ -25,6 +25,8 @@ public:
     virtual ComPtr<IPictureDisp> MeasureCheckMark() = 0;
     // The built-in check mark of the current icon set; null when there is none.
     virtual ComPtr<IPictureDisp> MeasureBuiltInCheckMark() = 0;
+    // The DPI of the window the items are measured for.
+    virtual int MeasureDpi() { return 96; }
 
     // --- Records ------------------------------------------------------------------------------
     // GetMenuItemByKey: the record stored under a MenuItemKey; null when there is none.

@@ -8,6 +8,7 @@
 #include "menu/menu_text.h"
 #include "common/color_utils.h"
 #include "common/measure_units.h"
+#include "common/dpi.h"
 #include "render/menu_metrics.h"
 
 namespace brocade {
@@ -46,22 +47,24 @@ void RefreshMenuText(MenuItemRecord &record) {
     if (!text.empty() && text != record.MenuText()) record.SetMenuText(text);
 }
 
-long ScaledPictureWidth(IPictureDisp *picture, float pixelsPerHimetric) {
+// Pictures are designed in pixels at 96 DPI and drawn larger at a higher one.
+long ScaledPictureWidth(IPictureDisp *picture, float pixelsPerHimetric, int dpi) {
     SIZE himetric{0, 0};
-    return PictureHimetricSize(picture, himetric) ? ScaleHimetric(himetric.cx, pixelsPerHimetric) : 0;
+    return PictureHimetricSize(picture, himetric) ? ScaleToDpi(ScaleHimetric(himetric.cx, pixelsPerHimetric), dpi)
+                                                  : 0;
 }
 
 // What a checked item without a picture of its own gives the bitmap column.
-long CheckMarkColumnWidth(MeasureHost &host, float pixelsPerHimetric) {
+long CheckMarkColumnWidth(MeasureHost &host, float pixelsPerHimetric, int dpi) {
     ComPtr<IPictureDisp> mark = SkippableOr(ComPtr<IPictureDisp>(), [&] { return host.MeasureCheckMark(); });
     if (!mark) mark = SkippableOr(ComPtr<IPictureDisp>(), [&] { return host.MeasureBuiltInCheckMark(); });
-    if (!mark) return kDefaultCheckMarkWidth;
-    return ScaledPictureWidth(mark.Get(), pixelsPerHimetric);
+    if (!mark) return ScaleToDpi(kDefaultCheckMarkWidth, dpi);
+    return ScaledPictureWidth(mark.Get(), pixelsPerHimetric, dpi);
 }
 
-long BitmapColumnCandidate(const MenuItemRecord &record, float pixelsPerHimetric, long checkMarkWidth) {
+long BitmapColumnCandidate(const MenuItemRecord &record, float pixelsPerHimetric, int dpi, long checkMarkWidth) {
     ComPtr<IPictureDisp> picture = record.Picture();
-    if (picture) return ScaledPictureWidth(picture.Get(), pixelsPerHimetric);
+    if (picture) return ScaledPictureWidth(picture.Get(), pixelsPerHimetric, dpi);
     return IsTrue(record.Checked()) ? checkMarkWidth : 0;
 }
 
@@ -79,28 +82,29 @@ long LargestInMenu(MeasureHost &host, const MenuItemRecord &record, Value value)
 }
 
 // The size before the host's say: texts and picture set the height, the kind of item the width.
-ItemSize ComputedItemSize(MeasureHost &host, MenuItemRecord &record, long cyMenu) {
+ItemSize ComputedItemSize(MeasureHost &host, MenuItemRecord &record, long cyMenu, int dpi) {
     ComPtr<IPictureDisp> picture =
         SkippableOr(ComPtr<IPictureDisp>(), [&] { return ItemPictureOrCheckMark(host, record); });
-    const SIZE pixels = picture ? PicturePixels(picture.Get()) : SIZE{0, 0};
+    const SIZE pixels = picture ? ScaleToDpi(PicturePixels(picture.Get()), dpi) : SIZE{0, 0};
+    const long margin = ScaleToDpi(kItemMargin, dpi);
 
     ItemSize size;
     size.height = cyMenu;
-    size.height = Larger(size.height, pixels.cy + kItemMargin);
-    size.height = Larger(size.height, record.CaptionTextHeight() + kItemMargin);
-    size.height = Larger(size.height, record.ShortcutTextHeight() + kItemMargin);
+    size.height = Larger(size.height, pixels.cy + margin);
+    size.height = Larger(size.height, record.CaptionTextHeight() + margin);
+    size.height = Larger(size.height, record.ShortcutTextHeight() + margin);
 
     if (IsTrue(record.IsTopLevel())) {
         // A standing-in check mark adds no spacing: only a picture of the item's own does.
         size.width = pixels.cx + record.CaptionTextWidth();
-        if (record.Picture()) size.width += kMenuBarPictureSpacing;
+        if (record.Picture()) size.width += ScaleToDpi(kMenuBarPictureSpacing, dpi);
         size.height = GetMenuBarItemHeight(host);
     } else if (IsTrue(record.IsSeparator())) {
         size.width = 0;
         size.height = RoundEven(cyMenu / 2.0);
     } else {
         size.width = GetBitmapColumnWidth(host, record) + GetMaxCaptionWidth(host, record) +
-                     GetMaxShortcutWidth(host, record) + MenuCheckWidthMetric();
+                     GetMaxShortcutWidth(host, record) + MenuCheckWidthMetric(dpi);
     }
     return size;
 }
@@ -113,7 +117,8 @@ LRESULT OnMeasureItem(MeasureHost &host, WPARAM, LPARAM lParam, Boolean &bRouteT
     MEASUREITEMSTRUCT item = *target;
     if (item.CtlType != ODT_MENU) return 0;
 
-    const long cyMenu = MenuHeightMetric();
+    const int dpi = SkippableOr(kDefaultDpi, [&] { return host.MeasureDpi(); });
+    const long cyMenu = MenuHeightMetric(dpi);
     RecordPtr record = RecordOfItemData(host, item.itemData);
     // An owner-drawn item of the host's own, which the control knows nothing of.
     ItemSize size{4 * cyMenu, cyMenu};
@@ -121,7 +126,7 @@ LRESULT OnMeasureItem(MeasureHost &host, WPARAM, LPARAM lParam, Boolean &bRouteT
         MenuItemRecord &measured = *record.Get();
         Skippable([&] { RefreshMenuText(measured); });
         RemeasureItem(host, measured);
-        size = ComputedItemSize(host, measured, cyMenu);
+        size = ComputedItemSize(host, measured, cyMenu, dpi);
         Skippable([&] { host.RaiseSetMenuItemSize(measured, size.width, size.height); });
     }
 
@@ -129,8 +134,9 @@ LRESULT OnMeasureItem(MeasureHost &host, WPARAM, LPARAM lParam, Boolean &bRouteT
     item.itemHeight = static_cast<UINT>(size.height);
     if (SkippableOr<long>(kBorderNormal, [&] { return host.MeasureMenuBorder(); }) == kBorderFlatWithShadow) {
         // The shadow runs down the right of every item and under the last one of a popup.
-        item.itemWidth = static_cast<UINT>(size.width + kShadowAllowance);
-        if (record && IsTrue(record->IsLast())) item.itemHeight = static_cast<UINT>(size.height + kShadowAllowance);
+        const long allowance = ScaleToDpi(kShadowAllowance, dpi);
+        item.itemWidth = static_cast<UINT>(size.width + allowance);
+        if (record && IsTrue(record->IsLast())) item.itemHeight = static_cast<UINT>(size.height + allowance);
     }
 
     *target = item;
@@ -151,13 +157,15 @@ void RemeasureItem(MeasureHost &host, MenuItemRecord &record) {
 
 long GetMenuBarItemHeight(MeasureHost &host) {
     // Every menu bar's items count, so all of them get one height.
-    long height = MenuHeightMetric();
+    const int dpi = SkippableOr(kDefaultDpi, [&] { return host.MeasureDpi(); });
+    long height = MenuHeightMetric(dpi);
+    const long margin = ScaleToDpi(kItemMargin, dpi);
     Skippable([&] {
         for (const RecordPtr &record : host.MeasureMenuItems().Records()) {
             if (!IsTrue(record->IsTopLevel())) continue;
             ComPtr<IPictureDisp> picture = record->Picture();
-            if (picture) height = Larger(height, PicturePixels(picture.Get()).cy + kItemMargin);
-            height = Larger(height, record->CaptionTextHeight() + kItemMargin);
+            if (picture) height = Larger(height, ScaleToDpi(PicturePixels(picture.Get()), dpi).cy + margin);
+            height = Larger(height, record->CaptionTextHeight() + margin);
         }
     });
     return height;
@@ -165,11 +173,12 @@ long GetMenuBarItemHeight(MeasureHost &host) {
 
 long GetBitmapColumnWidth(MeasureHost &host, const MenuItemRecord &record) {
     const float pixelsPerHimetric = PixelsPerHimetric(ScreenPixelsPerInch(LOGPIXELSX));
-    const long checkMarkWidth = CheckMarkColumnWidth(host, pixelsPerHimetric);
+    const int dpi = SkippableOr(kDefaultDpi, [&] { return host.MeasureDpi(); });
+    const long checkMarkWidth = CheckMarkColumnWidth(host, pixelsPerHimetric, dpi);
     long widest = LargestInMenu(host, record, [&](const MenuItemRecord &other) {
-        return BitmapColumnCandidate(other, pixelsPerHimetric, checkMarkWidth);
+        return BitmapColumnCandidate(other, pixelsPerHimetric, dpi, checkMarkWidth);
     });
-    return Larger(widest + kItemMargin, MenuHeightMetric());
+    return Larger(widest + ScaleToDpi(kItemMargin, dpi), MenuHeightMetric(dpi));
 }
 
 long GetMaxCaptionWidth(MeasureHost &host, const MenuItemRecord &record) {

@@ -1,6 +1,7 @@
 #include "render/menu_bar_item.h"
 
 #include "render/item_icon.h"
+#include "render/picture_resample.h"
 
 #include "common/com_ptr.h"
 #include "common/gdi.h"
@@ -32,12 +33,12 @@ void DrawTitleCaption(DrawHost &host, const PaintStyle &style, const MenuItemRec
     if (caption.empty()) return;
     const bool disabled = IsTrue(record.Disabled());
     const COLORREF color = disabled ? style.disabledTextColor : style.textColor;
-    const RECT rect = {PicturePixels(record.Picture().Get()).cx, 0, item.cx, item.cy};
+    const RECT rect = {ScaleToDpi(PicturePixels(record.Picture().Get()), style.dpi).cx, 0, item.cx, item.cy};
     SelectGuard font(item.dc, GetItemFont(host, record.CaptionFont().Get()));
     const UINT flags = TitleTextFlags(style.rightToLeft, item.hideAccel);
     const bool unicode = IsTrue(record.Unicode());
     if (disabled && !item.selected) {
-        const RECT moved = {rect.left + 1, rect.top + 1, rect.right, rect.bottom};
+        const RECT moved = {rect.left + style.Px(1), rect.top + style.Px(1), rect.right, rect.bottom};
         SetTextColor(item.dc, style.highlightedTextColor);
         DrawMenuText(item.dc, caption, moved, flags, record.Language(), unicode);
     }
@@ -57,22 +58,28 @@ void FrameSelectedTitle(DrawHost &host, const PaintStyle &style, const ItemCanva
 
 }  // namespace
 
-void DrawMenuBarIcon(HDC dc, int, int cy, const MenuItemRecord &record) {
+void DrawMenuBarIcon(HDC dc, int, int cy, const MenuItemRecord &record, int dpi) {
     const ComPtr<IPictureDisp> picture = record.Picture();
     if (!picture) return;
     ComPtr<IPicture> object = picture.As<IPicture>(IID_IPicture);
     if (!object) return;
-    const SIZE size = PicturePixels(picture.Get());
-    const int x = kTitlePictureLeft, y = RoundEven((cy - size.cy) / 2.0);
+    const SIZE own = PicturePixels(picture.Get());
+    const SIZE size = ScaleToDpi(own, dpi);
+    const bool resized = size.cx != own.cx || size.cy != own.cy;
+    const int x = ScaleToDpi(kTitlePictureLeft, dpi), y = RoundEven((cy - size.cy) / 2.0);
     short type = PICTYPE_UNINITIALIZED;
     object->get_Type(&type);
     HANDLE handle = PictureHandle(object.Get());
     if (!handle) return;
     if (type == PICTYPE_BITMAP) {
         if (size.cx > 0 && size.cy > 0)
-            DrawBitmapPicture(dc, static_cast<HBITMAP>(handle), RECT{x, y, x + size.cx, y + size.cy}, record);
+            DrawBitmapPicture(dc, static_cast<HBITMAP>(handle), RECT{x, y, x + size.cx, y + size.cy}, record,
+                              resized ? size : SIZE{0, 0});
         return;
     }
+    const RECT at = {x, y, x + size.cx, y + size.cy};
+    if (resized && type == PICTYPE_ICON && DrawResampledIcon(dc, at, static_cast<HICON>(handle), IsTrue(record.Disabled())))
+        return;
     UINT flags = type == PICTYPE_ICON ? DST_ICON : 0;
     if (IsTrue(record.Disabled())) flags |= DSS_DISABLED;
     DrawStateA(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(handle), 0, x, y, size.cx, size.cy, flags);
@@ -96,7 +103,7 @@ void DrawMenuBarItem(DrawHost &host, const PaintStyle &style, MenuItemRecord &re
         if (IsTrue(doDefault)) FillMenuBarItem(item.dc, item.cx, item.cy, item.selected, style);
         RaiseDrawStage(host, record, item, kPostErase, doDefault);
         if (IsTrue(doDefault)) {
-            DrawMenuBarIcon(item.dc, item.cx, item.cy, record);
+            DrawMenuBarIcon(item.dc, item.cx, item.cy, record, style.dpi);
             SetBkMode(item.dc, TRANSPARENT);
             DrawTitleCaption(host, style, record, item);
             if (item.selected) FrameSelectedTitle(host, style, item);

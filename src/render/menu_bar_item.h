@@ -13,7 +13,7 @@ namespace brocade {
 void DrawMenuBarItem(DrawHost &host, const PaintStyle &style, MenuItemRecord &record, const ItemCanvas &item);
 
 // The record's own picture at the title's left, vertically centred, greyed when disabled.
-void DrawMenuBarIcon(HDC dc, int cx, int cy, const MenuItemRecord &record);
+void DrawMenuBarIcon(HDC dc, int cx, int cy, const MenuItemRecord &record, int dpi = kDefaultDpi);
 
 // The flat frame of a title: left, top and right edges, and the bottom when close is set.
 void DrawBarTitleFrame(HDC dc, const RECT &rect, bool close, HPEN borderPen);

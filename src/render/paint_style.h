@@ -3,6 +3,7 @@
 #pragma once
 #include <windows.h>
 
+#include "common/dpi.h"
 #include "common/enums.h"
 
 namespace brocade {
@@ -28,6 +29,10 @@ struct PaintStyle {
     bool useCustomColors = false;
     bool hasBackgroundPicture = false;
     bool inMenuLoop = false;
+    // The DPI of the window the items are drawn for; every fixed pixel length scales with it.
+    int dpi = kDefaultDpi;
+
+    int Px(int pixels) const { return ScaleToDpi(pixels, dpi); }
 };
 
 // Values of bdHighlightAppearance and bdHighlightOverBitmap.

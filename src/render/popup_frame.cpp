@@ -62,8 +62,8 @@ private:
 
 void FillStrips(HWND popup, HDC dc, const PopupGeometry &g, const ItemFrame &f, const PopupFrameStyle &style,
                 bool dcCopiesPixelForPixel) {
-    const ShadowSource shadow{style.backdrop,     style.menuBackground, style.backgroundBrush,
-                              style.shadowColumn, &g.screen,            dcCopiesPixelForPixel};
+    const ShadowSource shadow{style.backdrop, style.menuBackground, style.backgroundBrush, style.shadowColumn,
+                              &g.screen,      dcCopiesPixelForPixel, ScaleToDpi(2, style.dpi)};
     Fill(dc, 0, f.y0, g.left, f.yb, style.backgroundBrush);
     if (!f.shadow) {
         Fill(dc, g.width - g.right, f.y0, g.width, f.y1, style.backgroundBrush);
@@ -82,16 +82,19 @@ void FillStrips(HWND popup, HDC dc, const PopupGeometry &g, const ItemFrame &f, 
     }
 }
 
-// The outline; with a shadow the right and bottom edges sit inside the shadow's lines.
-void DrawEdges(HDC dc, const PopupGeometry &g, const ItemFrame &f) {
+// The outline; with a shadow the right and bottom edges sit inside the shadow's lines. One
+// pixel wide at 96 DPI: at a higher DPI the same lines are drawn again, each `inset` pixels
+// further inside.
+void DrawEdges(HDC dc, const PopupGeometry &g, const ItemFrame &f, long inset, long shadowWidth) {
     Outline outline;
+    const long k = inset;
     const bool lastWithShadow = f.last && f.shadow;
     const bool roomBelow = f.last && f.remaining >= f.cy;
-    const long rightEdge = f.shadow ? g.width - g.right : g.width - 1;
+    const long rightEdge = (f.shadow ? g.width - g.right : g.width - 1) - k;
     // Left edge, continued below a last item that leaves client rows under it.
-    outline.Line(0, f.first ? 0 : f.y0, 0, lastWithShadow ? f.y1 - g.bottom : f.y1);
-    if (roomBelow) outline.LineTo(0, f.shadow ? f.y1 - g.bottom + f.cy : f.y1 + f.cy);
-    if (f.top == 0) outline.Line(0, 0, 0, lastWithShadow ? f.cy - g.bottom : f.cy);
+    outline.Line(k, f.first ? 0 : f.y0, k, lastWithShadow ? f.y1 - g.bottom : f.y1);
+    if (roomBelow) outline.LineTo(k, f.shadow ? f.y1 - g.bottom + f.cy : f.y1 + f.cy);
+    if (f.top == 0) outline.Line(k, 0, k, lastWithShadow ? f.cy - g.bottom : f.cy);
     // Right edge.
     if (f.shadow)
         outline.Line(rightEdge, f.y0, rightEdge, f.last ? f.y1 - g.bottom + 1 : f.y1);
@@ -99,20 +102,26 @@ void DrawEdges(HDC dc, const PopupGeometry &g, const ItemFrame &f) {
         outline.Line(rightEdge, f.y0, rightEdge, f.y1 + 1);
     if (roomBelow) {
         if (f.shadow)
-            outline.LineTo(rightEdge, f.y1 - g.bottom + f.cy - 2);
+            outline.LineTo(rightEdge, f.y1 - g.bottom + f.cy - shadowWidth);
         else
             outline.Line(rightEdge, f.y1, rightEdge, f.y1 + f.cy);
     }
-    if (f.top == 0) outline.Line(g.width - g.right, 0, g.width - g.right, lastWithShadow ? f.y0 - g.bottom : f.y0);
+    if (f.top == 0)
+        outline.Line(g.width - g.right - k, 0, g.width - g.right - k, lastWithShadow ? f.y0 - g.bottom : f.y0);
     // Top and bottom edges.
-    if (f.first || f.remaining >= f.cy) outline.Line(0, 0, f.shadow ? g.width - g.right + 1 : g.width, 0);
+    if (f.first || f.remaining >= f.cy) outline.Line(0, k, f.shadow ? g.width - g.right + 1 : g.width, k);
     if (f.last && f.cy / 2.0 > g.bottom) {
         if (f.shadow)
-            outline.Line(0, f.y1 - g.bottom, g.width - g.right, f.y1 - g.bottom);
+            outline.Line(0, f.y1 - g.bottom - k, g.width - g.right, f.y1 - g.bottom - k);
         else
-            outline.Line(0, f.y1 - 1, g.width, f.y1 - 1);
+            outline.Line(0, f.y1 - 1 - k, g.width, f.y1 - 1 - k);
     }
     outline.Draw(dc);
+}
+
+void DrawOutline(HDC dc, const PopupGeometry &g, const ItemFrame &f, int dpi) {
+    const long lines = ScaleToDpi(1, dpi), shadowWidth = ScaleToDpi(2, dpi);
+    for (long inset = 0; inset < lines; ++inset) DrawEdges(dc, g, f, inset, shadowWidth);
 }
 
 bool DrawsFrame(HWND popup, const PopupFrameStyle &style) {
@@ -137,7 +146,7 @@ void DrawPopup(HWND popup, PopupWindowDc &kept, const MenuItemRecord &record, in
     const ItemFrame frame = FrameOf(kept.Geometry(), record, cx, cy, top, style.menuBorder == kBorderFlatWithShadow);
     FillStrips(popup, dc, kept.Geometry(), frame, style, kept.CopiesPixelForPixel());
     // The kept DC keeps the pen too, until it is let go.
-    if (style.borderPen && kept.KeepSelected(style.borderPen)) DrawEdges(dc, kept.Geometry(), frame);
+    if (style.borderPen && kept.KeepSelected(style.borderPen)) DrawOutline(dc, kept.Geometry(), frame, style.dpi);
 }
 
 void DrawPopup(HWND popup, HDC windowDc, const PopupGeometry &geometry, const MenuItemRecord &record, int cx,
@@ -147,7 +156,7 @@ void DrawPopup(HWND popup, HDC windowDc, const PopupGeometry &geometry, const Me
     FillStrips(popup, windowDc, geometry, frame, style, false);
     if (!style.borderPen) return;  // an outline in whatever pen the DC holds would be wrong
     SelectGuard pen(windowDc, style.borderPen);
-    DrawEdges(windowDc, geometry, frame);
+    DrawOutline(windowDc, geometry, frame, style.dpi);
 }
 
 }  // namespace brocade

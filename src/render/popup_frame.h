@@ -20,6 +20,7 @@ struct PopupFrameStyle {
     HPEN borderPen = nullptr;          // the highlight border pen
     ShadowBackdrop *backdrop = nullptr;  // null: no shadow can be computed
     ShadowColumnCache *shadowColumn = nullptr;  // the right shadow kept shaded, if any
+    int dpi = kDefaultDpi;  // the outline is 1 pixel wide and the shadow 2 at 96 DPI
 };
 
 // Repaints the part of the popup's frame beside one item (the top part for the first item, the

@@ -13,6 +13,7 @@
 #include "render/menu_metrics.h"
 #include "render/popup_frame.h"
 #include "render/separator.h"
+#include "common/measure_units.h"
 
 namespace brocade {
 
@@ -37,6 +38,7 @@ PopupFrameStyle FrameStyle(DrawHost &host, const PaintStyle &style) {
     PopupFrameStyle frame;
     frame.menuBorder = style.menuBorder;
     frame.menuBackground = style.menuBackground;
+    frame.dpi = style.dpi;
     if (const Look *look = PassLook(host)) {
         frame.backgroundBrush = look->PopupBrush();
         frame.borderPen = look->BorderPen();
@@ -63,10 +65,11 @@ HPEN BorderPenOf(const Look *look) { return look ? look->BorderPen() : nullptr; 
 
 }  // namespace
 
-BorderOffsets ItemBorderOffsets(long menuBorder, bool isLast) {
+BorderOffsets ItemBorderOffsets(long menuBorder, bool isLast, int dpi) {
+    const int offset = ScaleToDpi(2, dpi);
     switch (menuBorder) {
-    case kBorderFlatWithShadow: return BorderOffsets{2, isLast ? 2 : 0};
-    case kBorderFlat: return BorderOffsets{-2, 0};
+    case kBorderFlatWithShadow: return BorderOffsets{offset, isLast ? offset : 0};
+    case kBorderFlat: return BorderOffsets{-offset, 0};
     default: return BorderOffsets{};
     }
 }
@@ -81,7 +84,7 @@ void DrawPopupItem(DrawHost &host, const PaintStyle &style, MenuItemRecord &reco
 
     const ComPtr<IPictureDisp> picture =
         SkippableOr(ComPtr<IPictureDisp>(), [&] { return ItemPictureOrCheckMark(host, record); });
-    const BorderOffsets border = ItemBorderOffsets(style.menuBorder, IsTrue(record.IsLast()));
+    const BorderOffsets border = ItemBorderOffsets(style.menuBorder, IsTrue(record.IsLast()), style.dpi);
     const int bottom = cy - border.dy;
 
     if (IsFlatBorder(style.menuBorder))
@@ -112,12 +115,17 @@ void DrawPopupItem(DrawHost &host, const PaintStyle &style, MenuItemRecord &reco
     if (!IsTrue(doDefault)) return;
 
     Skippable([&] {
+        ComPtr<IPictureDisp> sharper;
+        if (picture && style.dpi != kDefaultDpi)
+            sharper = SkippableOr(ComPtr<IPictureDisp>(), [&] {
+                return host.DrawSharperPicture(picture.Get(), ScaleToDpi(PicturePixels(picture.Get()), style.dpi).cx);
+            });
         DrawItemIcon(item.dc, cx, bottom, bitmapWidth, picture.Get(), record, item.selected, style,
-                     BorderPenOf(PassLook(host)));
+                     BorderPenOf(PassLook(host)), sharper.Get());
     });
     Skippable([&] {
         const ItemTextLayout layout = LayOutItemTexts(cx, bottom, bitmapWidth, shortcutWidth,
-                                                      MenuCheckWidthMetric(), border.dx, style.rightToLeft);
+                                                      MenuCheckWidthMetric(style.dpi), border.dx, style.rightToLeft, style.dpi);
         DrawItemTexts(host, style, record, item, caption, layout);
     });
     RaiseDrawStage(host, record, item, kPostDraw, doDefault);

@@ -10,13 +10,13 @@
 
 namespace brocade {
 
-// Offsets of the popup's flat border beside an item: the shadow takes 2 pixels at the right
-// of every item and below the last one; a plain flat border lends 2.
+// Offsets of the popup's flat border beside an item: the shadow takes 2 pixels (at 96 DPI) at
+// the right of every item and below the last one; a plain flat border lends 2.
 struct BorderOffsets {
     int dx = 0;
     int dy = 0;
 };
-BorderOffsets ItemBorderOffsets(long menuBorder, bool isLast);
+BorderOffsets ItemBorderOffsets(long menuBorder, bool isLast, int dpi);
 
 // Paints the item into item.dc. left and top are its place in the popup's client area (top
 // with the DC's viewport origin) for the frame painted beside it.

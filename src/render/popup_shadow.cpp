@@ -9,11 +9,9 @@ namespace brocade {
 
 namespace {
 
-// Pixels closer than this to the popup's top (right shadow) or left edge (bottom shadow)
-// show the screen unchanged, so the shadow seems to fall down and to the right.
-constexpr long kShadowOffset = 2;
-// The shadow lines: the two outermost of the window and one just outside it.
-constexpr long kShadowLines = 3;
+// The shadow's lines are the outermost `width` of the window and one just outside it. Pixels
+// closer than `width` to the popup's top (right shadow) or left edge (bottom shadow) show the
+// screen unchanged, so the shadow seems to fall down and to the right.
 
 // Equal screen pixels come in long runs: the last result is reused.
 class ShadeCache {
@@ -39,15 +37,16 @@ private:
 // each running along the popup's edge from alongFirst to alongLast. Window coordinates.
 struct ShadowStrip {
     bool vertical;               // true: the right shadow
-    long firstLine;              // W - 2 or H - 2
+    long width;                  // 2 at 96 DPI
+    long firstLine;              // W - width or H - width
     long alongFirst, alongLast;  // inclusive
     long X(long line, long along) const { return vertical ? line : along; }
     long Y(long line, long along) const { return vertical ? along : line; }
     RECT Area() const {
-        return vertical ? RECT{firstLine, alongFirst, firstLine + kShadowLines, alongLast + 1}
-                        : RECT{alongFirst, firstLine, alongLast + 1, firstLine + kShadowLines};
+        return vertical ? RECT{firstLine, alongFirst, firstLine + width + 1, alongLast + 1}
+                        : RECT{alongFirst, firstLine, alongLast + 1, firstLine + width + 1};
     }
-    float Weight(long line) const { return ToSingle((line - firstLine) / 2.0); }
+    float Weight(long line) const { return ToSingle((line - firstLine) / static_cast<double>(width)); }
 };
 
 // The pixels of the area whose screen pixel the backdrop holds; a window pixel off the
@@ -72,7 +71,7 @@ void ShadeStrip(const ShadowStrip &strip, const RECT &covered, const RECT &windo
         for (long along = firstAlong; along < endAlong; ++along) {
             const long x = strip.X(line, along), y = strip.Y(line, along);
             const COLORREF screen = backdrop.At(window.left + x, window.top + y);
-            set(x, y, along < kShadowOffset ? screen : shades.Of(screen, weight));
+            set(x, y, along < strip.width ? screen : shades.Of(screen, weight));
         }
     }
 }
@@ -120,13 +119,14 @@ void ShadowColumnCache::Clear() {
 
 bool ShadowColumnCache::Holds(HWND window, const RECT &windowRect, const ShadowSource &source) const {
     return surface_ && window == window_ && EqualRect(&windowRect, &windowRect_) && source.backdrop == backdrop_ &&
-           source.backdrop->Serial() == backdropSerial_ && source.menuBackground == menuBackground_;
+           source.backdrop->Serial() == backdropSerial_ && source.menuBackground == menuBackground_ &&
+           source.width == width_;
 }
 
 bool ShadowColumnCache::Shade(HWND window, const RECT &windowRect, const ShadowSource &source) {
     Clear();
     const long width = windowRect.right - windowRect.left, height = windowRect.bottom - windowRect.top;
-    const ShadowStrip strip{true, width - 2, 0, height - 1};
+    const ShadowStrip strip{true, source.width, width - source.width, 0, height - 1};
     covered_ = CoveredByBackdrop(strip.Area(), windowRect, *source.backdrop);
     if (IsRectEmpty(&covered_)) return false;
     surface_ = std::make_unique<ScratchSurface>();
@@ -143,6 +143,7 @@ bool ShadowColumnCache::Shade(HWND window, const RECT &windowRect, const ShadowS
     backdrop_ = source.backdrop;
     backdropSerial_ = source.backdrop->Serial();
     menuBackground_ = source.menuBackground;
+    width_ = source.width;
     ++shaded_;
     return true;
 }
@@ -169,14 +170,14 @@ void ShadowRight(HWND window, HDC dc, long firstRow, long lastRow, const ShadowS
     RECT windowRect;
     if (!dc || !GetWindowRect(window, &windowRect)) return;
     const long width = windowRect.right - windowRect.left;
-    DrawStrip(dc, ShadowStrip{true, width - 2, firstRow, lastRow}, windowRect, source);
+    DrawStrip(dc, ShadowStrip{true, source.width, width - source.width, firstRow, lastRow}, windowRect, source);
 }
 
 void ShadowBottom(HWND window, HDC dc, const ShadowSource &source) {
     RECT windowRect;
     if (!dc || !GetWindowRect(window, &windowRect)) return;
     const long width = windowRect.right - windowRect.left, height = windowRect.bottom - windowRect.top;
-    DrawStrip(dc, ShadowStrip{false, height - 2, 0, width - 1}, windowRect, source);
+    DrawStrip(dc, ShadowStrip{false, source.width, height - source.width, 0, width - 1}, windowRect, source);
 }
 
 }  // namespace brocade

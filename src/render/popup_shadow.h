@@ -20,6 +20,7 @@ struct ShadowSource {
     // What the caller knows already of the window and the DC, so the column need not ask.
     const RECT *windowRect = nullptr;          // the window's rectangle on the screen
     bool dcCopiesPixelForPixel = false;        // the DC was found to take copies exactly
+    long width = 2;                            // the shadow's width: 2 pixels at 96 DPI
 };
 
 // The right shadow of one popup shaded for all its rows at once: every item repaints its part
@@ -46,6 +47,7 @@ private:
     const ShadowBackdrop *backdrop_ = nullptr;
     unsigned long backdropSerial_ = 0;
     COLORREF menuBackground_ = 0;
+    long width_ = 0;
     RECT covered_{};  // the shaded pixels, window coordinates
     // A new one per shading: its bits are written directly, never while a copy may be queued.
     std::unique_ptr<ScratchSurface> surface_;
