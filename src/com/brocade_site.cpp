@@ -71,18 +71,26 @@ void BrocadeObject::Site::PropertyChanged(DISPID dispid) {
 void BrocadeObject::Site::FireEvent(DISPID dispid, VARIANT *args, UINT count) {
     if (object_.eventsFrozen_ > 0) return;
     ComPtr<IUnknown> self(static_cast<_Brocade *>(&object_.automation_));  // a sink may release the control
-    for (ComPtr<IUnknown> &sink : object_.events_.Sinks()) {
+    // Each sink is held while it is called, as a handler may disconnect it; a lone sink needs
+    // no list of them.
+    auto call = [&](IUnknown *sink) {
         DISPPARAMS params = {args, nullptr, count, 0};
         EXCEPINFO exception = {};
-        static_cast<IDispatch *>(sink.Get())
-            ->Invoke(dispid, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &params, nullptr, &exception, nullptr);
+        static_cast<IDispatch *>(sink)->Invoke(dispid, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &params,
+                                               nullptr, &exception, nullptr);
         SysFreeString(exception.bstrSource);
         SysFreeString(exception.bstrDescription);
         SysFreeString(exception.bstrHelpFile);
+    };
+    if (ComPtr<IUnknown> only = object_.events_.OnlySink()) {
+        call(only.Get());
+        return;
     }
+    for (ComPtr<IUnknown> &sink : object_.events_.Sinks()) call(sink.Get());
 }
 
 void BrocadeObject::Site::FireSetMenuItemAttributes(MenuItemRecord &record) {
+    if (!object_.events_.HasSinks()) return;  // no item object for an event nobody receives
     ComPtr<IDispatch> item = MenuItemDispatch(record);
     VARIANT arg;
     V_VT(&arg) = VT_DISPATCH;
@@ -91,6 +99,7 @@ void BrocadeObject::Site::FireSetMenuItemAttributes(MenuItemRecord &record) {
 }
 
 void BrocadeObject::Site::FireSetMenuItemSize(MenuItemRecord &record, long &width, long &height) {
+    if (!object_.events_.HasSinks()) return;
     ComPtr<IDispatch> item = MenuItemDispatch(record);
     LONG itemWidth = width, itemHeight = height;
     VARIANT args[3];  // reversed: height and width by reference, then the item
@@ -106,6 +115,7 @@ void BrocadeObject::Site::FireSetMenuItemSize(MenuItemRecord &record, long &widt
 }
 
 void BrocadeObject::Site::FireShowMenuHelp(MenuItemRecord &record, std::string &helpMessage) {
+    if (!object_.events_.HasSinks()) return;
     ComPtr<IDispatch> item = MenuItemDispatch(record);
     BSTR text = SysAllocString(WideFromAnsi(helpMessage).c_str());
     VARIANT args[2];  // reversed: the help text by reference, then the item
@@ -141,6 +151,7 @@ void SetDrawArguments(VARIANT *args, IDispatch *item, HDC menuDC, bool selected,
 
 void BrocadeObject::Site::FireDrawMenuItem(MenuItemRecord &record, HDC menuDC, bool selected, long cx, long cy,
                                      Boolean &userDrawn) {
+    if (!object_.events_.HasSinks()) return;
     ComPtr<IDispatch> item = MenuItemDispatch(record);
     VARIANT_BOOL drawn = userDrawn;
     VARIANT args[6];  // reversed: bUserDrawn by reference, then cy, cx, bSelected, menuDC, the item
@@ -153,6 +164,7 @@ void BrocadeObject::Site::FireDrawMenuItem(MenuItemRecord &record, HDC menuDC, b
 
 void BrocadeObject::Site::FireDrawMenuItemEx(MenuItemRecord &record, HDC menuDC, bool selected, long cx, long cy,
                                        long stage, Boolean &doDefault) {
+    if (!object_.events_.HasSinks()) return;
     ComPtr<IDispatch> item = MenuItemDispatch(record);
     VARIANT_BOOL proceed = doDefault;
     VARIANT args[7];  // reversed: bDoDefault by reference, eDrawStage, then cy, cx, bSelected, menuDC, the item

@@ -29,6 +29,8 @@ public:
     std::vector<ComPtr<IUnknown>> Sinks() const;
     void UnadviseAll() { sinks_.clear(); }
     bool HasSinks() const { return !sinks_.empty(); }
+    // The sink when exactly one is connected (the usual host), else null.
+    ComPtr<IUnknown> OnlySink() const { return sinks_.size() == 1 ? sinks_.begin()->second : ComPtr<IUnknown>(); }
 
 private:
     IConnectionPointContainer *container_;

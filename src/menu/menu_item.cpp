@@ -1,10 +1,26 @@
 #include "menu/menu_item.h"
 
+#include <unordered_map>
+
 #include "common/enums.h"
 
 namespace brocade {
 
 namespace {
+
+// The watched font objects and their stamps. Records live on the thread their control was
+// made on (an apartment-threaded control); each stamp is new, so an object made later at the
+// address of one released matches nothing read before.
+std::unordered_map<IFontDisp *, unsigned long long> &FontStamps() {
+    // Never freed: a record let go of while the process exits may still look its fonts up.
+    static auto *stamps = new std::unordered_map<IFontDisp *, unsigned long long>();
+    return *stamps;
+}
+
+void Restamp(IFontDisp *font) {
+    static unsigned long long last = 0;
+    if (font) FontStamps()[font] = ++last;
+}
 
 // COM identity: two pointers name the same object when their IUnknown pointers agree.
 bool SameComObject(IUnknown *first, IUnknown *second) {
@@ -137,7 +153,13 @@ void MenuItemRecord::SetLanguage(long language) {
 void MenuItemRecord::SetCaptionFont(IFontDisp *font) { ReplaceFont(captionFont_, font); }
 void MenuItemRecord::SetShortcutFont(IFontDisp *font) { ReplaceFont(shortcutFont_, font); }
 
+unsigned long long WatchedFontStamp(IFontDisp *font) {
+    const auto found = FontStamps().find(font);
+    return found == FontStamps().end() ? 0 : found->second;
+}
+
 void MenuItemRecord::ReplaceFont(ConnectedFont &slot, IFontDisp *font) {
+    if (slot.font) FontStamps().erase(slot.font.Get());
     if (slot.font && slot.cookie) {
         ComPtr<IConnectionPointContainer> container =
             slot.font.As<IConnectionPointContainer>(IID_IConnectionPointContainer);
@@ -155,6 +177,7 @@ void MenuItemRecord::ReplaceFont(ConnectedFont &slot, IFontDisp *font) {
     if (container && SUCCEEDED(container->FindConnectionPoint(IID_IPropertyNotifySink, point.Out())) &&
         FAILED(point->Advise(&fontSink_, &slot.cookie)))
         slot.cookie = 0;
+    if (slot.cookie) Restamp(slot.font.Get());
     ApplyCharset(slot.font.Get());
 }
 
@@ -206,8 +229,11 @@ STDMETHODIMP MenuItemRecord::FontChangeSink::QueryInterface(REFIID iid, void **r
 }
 
 STDMETHODIMP MenuItemRecord::FontChangeSink::OnChanged(DISPID) {
-    // Whatever property changed, the item's look or size may have.
+    // Whatever property changed, the item's look or size may have. Which of the two fonts told
+    // is not said.
     record_.attributesChanged_ = kTrue;
+    if (record_.captionFont_.cookie) Restamp(record_.captionFont_.font.Get());
+    if (record_.shortcutFont_.cookie) Restamp(record_.shortcutFont_.font.Get());
     return S_OK;
 }
 

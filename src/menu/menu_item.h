@@ -34,6 +34,11 @@ protected:
     ~RecordMenuObserver() = default;
 };
 
+// A stamp that changes whenever a record starts watching the font object or the object
+// changes a property; 0 for an object no record watches. What was read from a watched font
+// holds while its stamp stays (a record is told of every change to its fonts).
+unsigned long long WatchedFontStamp(IFontDisp *font);
+
 // The colour a new record leaves transparent in bitmap pictures: light gray.
 constexpr OLE_COLOR kDefaultPictureBackColor = 0x00C0C0C0;
 

@@ -6,6 +6,7 @@
 #include "common/enums.h"
 #include "menu/ansi_text.h"
 #include "menu/captions.h"
+#include "menu/menu_item.h"
 #include "menu/ole_font.h"
 #include "common/os_version.h"
 
@@ -86,6 +87,7 @@ void TextMeasurer::Clear() {
     selected_ = -1;
     fonts_.clear();
     sizes_.clear();
+    readings_.clear();
     dc_.reset();
     source_ = nullptr;
 }
@@ -94,7 +96,18 @@ SIZE TextMeasurer::Measure(IFontDisp *font, long language, const std::string &te
                            bool sameSource) {
     if (!sameSource || !font || font != source_) {
         source_ = font;
-        sourceHasFont_ = MeasuringLogFont(font, sourceLogFont_);
+        const unsigned long long stamp = WatchedFontStamp(font);
+        auto read = stamp ? readings_.find(font) : readings_.end();
+        if (read != readings_.end() && read->second.stamp == stamp) {
+            sourceLogFont_ = read->second.logFont;
+            sourceHasFont_ = read->second.hasFont;
+        } else {
+            sourceHasFont_ = MeasuringLogFont(font, sourceLogFont_);
+            if (stamp) {
+                if (readings_.size() >= kMaxReadings) readings_.clear();
+                readings_[font] = Reading{stamp, sourceLogFont_, sourceHasFont_};
+            }
+        }
     }
     LOGFONTW logFont = sourceLogFont_;
     const bool hasFont = sourceHasFont_;

@@ -44,6 +44,7 @@ private:
     // before; the kept sizes spare most font changes.
     static constexpr size_t kMaxFonts = 1;
     static constexpr size_t kMaxSizes = 4096;
+    static constexpr size_t kMaxReadings = 1024;
     struct CachedFont {
         LOGFONTW logFont;
         UniqueFont font;
@@ -57,6 +58,14 @@ private:
     IFontDisp *source_ = nullptr;    // the font object last read, and what it gave
     LOGFONTW sourceLogFont_{};
     bool sourceHasFont_ = false;
+    // What the watched font objects gave, by object, with their stamps when read: a record's
+    // caption and shortcut fonts are measured in turn.
+    struct Reading {
+        unsigned long long stamp;
+        LOGFONTW logFont;
+        bool hasFont;
+    };
+    std::unordered_map<IFontDisp *, Reading> readings_;
 
     bool SelectFont(const LOGFONTW *logFont);
 };

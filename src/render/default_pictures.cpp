@@ -21,6 +21,10 @@ int SharperSize(int pixels) {
     return kSharperPixels[sizeof kSharperPixels / sizeof kSharperPixels[0] - 1];
 }
 
+// Hosts that name their items anew (recent files, window lists) would grow the answers for
+// good; they start over beyond this many.
+constexpr size_t kMaxAnswers = 1024;
+
 struct IconSetRow {
     const char *suffix;
     UINT type;
@@ -70,15 +74,24 @@ PictureResource DefaultPictures::ResourceFor(const std::string &caption, bool co
 
 ComPtr<IPictureDisp> DefaultPictures::Load(const std::string &caption, bool convert, long language, long iconSet) {
     if (!resources_) return nullptr;
+    Request request{caption, convert, language, iconSet};
+    auto answered = answers_.find(request);
+    if (answered != answers_.end()) return answered->second;
     const PictureResource resource = ResourceFor(caption, convert, language, iconSet);
     const std::string key = CacheKey(resource.name);
+    ComPtr<IPictureDisp> picture;
     auto cached = cache_.find(key);
-    if (cached != cache_.end()) return cached->second;
-    ComPtr<IPictureDisp> picture = LoadFromLibrary(resource, kBuiltInPicturePixels);
-    if (picture) {
-        cache_.emplace(key, picture);
-        origins_.emplace(picture.Get(), resource);
+    if (cached != cache_.end()) {
+        picture = cached->second;
+    } else {
+        picture = LoadFromLibrary(resource, kBuiltInPicturePixels);
+        if (picture) {
+            cache_.emplace(key, picture);
+            origins_.emplace(picture.Get(), resource);
+        }
     }
+    if (answers_.size() >= kMaxAnswers) answers_.clear();
+    answers_.emplace(std::move(request), picture);
     return picture;
 }
 

@@ -8,6 +8,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <tuple>
 
 #include "common/com_ptr.h"
 
@@ -35,7 +36,9 @@ public:
     DefaultPictures(HMODULE resources, PictureNameLookup lookup);
 
     // A built-in picture for a caption, language and bdMenuIconSet value, or null. Pictures are
-    // cached by resource name; a resource that is missing is asked for again next time.
+    // cached by resource name, and every answer (null included) by request: a popup asks again
+    // for each of its items whenever it opens, and neither the resource library nor the name
+    // tables change while the control lives.
     ComPtr<IPictureDisp> Load(const std::string &caption, bool convert, long language, long iconSet);
 
     // The resource a request names.
@@ -52,6 +55,7 @@ public:
         cache_.clear();
         origins_.clear();
         sharper_.clear();
+        answers_.clear();
     }
 
 private:
@@ -60,6 +64,8 @@ private:
     std::map<std::string, ComPtr<IPictureDisp>> cache_;  // resource names compare case-blind
     std::map<const IPictureDisp *, PictureResource> origins_;  // what each cached picture was loaded from
     std::map<std::string, ComPtr<IPictureDisp>> sharper_;      // the larger drawings, by resource name
+    using Request = std::tuple<std::string, bool, long, long>;  // caption, convert, language, icon set
+    std::map<Request, ComPtr<IPictureDisp>> answers_;
 
     ComPtr<IPictureDisp> LoadFromLibrary(const PictureResource &resource, int pixels) const;
 };

@@ -48,7 +48,7 @@ void PaintItem(DrawHost &host, MenuItemRecord &record, const DRAWITEMSTRUCT &dra
     if (!topLevel) Skippable([&] { TileUnderPopupItem(host, style, record, item, draw.rcItem); });
 
     Boolean userDrawn = kFalse;
-    FreshenForHost(item);
+    if (item.surface) item.surface->FreshenForFirstCallback();
     Skippable([&] { host.RaiseDrawMenuItem(record, item.dc, item.selected, item.cx, item.cy, userDrawn); });
     FreshenForHost(item);
     if (IsTrue(userDrawn)) return;

@@ -27,8 +27,8 @@ struct ItemCanvas {
 // made with, and whatever it changed goes back before the painters go on.
 void FreshenForHost(const ItemCanvas &item);
 
-// Raises DrawMenuItemEx at one stage, with the DC freshened around it; a failing handler
-// leaves bDoDefault as it was.
+// Raises DrawMenuItemEx at one stage and freshens the DC after it; a failing handler leaves
+// bDoDefault as it was.
 void RaiseDrawStage(DrawHost &host, MenuItemRecord &record, const ItemCanvas &item, DrawStage stage,
                     Boolean &doDefault);
 

@@ -5,6 +5,7 @@
 #include "common/com_ptr.h"
 #include "common/color_utils.h"
 #include "common/measure_units.h"
+#include "menu/menu_item.h"
 
 namespace brocade {
 
@@ -12,6 +13,7 @@ namespace {
 
 constexpr double kPointsPerInch = 72.0;
 constexpr double kCyUnitsPerPoint = 10000.0;
+constexpr size_t kMaxReadings = 1024;
 
 std::string AnsiFaceName(const std::wstring &name) {
     if (name.empty()) return {};
@@ -84,7 +86,7 @@ HFONT ItemFontCache::GetItemFont(IFontDisp *font, const std::function<void()> &b
     if (sameSource && font && font == source_ && font_) return font_.Get();
     source_ = nullptr;
     FontProperties properties;
-    if (!ReadFontProperties(font, properties)) return nullptr;
+    if (!Read(font, properties)) return nullptr;
     if (font_ && properties_ && *properties_ == properties) {
         source_ = font;
         return font_.Get();
@@ -100,8 +102,26 @@ HFONT ItemFontCache::GetItemFont(IFontDisp *font, const std::function<void()> &b
     return font_.Get();
 }
 
+bool ItemFontCache::Read(IFontDisp *font, FontProperties &properties) {
+    const unsigned long long stamp = WatchedFontStamp(font);
+    if (stamp) {
+        auto read = readings_.find(font);
+        if (read != readings_.end() && read->second.stamp == stamp) {
+            properties = read->second.properties;
+            return true;
+        }
+    }
+    if (!ReadFontProperties(font, properties)) return false;
+    if (stamp) {
+        if (readings_.size() >= kMaxReadings) readings_.clear();
+        readings_[font] = Reading{stamp, properties};
+    }
+    return true;
+}
+
 void ItemFontCache::Clear() {
     source_ = nullptr;
+    readings_.clear();
     font_.Reset();
     properties_.reset();
 }

@@ -9,6 +9,7 @@
 
 #include <optional>
 #include <string>
+#include <unordered_map>
 
 #include "common/gdi.h"
 
@@ -58,6 +59,15 @@ private:
     UniqueFont font_;
     std::optional<FontProperties> properties_;
     IFontDisp *source_ = nullptr;  // the font object the cached font was last read from
+    // What the watched font objects gave, by object, with their stamps when read: the caption
+    // and shortcut fonts of a record are asked for in turn.
+    struct Reading {
+        unsigned long long stamp;
+        FontProperties properties;
+    };
+    std::unordered_map<IFontDisp *, Reading> readings_;
+
+    bool Read(IFontDisp *font, FontProperties &properties);
 };
 
 }  // namespace brocade

@@ -27,6 +27,7 @@ int FormatOf(HDC target) {
 }  // namespace
 
 void ItemSurfaceCache::Clear() {
+    knownFresh_ = false;
     if (dc_ && originalBitmap_) SelectObject(dc_->Get(), originalBitmap_);
     ReleaseKeptFont();
     dc_.reset();
@@ -101,11 +102,63 @@ bool ItemSurfaceCache::Freshen(HBITMAP bitmap) {
     return RestoreDcState(dc_->Get(), fresh_, bitmap, probe_.Get());
 }
 
-void ItemSurfaceCache::Return(HBITMAP bitmap, bool observed) {
+void ItemSurfaceCache::Return(HBITMAP bitmap, bool fresh) {
     busy_ = false;
     if (!dc_) return;
     // A DC that cannot be brought back to its own state is not lent again.
     if (GetCurrentObject(dc_->Get(), OBJ_BITMAP) != bitmap) Clear();
+    knownFresh_ = fresh && dc_;
+}
+
+void TextLayer::Clear() {
+    ReleaseFont();
+    if (dc_ && originalBitmap_) SelectObject(dc_->Get(), originalBitmap_);
+    bitmap_.Reset();
+    dc_.reset();
+    originalBitmap_ = nullptr;
+    originalFont_ = nullptr;
+    size_ = SIZE{};
+    depth_ = 0;
+}
+
+void TextLayer::ReleaseFont() {
+    if (dc_ && originalFont_) SelectObject(dc_->Get(), originalFont_);
+}
+
+HDC TextLayer::Acquire(HDC itemDc, int cx, int cy) {
+    if (busy_ || cx <= 0 || cy <= 0) return nullptr;
+    const int depth = FormatOf(itemDc);
+    if (dc_ && depth != depth_) Clear();
+    if (!dc_) {
+        dc_.emplace(itemDc);
+        if (!*dc_) {
+            dc_.reset();
+            return nullptr;
+        }
+        depth_ = depth;
+        originalBitmap_ = GetCurrentObject(dc_->Get(), OBJ_BITMAP);
+        originalFont_ = GetCurrentObject(dc_->Get(), OBJ_FONT);
+    }
+    if (cx > size_.cx || cy > size_.cy) {
+        const SIZE size{std::max<LONG>(cx, size_.cx), std::max<LONG>(cy, size_.cy)};
+        SelectObject(dc_->Get(), originalBitmap_);
+        bitmap_.Reset(CreateCompatibleBitmap(itemDc, size.cx, size.cy));
+        size_ = SIZE{};
+        if (!bitmap_ || !Selectable(SelectObject(dc_->Get(), bitmap_.Get()))) {
+            Clear();
+            return nullptr;
+        }
+        size_ = size;
+    }
+    busy_ = true;
+    return dc_->Get();
+}
+
+TextLayerLease::TextLayerLease(TextLayer &layer, HDC itemDc, int cx, int cy)
+    : layer_(layer), dc_(layer.Acquire(itemDc, cx, cy)) {}
+
+TextLayerLease::~TextLayerLease() {
+    if (dc_) layer_.busy_ = false;
 }
 
 ItemSurface::ItemSurface(ItemSurfaceCache &cache, HDC target, int cx, int cy, bool observed, bool paintersCoverAll)
@@ -114,6 +167,8 @@ ItemSurface::ItemSurface(ItemSurfaceCache &cache, HDC target, int cx, int cy, bo
     if (HDC cached = cache.Acquire(target, cx, cy, bitmap_, observed, observed || !paintersCoverAll)) {
         cache_ = &cache;
         dc_ = cached;
+        startsFresh_ = cache.knownFresh_;
+        cache.knownFresh_ = false;
         return;
     }
     ownDc_.emplace(target);
@@ -139,9 +194,13 @@ void ItemSurface::Freshen() {
     }
 }
 
+void ItemSurface::FreshenForFirstCallback() {
+    if (!startsFresh_) Freshen();
+}
+
 ItemSurface::~ItemSurface() {
     if (cache_) {
-        cache_->Return(bitmap_, observed_);
+        cache_->Return(bitmap_, observed_ && endsFresh_);
         return;
     }
     if (ownDc_ && ownPrevious_) SelectObject(ownDc_->Get(), ownPrevious_);
@@ -155,9 +214,11 @@ void FreshenForHost(const ItemCanvas &item) {
 
 void RaiseDrawStage(DrawHost &host, MenuItemRecord &record, const ItemCanvas &item, DrawStage stage,
                     Boolean &doDefault) {
-    FreshenForHost(item);
+    // The painters leave the item DC's attributes as they found them (their texts go to their own
+    // layer), so only what the handler changed needs putting back.
     Skippable([&] { host.RaiseDrawMenuItemEx(record, item.dc, item.selected, item.cx, item.cy, stage, doDefault); });
     FreshenForHost(item);
+    if (stage == kPostDraw && item.surface) item.surface->EndsFresh();
 }
 
 }  // namespace brocade

@@ -39,13 +39,57 @@ private:
     DcState fresh_;                      // the memory DC's state as it was made
     UniqueRegion probe_;                 // what the DC's clipping is read into
     bool busy_ = false;
+    bool knownFresh_ = false;  // given back in its fresh state: the last handler's changes were put back
 
     HDC Acquire(HDC target, int cx, int cy, HBITMAP &bitmap, bool observed, bool clear);
     HBITMAP KeptBitmap(int cx, int cy) const;
     // Brings the lent DC back to the state it was made with; false when it cannot be.
     bool Freshen(HBITMAP bitmap);
-    void Return(HBITMAP bitmap, bool observed);
+    void Return(HBITMAP bitmap, bool fresh);
     HBITMAP BitmapFor(HDC target, int cx, int cy);
+};
+
+// The painters' own DC for an item's texts, which no host callback ever sees: the font the
+// texts are drawn in stays selected from one item to the next (selecting a font costs more than
+// drawing a text under Wine), while the item DC the host's handlers get keeps a new DC's font.
+// Its bitmap, of the item DC's format, grows to the largest item asked for.
+class TextLayer {
+public:
+    TextLayer() = default;
+    ~TextLayer() { Clear(); }
+    TextLayer(const TextLayer &) = delete;
+    TextLayer &operator=(const TextLayer &) = delete;
+
+    void Clear();
+    // Selects the DC's own font back, so a font it held may be deleted.
+    void ReleaseFont();
+
+private:
+    friend class TextLayerLease;
+    std::optional<MemoryDc> dc_;
+    UniqueBitmap bitmap_;
+    SIZE size_{};
+    int depth_ = 0;
+    HGDIOBJ originalBitmap_ = nullptr;
+    HGDIOBJ originalFont_ = nullptr;
+    bool busy_ = false;
+
+    HDC Acquire(HDC itemDc, int cx, int cy);
+};
+
+// The layer lent to one item's texts, cx x cy of it in use; given back on scope exit. Dc() is
+// null when the layer is in use already or cannot be made.
+class TextLayerLease {
+public:
+    TextLayerLease(TextLayer &layer, HDC itemDc, int cx, int cy);
+    ~TextLayerLease();
+    TextLayerLease(const TextLayerLease &) = delete;
+    TextLayerLease &operator=(const TextLayerLease &) = delete;
+    HDC Dc() const { return dc_; }
+
+private:
+    TextLayer &layer_;
+    HDC dc_ = nullptr;
 };
 
 // One item's drawing surface: a memory DC compatible with target holding a cx x cy bitmap,
@@ -74,6 +118,11 @@ public:
     // attributes the painters rely on and putting back only those that differ, rather than
     // saving and restoring the whole DC for every item.
     void Freshen();
+    // Before the item's first host callback: the same, unless the DC came back from the item
+    // before in its fresh state (every item's last callback is followed by a Freshen).
+    void FreshenForFirstCallback();
+    // After the item's last callback and its Freshen: nothing changes the DC's state any more.
+    void EndsFresh() { endsFresh_ = !broken_; }
 
 private:
     ItemSurfaceCache *cache_ = nullptr;  // set while the cached DC is lent out
@@ -81,6 +130,8 @@ private:
     HBITMAP bitmap_ = nullptr;
     bool observed_ = true;
     bool broken_ = false;  // a handler left the DC in a state it cannot be brought back from
+    bool startsFresh_ = false;
+    bool endsFresh_ = false;
     // An item's own DC and bitmap, when the cache cannot serve.
     std::optional<MemoryDc> ownDc_;
     UniqueBitmap ownBitmap_;

@@ -63,7 +63,13 @@ HFONT GetItemFont(DrawHost &host, IFontDisp *font, bool sameSource) {
     ComPtr<IFontDisp> chosen(font);
     if (!chosen) chosen = host.DrawAmbientFont();
     PaintCaches &caches = host.DrawCaches();
-    return caches.fonts.GetItemFont(chosen.Get(), [&] { caches.surfaces.ReleaseKeptFont(); }, sameSource);
+    return caches.fonts.GetItemFont(
+        chosen.Get(),
+        [&] {
+            caches.surfaces.ReleaseKeptFont();
+            caches.textLayer.ReleaseFont();
+        },
+        sameSource);
 }
 
 ItemTextLayout LayOutItemTexts(int cx, int bottom, int bitmapWidth, int shortcutWidth, int checkWidth, int dx,
@@ -93,12 +99,23 @@ void DrawItemTexts(DrawHost &host, const PaintStyle &style, const MenuItemRecord
     if (caption.empty() && shortcut.empty()) return;
     // White text on black beside the item, brightening the picture beneath it.
     const bool aside = style.hasBackgroundPicture && !item.selected;
-    std::optional<ItemSurface> scratch;
+    // The texts are drawn on the painters' own layer, with the font kept selected there, unless
+    // nobody but the painters sees the item DC: then the item DC keeps the font itself.
+    std::optional<TextLayerLease> layer;
     HDC target = item.dc;
-    if (aside) {
-        scratch.emplace(host.DrawCaches().scratch, item.dc, item.cx, item.cy);
-        if (!scratch->Dc()) return;
-        target = scratch->Dc();
+    bool keepFont = item.keepsState && item.unobserved;
+    if (aside || !keepFont) {
+        layer.emplace(host.DrawCaches().textLayer, item.dc, item.cx, item.cy);
+        if (layer->Dc()) {
+            target = layer->Dc();
+            keepFont = true;
+            if (aside)
+                PatBlt(target, 0, 0, item.cx, item.cy, BLACKNESS);
+            else
+                BitBlt(target, 0, 0, item.cx, item.cy, item.dc, 0, 0, SRCCOPY);
+        } else if (aside) {
+            return;
+        }
     }
     SetBkMode(target, TRANSPARENT);
     COLORREF color = item.selected ? style.highlightedTextColor : style.textColor;
@@ -107,9 +124,6 @@ void DrawItemTexts(DrawHost &host, const PaintStyle &style, const MenuItemRecord
     const UINT flags = ItemTextFlags(style.rightToLeft, item.hideAccel);
     const bool embossed = Embossed(style, record);
 
-    // A font already selected stays, and a DC nobody else sees keeps it for the next item:
-    // selecting a font makes the system realise it again for the DC.
-    const bool keepFont = item.keepsState && target == item.dc;
     if (!caption.empty()) {
         Skippable([&] {
             ItemFontSelection font(target, GetItemFont(host, record.CaptionFont().Get(), item.unobserved), keepFont);
@@ -124,7 +138,7 @@ void DrawItemTexts(DrawHost &host, const PaintStyle &style, const MenuItemRecord
                         style.highlightedTextColor, style.Px(1));
         });
     }
-    if (aside) BitBlt(item.dc, 0, 0, item.cx, item.cy, target, 0, 0, SRCPAINT);
+    if (target != item.dc) BitBlt(item.dc, 0, 0, item.cx, item.cy, target, 0, 0, aside ? SRCPAINT : SRCCOPY);
 }
 
 }  // namespace brocade

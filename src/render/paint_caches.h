@@ -7,6 +7,7 @@
 #include "render/item_font.h"
 #include "render/item_surface.h"
 #include "render/paint_style.h"
+#include "render/popup_frame.h"
 #include "render/popup_shadow.h"
 #include "render/popup_window_dc.h"
 
@@ -15,8 +16,8 @@ namespace brocade {
 struct PaintCaches {
     ItemFontCache fonts;
     ItemSurfaceCache surfaces;
-    ItemSurfaceCache scratch;  // the white-text layer over a background picture
-    PopupWindowDc popupFrame;  // the DC the flat frame beside the items is drawn in
+    TextLayer textLayer;
+    PopupFramePass popupFrame;  // the flat frame beside the items, and the DC it is drawn in
     // Kept for the menu loop: the last popup's right shadow, the last Office 2003 bitmap column
     // and the last Diagonal or Horizontal Left To Right highlight.
     ShadowColumnCache shadowColumn;
@@ -36,7 +37,7 @@ struct PaintCaches {
     // A moved selection, another menu, the loop's end or a new Look ends the pass. The frame
     // DC gives the pen back before the Look that owns it is let go.
     void EndPopupPass() {
-        popupFrame.Release();
+        popupFrame.End();
         passLook.reset();
         passWidths.reset();
         fonts.ForgetSource();
@@ -54,7 +55,7 @@ struct PaintCaches {
     void Clear() {
         EndMenuLoop();
         surfaces.Clear();
-        scratch.Clear();
+        textLayer.Clear();
         fonts.Clear();
     }
 };

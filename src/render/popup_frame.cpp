@@ -124,6 +124,20 @@ void DrawOutline(HDC dc, const PopupGeometry &g, const ItemFrame &f, int dpi) {
     for (long inset = 0; inset < lines; ++inset) DrawEdges(dc, g, f, inset, shadowWidth);
 }
 
+bool SameFrameStyle(const PopupFrameStyle &a, const PopupFrameStyle &b) {
+    return a.menuBorder == b.menuBorder && a.menuBackground == b.menuBackground &&
+           a.backgroundBrush == b.backgroundBrush && a.borderPen == b.borderPen && a.backdrop == b.backdrop &&
+           a.shadowColumn == b.shadowColumn && a.dpi == b.dpi;
+}
+
+void PaintPart(HWND popup, PopupWindowDc &kept, const ItemFrame &frame, const PopupFrameStyle &style) {
+    HDC dc = kept.For(popup);
+    if (!dc) return;
+    FillStrips(popup, dc, kept.Geometry(), frame, style, frame.shadow && kept.CopiesPixelForPixel());
+    // The kept DC keeps the pen too, until it is let go.
+    if (style.borderPen && kept.KeepSelected(style.borderPen)) DrawOutline(dc, kept.Geometry(), frame, style.dpi);
+}
+
 bool DrawsFrame(HWND popup, const PopupFrameStyle &style) {
     if (IsWinNT3() || !popup) return false;
     return style.menuBorder == kBorderFlat || style.menuBorder == kBorderFlatWithShadow;  // else the system's
@@ -138,15 +152,47 @@ void DrawPopup(HWND popup, const MenuItemRecord &record, int cx, int cy, int top
     if (dc && MeasurePopup(popup, geometry)) DrawPopup(popup, dc.Get(), geometry, record, cx, cy, top, style);
 }
 
-void DrawPopup(HWND popup, PopupWindowDc &kept, const MenuItemRecord &record, int cx, int cy, int top,
-               const PopupFrameStyle &style) {
+void PopupFramePass::Draw(HWND popup, const MenuItemRecord &record, int cx, int cy, int top,
+                          const PopupFrameStyle &style) {
     if (!DrawsFrame(popup, style)) return;
-    HDC dc = kept.For(popup);
-    if (!dc) return;
-    const ItemFrame frame = FrameOf(kept.Geometry(), record, cx, cy, top, style.menuBorder == kBorderFlatWithShadow);
-    FillStrips(popup, dc, kept.Geometry(), frame, style, kept.CopiesPixelForPixel());
-    // The kept DC keeps the pen too, until it is let go.
-    if (style.borderPen && kept.KeepSelected(style.borderPen)) DrawOutline(dc, kept.Geometry(), frame, style.dpi);
+    if (run_ && run_->popup != popup) Flush();
+    if (!dc_.For(popup)) {
+        run_.reset();
+        return;
+    }
+    const ItemFrame frame = FrameOf(dc_.Geometry(), record, cx, cy, top, style.menuBorder == kBorderFlatWithShadow);
+    // An item between the first and the last, below the top row: its part is two strips and
+    // three lines, the same for every such item but for its rows.
+    const bool between = !frame.first && !frame.last && frame.top != 0 && frame.y0 > 0;
+    const bool topEdge = frame.remaining >= frame.cy;
+    if (between && run_ && run_->y1 == frame.y0 && SameFrameStyle(run_->style, style)) {
+        run_->y1 = frame.y1;
+        run_->topEdge = run_->topEdge || topEdge;
+        return;
+    }
+    Flush();
+    if (between) {
+        run_ = Run{popup, frame.y0, frame.y1, topEdge, style};
+        return;
+    }
+    PaintPart(popup, dc_, frame, style);
+}
+
+void PopupFramePass::Flush() {
+    if (!run_) return;
+    const Run run = *run_;
+    run_.reset();
+    if (!dc_.For(run.popup)) return;
+    // The run's parts as one item's: not first, not last, rows y0 to y1.
+    const long cy = run.y1 - run.y0;
+    const ItemFrame frame{false, false, run.style.menuBorder == kBorderFlatWithShadow, 0, cy, run.y0 - dc_.Geometry().top,
+                          run.y0, run.y1, run.y1, run.topEdge ? cy : cy - 1};
+    PaintPart(run.popup, dc_, frame, run.style);
+}
+
+void PopupFramePass::End() {
+    Flush();
+    dc_.Release();
 }
 
 void DrawPopup(HWND popup, HDC windowDc, const PopupGeometry &geometry, const MenuItemRecord &record, int cx,

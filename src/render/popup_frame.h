@@ -3,6 +3,8 @@
 #pragma once
 #include <windows.h>
 
+#include <optional>
+
 #include "menu/menu_item.h"
 #include "render/paint_style.h"
 #include "render/popup_window_dc.h"
@@ -26,9 +28,36 @@ struct PopupFrameStyle {
 // Repaints the part of the popup's frame beside one item (the top part for the first item, the
 // bottom part for the last). top is the item's top in the client area, viewport origin included.
 void DrawPopup(HWND popup, const MenuItemRecord &record, int cx, int cy, int top, const PopupFrameStyle &style);
-// The same in the popup's kept window DC.
-void DrawPopup(HWND popup, PopupWindowDc &kept, const MenuItemRecord &record, int cx, int cy, int top,
-               const PopupFrameStyle &style);
+
+// The frame of the popup whose items are drawn in a row, in the popup's kept window DC. The
+// parts beside a run of items between the first and the last are gathered and painted at once
+// when an item outside the run comes, or the pass ends: painting the popup's window DC between
+// the copies of the items to its client DC costs several times those copies under Wine. The
+// frame lies outside the client area and the items inside it, and the parts of one run do not
+// overlap, so the pixels are those of parts painted one item at a time.
+class PopupFramePass {
+public:
+    PopupFramePass() = default;
+    ~PopupFramePass() { End(); }
+    PopupFramePass(const PopupFramePass &) = delete;
+    PopupFramePass &operator=(const PopupFramePass &) = delete;
+
+    void Draw(HWND popup, const MenuItemRecord &record, int cx, int cy, int top, const PopupFrameStyle &style);
+    // Paints what is gathered and lets the window DC go.
+    void End();
+
+private:
+    struct Run {
+        HWND popup;
+        long y0, y1;   // window rows
+        bool topEdge;  // an item of the run draws the top edge again
+        PopupFrameStyle style;
+    };
+    PopupWindowDc dc_;
+    std::optional<Run> run_;
+
+    void Flush();
+};
 // The same in windowDc, a DC of popup's whole window, measured as geometry.
 void DrawPopup(HWND popup, HDC windowDc, const PopupGeometry &geometry, const MenuItemRecord &record, int cx,
                int cy, int top, const PopupFrameStyle &style);

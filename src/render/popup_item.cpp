@@ -89,7 +89,7 @@ void DrawPopupItem(DrawHost &host, const PaintStyle &style, MenuItemRecord &reco
 
     if (IsFlatBorder(style.menuBorder))
         Skippable([&] {
-            DrawPopup(popup, host.DrawCaches().popupFrame, record, cx, cy, top, FrameStyle(host, style));
+            host.DrawCaches().popupFrame.Draw(popup, record, cx, cy, top, FrameStyle(host, style));
         });
 
     Boolean doDefault = kTrue;

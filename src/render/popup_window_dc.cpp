@@ -27,8 +27,14 @@ HDC PopupWindowDc::For(HWND popup) {
     dc_ = GetWindowDC(popup);
     if (!dc_) return nullptr;
     window_ = popup;
-    pixelForPixel_ = brocade::CopiesPixelForPixel(dc_);
+    pixelForPixel_ = -1;
     return dc_;
+}
+
+bool PopupWindowDc::CopiesPixelForPixel() {
+    if (!dc_) return false;
+    if (pixelForPixel_ < 0) pixelForPixel_ = brocade::CopiesPixelForPixel(dc_) ? 1 : 0;
+    return pixelForPixel_ == 1;
 }
 
 bool PopupWindowDc::KeepSelected(HPEN pen) {

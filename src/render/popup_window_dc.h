@@ -35,15 +35,16 @@ public:
     // when the DC is let go. False when there is no DC or the pen cannot be selected.
     bool KeepSelected(HPEN pen);
     void Release();
-    // Whether the kept DC takes pixels copied from memory exactly (checked when it was taken).
-    bool CopiesPixelForPixel() const { return pixelForPixel_; }
+    // Whether the kept DC takes pixels copied from memory exactly (checked once per DC, when
+    // first asked: only the shadow needs to know).
+    bool CopiesPixelForPixel();
 
 private:
     HWND window_ = nullptr;
     HDC dc_ = nullptr;
     PopupGeometry geometry_;
     HGDIOBJ originalPen_ = nullptr;  // the DC's own pen while a kept one is selected
-    bool pixelForPixel_ = false;
+    int pixelForPixel_ = -1;  // unknown until asked
 };
 
 }  // namespace brocade

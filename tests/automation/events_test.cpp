@@ -94,6 +94,26 @@ TEST(Events, EachEventCarriesTheItemAsTheHostReadsItAndItsOtherArguments) {
     EXPECT_EQ(kept->putref_Picture(reinterpret_cast<IPictureDisp *>(font.Get())), static_cast<HRESULT>(0x80040000));
 }
 
+// The fonts an item was measured with are read again for its texts once a handler changed one
+// (what was read is kept until the font object tells of a change).
+TEST(Events, AFontMadeBoldInDrawMenuItemShowsInThatItemsText) {
+    Form form;
+    HMENU file = form.AddPopup("&File", {"&Open\tCtrl+O", "E&xit"});
+    HostedControl control = HostedControl::WithSite(form);
+    EventSink sink;
+    ASSERT_TRUE(sink.Connect(control));
+    auto ink = [](const Surface &item) {  // pixels unlike the background at the item's right end
+        const int background = Count(item, item.At(item.Width() - 1, item.Height() / 2));
+        return item.Width() * item.Height() - background;
+    };
+    const int plain = ink(DrawItemThroughForm(form, file, 0));
+    sink.onDrawMenuItem = [&](_CMenuItem *item, HDC, bool, LONG, LONG, VARIANT_BOOL &) {
+        for (const wchar_t *font : {L"CaptionFont", L"ShortcutFont"})
+            Put(Get(item, font).value.AsDispatch().Get(), L"Bold", true);
+    };
+    EXPECT_GT(ink(DrawItemThroughForm(form, file, 0)), plain + plain / 10) << "thicker strokes";
+}
+
 TEST(Events, WhatTheHostChangesInAnEventShowsInThatVeryMeasureOrDraw) {
     constexpr COLORREF kRed = RGB(250, 0, 0), kHost = RGB(10, 200, 30);
     Form form;
