@@ -37,7 +37,7 @@ brocade::ComPtr<IFontDisp> MakeFont(const wchar_t *name, int points) {
 }
 
 // Stands in for the control: default fonts, no help, no pictures, an event nobody handles.
-class BenchHost final : public brocade::ScanHost {
+class BenchHost final : public brocade::ScanHost, public brocade::MenuEvents {
 public:
     brocade::ComPtr<IFontDisp> captionFont = MakeFont(L"Arial", 9);
     brocade::ComPtr<IFontDisp> shortcutFont = MakeFont(L"Arial", 8);
@@ -61,7 +61,12 @@ public:
     brocade::ComPtr<IPictureDisp> DefaultPictureFor(const std::string &, bool, long, long) override {
         return brocade::ComPtr<IPictureDisp>();
     }
-    void RaiseSetMenuItemAttributes(brocade::MenuItemRecord &) override {}
+    void FireSetMenuItemAttributes(brocade::MenuItemRecord &) override {}
+    void FireSetMenuItemSize(brocade::MenuItemRecord &, long &, long &) override {}
+    void FireDrawMenuItem(brocade::MenuItemRecord &, HDC, bool, long, long, bool &) override {}
+    void FireDrawMenuItemEx(brocade::MenuItemRecord &, HDC, bool, long, long, brocade::DrawStage, bool &) override {}
+    void FireShowMenuHelp(brocade::MenuItemRecord &, std::string &) override {}
+    void FireClearMenuHelp() override {}
 };
 
 HMENU BuildPopup(int items) {
@@ -90,10 +95,10 @@ double Seconds(const LARGE_INTEGER &from, const LARGE_INTEGER &to) {
 double PerItemCost(BenchHost &host, HWND owner, int items, int menus) {
     std::vector<HMENU> popups;
     for (int i = 0; i < menus; ++i) popups.push_back(BuildPopup(items));
-    brocade::MenuScanner scanner(host);
+    brocade::MenuScanner scanner(host, host);
     LARGE_INTEGER start, end;
     QueryPerformanceCounter(&start);
-    for (HMENU popup : popups) scanner.OnInitMenuPopup(owner, popup, 0);
+    for (HMENU popup : popups) scanner.OnInitMenuPopup(owner, popup, false);
     QueryPerformanceCounter(&end);
     for (HMENU popup : popups) DestroyMenu(popup);
     return Seconds(start, end) / (static_cast<double>(items) * menus);

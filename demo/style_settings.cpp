@@ -2,7 +2,6 @@
 
 #include <olectl.h>
 
-#include "common/boolean.h"
 #include "common/com_ptr.h"
 #include "common/gdi.h"
 #include "demo_menus.h"
@@ -10,6 +9,8 @@
 namespace brocade::demo {
 
 namespace {
+
+VARIANT_BOOL ToVariantBool(bool value) { return value ? VARIANT_TRUE : VARIANT_FALSE; }
 
 constexpr long kJapanese = 2;
 
@@ -92,7 +93,7 @@ void ApplyColors(_Brocade *control, bool custom) {
         control->put_MenuHighlight(palette.menuHighlight);
         control->put_MenuHighlightBorder(palette.menuHighlightBorder);
     }
-    control->put_UseCustomColors(ToBoolean(custom));
+    control->put_UseCustomColors(ToVariantBool(custom));
 }
 
 void CheckRange(HMENU menu, const std::vector<NamedValue> &names, UINT base, long current) {
@@ -197,10 +198,10 @@ void ApplyToControl(_Brocade *control, const StyleSettings &settings) {
     control->put_HighlightAppearance(static_cast<bdHighlightAppearance>(settings.appearance));
     control->put_MenuIconSet(static_cast<bdMenuIconSet>(settings.iconSet));
     control->put_Language(static_cast<bdLanguage>(settings.language));
-    control->put_Unicode(ToBoolean(UsesJapaneseCaptions(settings)));
+    control->put_Unicode(ToVariantBool(UsesJapaneseCaptions(settings)));
     // Null gives the system menu font back.
     control->SetMenuCaptionFont(UsesJapaneseCaptions(settings) ? JapaneseMenuFont().Get() : nullptr);
-    control->put_RightToLeft(ToBoolean(settings.rightToLeft));
+    control->put_RightToLeft(ToVariantBool(settings.rightToLeft));
     ApplyColors(control, settings.customColors);
     ComPtr<IPictureDisp> current;
     control->get_BackgroundPicture(current.Out());

@@ -19,6 +19,8 @@ AutomationBase::AutomationBase(BrocadeObject &object) : Embedded(object) {
 }
 
 Control &AutomationBase::Core() { return object_.Core(); }
+PropertySet &AutomationBase::Properties() { return object_.Core().Properties(); }
+const Settings &AutomationBase::Values() { return object_.Core().Properties().Values(); }
 
 STDMETHODIMP AutomationBase::GetTypeInfoCount(UINT *count) { return Out(count, typeInfo_ ? 1 : 0); }
 
@@ -48,14 +50,14 @@ STDMETHODIMP AutomationBase::Invoke(DISPID id, REFIID iid, LCID, WORD flags, DIS
 
 // --- Colours ----------------------------------------------------------------------------------
 
-HRESULT ColorProperties::GetColor(ColorIndex index, OLE_COLOR *value) { return Out(value, Core().Color(index)); }
+HRESULT ColorProperties::GetColor(ColorIndex index, OLE_COLOR *value) { return Out(value, Properties().Color(index)); }
 HRESULT ColorProperties::PutColor(ColorIndex index, OLE_COLOR value) {
-    return Apply([&] { Core().SetColor(index, value); });
+    return Apply([&] { Properties().SetColor(index, value); });
 }
 
-STDMETHODIMP ColorProperties::get_UseCustomColors(VARIANT_BOOL *value) { return Out(value, Core().UseCustomColors()); }
+STDMETHODIMP ColorProperties::get_UseCustomColors(VARIANT_BOOL *value) { return Out(value, Values().useCustomColors); }
 STDMETHODIMP ColorProperties::put_UseCustomColors(VARIANT_BOOL value) {
-    return Set(&Control::SetUseCustomColors, value);
+    return Set(&PropertySet::SetUseCustomColors, value);
 }
 STDMETHODIMP ColorProperties::get_MenuBackground(OLE_COLOR *value) { return GetColor(kMenuBackground, value); }
 STDMETHODIMP ColorProperties::put_MenuBackground(OLE_COLOR value) { return PutColor(kMenuBackground, value); }
@@ -79,32 +81,32 @@ STDMETHODIMP ColorProperties::get_MenuHighlightBorder(OLE_COLOR *value) {
     return GetColor(kMenuHighlightBorder, value);
 }
 STDMETHODIMP ColorProperties::put_MenuHighlightBorder(OLE_COLOR value) { return PutColor(kMenuHighlightBorder, value); }
-STDMETHODIMP ColorProperties::get_TootipBackground(OLE_COLOR *value) { return GetColor(kTootipBackground, value); }
-STDMETHODIMP ColorProperties::put_TootipBackground(OLE_COLOR value) { return PutColor(kTootipBackground, value); }
-STDMETHODIMP ColorProperties::get_TootipTextColor(OLE_COLOR *value) { return GetColor(kTootipTextColor, value); }
-STDMETHODIMP ColorProperties::put_TootipTextColor(OLE_COLOR value) { return PutColor(kTootipTextColor, value); }
+STDMETHODIMP ColorProperties::get_TootipBackground(OLE_COLOR *value) { return GetColor(kTooltipBackground, value); }
+STDMETHODIMP ColorProperties::put_TootipBackground(OLE_COLOR value) { return PutColor(kTooltipBackground, value); }
+STDMETHODIMP ColorProperties::get_TootipTextColor(OLE_COLOR *value) { return GetColor(kTooltipTextColor, value); }
+STDMETHODIMP ColorProperties::put_TootipTextColor(OLE_COLOR value) { return PutColor(kTooltipTextColor, value); }
 
 // --- Help and tooltips ------------------------------------------------------------------------
 
-STDMETHODIMP HelpProperties::get_AutoShowHelp(VARIANT_BOOL *value) { return Out(value, Core().AutoShowHelp()); }
-STDMETHODIMP HelpProperties::put_AutoShowHelp(VARIANT_BOOL value) { return Set(&Control::SetAutoShowHelp, value); }
-STDMETHODIMP HelpProperties::get_ShowTooltip(VARIANT_BOOL *value) { return Out(value, Core().ShowTooltip()); }
-STDMETHODIMP HelpProperties::put_ShowTooltip(VARIANT_BOOL value) { return Set(&Control::SetShowTooltip, value); }
-STDMETHODIMP HelpProperties::get_TootipStyle(bdTooltipStyle *value) { return Out(value, Core().TootipStyle()); }
-STDMETHODIMP HelpProperties::put_TootipStyle(bdTooltipStyle value) { return Set(&Control::SetTootipStyle, value); }
-STDMETHODIMP HelpProperties::get_ShowTootipTitle(VARIANT_BOOL *value) { return Out(value, Core().ShowTootipTitle()); }
+STDMETHODIMP HelpProperties::get_AutoShowHelp(VARIANT_BOOL *value) { return Out(value, Values().autoShowHelp); }
+STDMETHODIMP HelpProperties::put_AutoShowHelp(VARIANT_BOOL value) { return Set(&PropertySet::SetAutoShowHelp, value); }
+STDMETHODIMP HelpProperties::get_ShowTooltip(VARIANT_BOOL *value) { return Out(value, Values().showTooltip); }
+STDMETHODIMP HelpProperties::put_ShowTooltip(VARIANT_BOOL value) { return Set(&PropertySet::SetShowTooltip, value); }
+STDMETHODIMP HelpProperties::get_TootipStyle(bdTooltipStyle *value) { return Out(value, Values().tooltipStyle); }
+STDMETHODIMP HelpProperties::put_TootipStyle(bdTooltipStyle value) { return Set(&PropertySet::SetTooltipStyle, value); }
+STDMETHODIMP HelpProperties::get_ShowTootipTitle(VARIANT_BOOL *value) { return Out(value, Values().showTooltipTitle); }
 STDMETHODIMP HelpProperties::put_ShowTootipTitle(VARIANT_BOOL *value) {
-    return value ? Apply([&] { Core().SetShowTootipTitle(*value); }) : E_POINTER;
+    return value ? Apply([&] { Properties().SetShowTooltipTitle(*value != VARIANT_FALSE); }) : E_POINTER;
 }
-STDMETHODIMP HelpProperties::get_TooltipInitialDelay(short *value) { return Out(value, Core().TooltipInitialDelay()); }
+STDMETHODIMP HelpProperties::get_TooltipInitialDelay(short *value) { return Out(value, Values().tooltipInitialDelay); }
 STDMETHODIMP HelpProperties::put_TooltipInitialDelay(short value) {
-    return Set(&Control::SetTooltipInitialDelay, value);
+    return Set(&PropertySet::SetTooltipInitialDelay, value);
 }
-STDMETHODIMP HelpProperties::get_TooltipReshowDelay(short *value) { return Out(value, Core().TooltipReshowDelay()); }
-STDMETHODIMP HelpProperties::put_TooltipReshowDelay(short value) { return Set(&Control::SetTooltipReshowDelay, value); }
-STDMETHODIMP HelpProperties::get_TooltipAutopopDelay(short *value) { return Out(value, Core().TooltipAutopopDelay()); }
+STDMETHODIMP HelpProperties::get_TooltipReshowDelay(short *value) { return Out(value, Values().tooltipReshowDelay); }
+STDMETHODIMP HelpProperties::put_TooltipReshowDelay(short value) { return Set(&PropertySet::SetTooltipReshowDelay, value); }
+STDMETHODIMP HelpProperties::get_TooltipAutopopDelay(short *value) { return Out(value, Values().tooltipAutopopDelay); }
 STDMETHODIMP HelpProperties::put_TooltipAutopopDelay(short value) {
-    return Set(&Control::SetTooltipAutopopDelay, value);
+    return Set(&PropertySet::SetTooltipAutopopDelay, value);
 }
 
 STDMETHODIMP HelpProperties::AddMessage(BSTR sCaption, BSTR sHelpMessage) {
@@ -119,77 +121,77 @@ STDMETHODIMP HelpProperties::RemoveMessage(BSTR sCaption) {
 
 // --- Look -------------------------------------------------------------------------------------
 
-STDMETHODIMP LookProperties::get_CheckMark(IPictureDisp **value) { return OutObject(value, Core().CheckMark()); }
+STDMETHODIMP LookProperties::get_CheckMark(IPictureDisp **value) { return OutObject(value, Values().checkMark); }
 STDMETHODIMP LookProperties::putref_CheckMark(IPictureDisp *value) {
-    return Apply([&] { Core().SetCheckMark(value); });
+    return Apply([&] { Properties().SetCheckMark(value); });
 }
-STDMETHODIMP LookProperties::get_HighlightStyle(bdHighlight *value) { return Out(value, Core().HighlightStyle()); }
-STDMETHODIMP LookProperties::put_HighlightStyle(bdHighlight value) { return Set(&Control::SetHighlightStyle, value); }
-STDMETHODIMP LookProperties::get_MenuBorder(bdBorder *value) { return Out(value, Core().MenuBorder()); }
-STDMETHODIMP LookProperties::put_MenuBorder(bdBorder value) { return Set(&Control::SetMenuBorder, value); }
-STDMETHODIMP LookProperties::get_Language(bdLanguage *value) { return Out(value, Core().Language()); }
-STDMETHODIMP LookProperties::put_Language(bdLanguage value) { return Set(&Control::SetLanguage, value); }
-STDMETHODIMP LookProperties::get_RightToLeft(VARIANT_BOOL *value) { return Out(value, Core().RightToLeft()); }
-STDMETHODIMP LookProperties::put_RightToLeft(VARIANT_BOOL value) { return Set(&Control::SetRightToLeft, value); }
+STDMETHODIMP LookProperties::get_HighlightStyle(bdHighlight *value) { return Out(value, Values().highlightStyle); }
+STDMETHODIMP LookProperties::put_HighlightStyle(bdHighlight value) { return Set(&PropertySet::SetHighlightStyle, value); }
+STDMETHODIMP LookProperties::get_MenuBorder(bdBorder *value) { return Out(value, Values().menuBorder); }
+STDMETHODIMP LookProperties::put_MenuBorder(bdBorder value) { return Set(&PropertySet::SetMenuBorder, value); }
+STDMETHODIMP LookProperties::get_Language(bdLanguage *value) { return Out(value, Values().language); }
+STDMETHODIMP LookProperties::put_Language(bdLanguage value) { return Set(&PropertySet::SetLanguage, value); }
+STDMETHODIMP LookProperties::get_RightToLeft(VARIANT_BOOL *value) { return Out(value, Values().rightToLeft); }
+STDMETHODIMP LookProperties::put_RightToLeft(VARIANT_BOOL value) { return Set(&PropertySet::SetRightToLeft, value); }
 STDMETHODIMP LookProperties::get_BackgroundPicture(IPictureDisp **value) {
-    return OutObject(value, Core().BackgroundPicture());
+    return OutObject(value, Values().backgroundPicture);
 }
 STDMETHODIMP LookProperties::putref_BackgroundPicture(IPictureDisp *value) {
     const wchar_t *invalid = L"Invalid picture type";
-    return ComGuard([&] { return Core().SetBackgroundPicture(value) ? S_OK : RaiseError(IID__Brocade, invalid); },
+    return ComGuard([&] { return Properties().SetBackgroundPicture(value) ? S_OK : RaiseError(IID__Brocade, invalid); },
                     IID__Brocade, invalid);
 }
 STDMETHODIMP LookProperties::get_HighlightAppearance(bdHighlightAppearance *value) {
-    return Out(value, Core().HighlightAppearance());
+    return Out(value, Values().highlightAppearance);
 }
 STDMETHODIMP LookProperties::put_HighlightAppearance(bdHighlightAppearance value) {
-    return Set(&Control::SetHighlightAppearance, value);
+    return Set(&PropertySet::SetHighlightAppearance, value);
 }
-STDMETHODIMP LookProperties::get_Unicode(VARIANT_BOOL *value) { return Out(value, Core().Unicode()); }
-STDMETHODIMP LookProperties::put_Unicode(VARIANT_BOOL value) { return Set(&Control::SetUnicode, value); }
+STDMETHODIMP LookProperties::get_Unicode(VARIANT_BOOL *value) { return Out(value, Values().unicode); }
+STDMETHODIMP LookProperties::put_Unicode(VARIANT_BOOL value) { return Set(&PropertySet::SetUnicode, value); }
 STDMETHODIMP LookProperties::get_HighlightOverBitmap(bdHighlightOverBitmap *value) {
-    return Out(value, Core().HighlightOverBitmap());
+    return Out(value, Values().highlightOverBitmap);
 }
 STDMETHODIMP LookProperties::put_HighlightOverBitmap(bdHighlightOverBitmap value) {
-    return Set(&Control::SetHighlightOverBitmap, value);
+    return Set(&PropertySet::SetHighlightOverBitmap, value);
 }
-STDMETHODIMP LookProperties::get_MenuIconSet(bdMenuIconSet *value) { return Out(value, Core().MenuIconSet()); }
-STDMETHODIMP LookProperties::put_MenuIconSet(bdMenuIconSet value) { return Set(&Control::SetMenuIconSet, value); }
+STDMETHODIMP LookProperties::get_MenuIconSet(bdMenuIconSet *value) { return Out(value, Values().menuIconSet); }
+STDMETHODIMP LookProperties::put_MenuIconSet(bdMenuIconSet value) { return Set(&PropertySet::SetMenuIconSet, value); }
 
 // The system menu font is made on first demand.
 STDMETHODIMP LookProperties::GetMenuCaptionFont(IFontDisp **result) {
     return ComGuard([&] { return OutObject(result, Core().MenuCaptionFont()); });
 }
 STDMETHODIMP LookProperties::SetMenuCaptionFont(IFontDisp *aFont) {
-    return Apply([&] { Core().SetMenuCaptionFont(aFont); });
+    return Apply([&] { Properties().SetMenuCaptionFont(aFont); });
 }
 STDMETHODIMP LookProperties::GetMenuShortcutFont(IFontDisp **result) {
     return ComGuard([&] { return OutObject(result, Core().MenuShortcutFont()); });
 }
 STDMETHODIMP LookProperties::SetMenuShortcutFont(IFontDisp *aFont) {
-    return Apply([&] { Core().SetMenuShortcutFont(aFont); });
+    return Apply([&] { Properties().SetMenuShortcutFont(aFont); });
 }
 STDMETHODIMP LookProperties::SetImageList(IDispatch **anImgListControl) {
     if (!anImgListControl) return E_POINTER;
-    Core().SetImageList(*anImgListControl);
+    Properties().SetImageList(*anImgListControl);
     return S_OK;
 }
-STDMETHODIMP LookProperties::GetImageList(IDispatch **result) { return OutObject(result, Core().ImageList()); }
+STDMETHODIMP LookProperties::GetImageList(IDispatch **result) { return OutObject(result, Values().imageList); }
 
 // --- State and the remaining methods ----------------------------------------------------------
 
-STDMETHODIMP BrocadeAutomation::get_Enabled(VARIANT_BOOL *value) { return Out(value, Core().Enabled()); }
+STDMETHODIMP BrocadeAutomation::get_Enabled(VARIANT_BOOL *value) { return Out(value, Values().enabled); }
 STDMETHODIMP BrocadeAutomation::put_Enabled(VARIANT_BOOL *value) {
-    return value ? Apply([&] { Core().SetEnabled(*value); }) : E_POINTER;
+    return value ? Apply([&] { Properties().SetEnabled(*value != VARIANT_FALSE); }) : E_POINTER;
 }
-STDMETHODIMP BrocadeAutomation::get_LockRefresh(VARIANT_BOOL *value) { return Out(value, Core().LockRefresh()); }
-STDMETHODIMP BrocadeAutomation::put_LockRefresh(VARIANT_BOOL value) { return Set(&Control::SetLockRefresh, value); }
+STDMETHODIMP BrocadeAutomation::get_LockRefresh(VARIANT_BOOL *value) { return Out(value, Values().lockRefresh); }
+STDMETHODIMP BrocadeAutomation::put_LockRefresh(VARIANT_BOOL value) { return Set(&PropertySet::SetLockRefresh, value); }
 
 STDMETHODIMP BrocadeAutomation::get_Version(BSTR *value) {
     if (!value) return E_POINTER;
     *value = nullptr;
     return ComGuard([&] {
-        *value = SysAllocString(Core().Version().c_str());
+        *value = SysAllocString(Properties().Version().c_str());
         return *value ? S_OK : E_OUTOFMEMORY;
     });
 }
@@ -211,17 +213,17 @@ STDMETHODIMP BrocadeAutomation::ShowAboutBox() {
 STDMETHODIMP BrocadeAutomation::RegisterWindowMenu(LONG hWindow, VARIANT_BOOL *bStop) {
     // Window handles carry 32 significant bits; a 64-bit handle is their sign extension.
     HWND window = reinterpret_cast<HWND>(static_cast<LONG_PTR>(hWindow));
-    return Apply([&] { Core().RegisterWindowMenu(window, bStop ? *bStop : VARIANT_FALSE); });
+    return Apply([&] { Core().RegisterWindowMenu(window, bStop && *bStop != VARIANT_FALSE); });
 }
 
 HRESULT BrocadeAutomation::DefaultPicture(BSTR caption, long language, long iconSet, IPictureDisp **result) {
     return ComGuard([&] { return OutObject(result, Core().DefaultPicture(AnsiFromWide(caption), language, iconSet)); });
 }
 STDMETHODIMP BrocadeAutomation::GetDefaultPicture(BSTR sCaption, IPictureDisp **result) {
-    return DefaultPicture(sCaption, Core().Language(), Core().MenuIconSet(), result);
+    return DefaultPicture(sCaption, Values().language, Values().menuIconSet, result);
 }
 STDMETHODIMP BrocadeAutomation::GetDefaultPictureEx(BSTR sCaption, bdLanguage eLanguage, IPictureDisp **result) {
-    return DefaultPicture(sCaption, eLanguage, Core().MenuIconSet(), result);
+    return DefaultPicture(sCaption, eLanguage, Values().menuIconSet, result);
 }
 STDMETHODIMP BrocadeAutomation::GetDefaultPictureEx2(BSTR sCaption, bdLanguage eLanguage, bdMenuIconSet eMenuIconSet,
                                                      IPictureDisp **result) {

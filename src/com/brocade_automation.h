@@ -15,6 +15,8 @@ namespace brocade {
 
 class BrocadeObject;
 class Control;
+class PropertySet;
+struct Settings;
 
 // IDispatch through the type information, and what the topics share.
 class AutomationBase : public Embedded<_Brocade, BrocadeObject> {
@@ -30,7 +32,10 @@ public:
 protected:
     ~AutomationBase() = default;
     Control &Core();
+    PropertySet &Properties();
+    const Settings &Values();
 
+    static HRESULT Out(VARIANT_BOOL *target, bool value) { return Out(target, value ? VARIANT_TRUE : VARIANT_FALSE); }
     template <class T, class U>
     static HRESULT Out(T *target, U value) {
         if (!target) return E_POINTER;
@@ -45,8 +50,8 @@ protected:
     }
     // A property of the core set: S_OK once set, or the failure it threw.
     template <class Arg, class Value>
-    HRESULT Set(void (Control::*set)(Arg), Value value) {
-        return Apply([&] { (Core().*set)(value); });
+    HRESULT Set(void (PropertySet::*set)(Arg), Value value) {
+        return Apply([&] { (Properties().*set)(value); });
     }
     // A change of the core: S_OK once made, or the failure it threw.
     template <class Change>

@@ -158,9 +158,9 @@ private:
         void FireClearMenuHelp() override;
         bool HasEventHandlers() override { return object_.events_.HasSinks(); }
         void FireDrawMenuItem(MenuItemRecord &record, HDC menuDC, bool selected, long cx, long cy,
-                              Boolean &userDrawn) override;
-        void FireDrawMenuItemEx(MenuItemRecord &record, HDC menuDC, bool selected, long cx, long cy, long stage,
-                                Boolean &doDefault) override;
+                              bool &userDrawn) override;
+        void FireDrawMenuItemEx(MenuItemRecord &record, HDC menuDC, bool selected, long cx, long cy, DrawStage stage,
+                                bool &doDefault) override;
 
     private:
         BrocadeObject &object_;

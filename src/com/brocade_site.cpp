@@ -150,23 +150,23 @@ void SetDrawArguments(VARIANT *args, IDispatch *item, HDC menuDC, bool selected,
 }  // namespace
 
 void BrocadeObject::Site::FireDrawMenuItem(MenuItemRecord &record, HDC menuDC, bool selected, long cx, long cy,
-                                     Boolean &userDrawn) {
+                                     bool &userDrawn) {
     if (!object_.events_.HasSinks()) return;
     ComPtr<IDispatch> item = MenuItemDispatch(record);
-    VARIANT_BOOL drawn = userDrawn;
+    VARIANT_BOOL drawn = userDrawn ? VARIANT_TRUE : VARIANT_FALSE;
     VARIANT args[6];  // reversed: bUserDrawn by reference, then cy, cx, bSelected, menuDC, the item
     V_VT(&args[0]) = VT_BOOL | VT_BYREF;
     V_BOOLREF(&args[0]) = &drawn;
     SetDrawArguments(args + 1, item.Get(), menuDC, selected, cx, cy);
     FireEvent(3, args, 6);
-    userDrawn = drawn;
+    userDrawn = drawn != VARIANT_FALSE;
 }
 
 void BrocadeObject::Site::FireDrawMenuItemEx(MenuItemRecord &record, HDC menuDC, bool selected, long cx, long cy,
-                                       long stage, Boolean &doDefault) {
+                                       DrawStage stage, bool &doDefault) {
     if (!object_.events_.HasSinks()) return;
     ComPtr<IDispatch> item = MenuItemDispatch(record);
-    VARIANT_BOOL proceed = doDefault;
+    VARIANT_BOOL proceed = doDefault ? VARIANT_TRUE : VARIANT_FALSE;
     VARIANT args[7];  // reversed: bDoDefault by reference, eDrawStage, then cy, cx, bSelected, menuDC, the item
     V_VT(&args[0]) = VT_BOOL | VT_BYREF;
     V_BOOLREF(&args[0]) = &proceed;
@@ -174,7 +174,7 @@ void BrocadeObject::Site::FireDrawMenuItemEx(MenuItemRecord &record, HDC menuDC,
     V_I4(&args[1]) = stage;
     SetDrawArguments(args + 2, item.Get(), menuDC, selected, cx, cy);
     FireEvent(6, args, 7);
-    doDefault = proceed;
+    doDefault = proceed != VARIANT_FALSE;
 }
 
 }  // namespace brocade

@@ -38,9 +38,9 @@ std::string TextOf(BSTR value) {
     return value ? WideToAnsi(std::wstring(value, SysStringLen(value))) : std::string();
 }
 
-HRESULT ReturnBoolean(Boolean flag, VARIANT_BOOL *value) {
+HRESULT ReturnBoolean(bool flag, VARIANT_BOOL *value) {
     if (!value) return E_POINTER;
-    *value = IsTrue(flag) ? VARIANT_TRUE : VARIANT_FALSE;
+    *value = flag ? VARIANT_TRUE : VARIANT_FALSE;
     return S_OK;
 }
 
@@ -203,11 +203,11 @@ STDMETHODIMP CMenuItem::put_PictureBackColor(OLE_COLOR *value) {
     return ChangeRecord([&] { record_.SetPictureBackColor(*value); });
 }
 
-STDMETHODIMP CMenuItem::get_TooltTipText(BSTR *value) { return ReturnText(record_.TooltTipText(), value); }
+STDMETHODIMP CMenuItem::get_TooltTipText(BSTR *value) { return ReturnText(record_.TooltipText(), value); }
 
 STDMETHODIMP CMenuItem::put_TooltTipText(BSTR *value) {
     if (!value) return E_POINTER;
-    return ChangeRecord([&] { record_.SetTooltTipText(TextOf(*value)); });
+    return ChangeRecord([&] { record_.SetTooltipText(TextOf(*value)); });
 }
 
 STDMETHODIMP CMenuItem::get_Language(bdLanguage *value) {
@@ -223,7 +223,7 @@ STDMETHODIMP CMenuItem::put_Language(bdLanguage value) {
 STDMETHODIMP CMenuItem::get_Unicode(VARIANT_BOOL *value) { return ReturnBoolean(record_.Unicode(), value); }
 
 STDMETHODIMP CMenuItem::put_Unicode(VARIANT_BOOL value) {
-    return ChangeRecord([&] { record_.SetUnicode(value); });
+    return ChangeRecord([&] { record_.SetUnicode(value != VARIANT_FALSE); });
 }
 
 // --- IProvideClassInfo, ISupportErrorInfo ----------------------------------------------------

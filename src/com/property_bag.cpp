@@ -14,10 +14,10 @@ bool PropertyBagReader::Read(const wchar_t *name, VARTYPE vt, VARIANT &value) {
     return false;
 }
 
-Boolean PropertyBagReader::ReadBoolean(const wchar_t *name, Boolean defaultValue) {
+bool PropertyBagReader::ReadBoolean(const wchar_t *name, bool defaultValue) {
     VARIANT value;
     if (!Read(name, VT_BOOL, value)) return defaultValue;
-    return V_BOOL(&value);
+    return V_BOOL(&value) != VARIANT_FALSE;
 }
 
 short PropertyBagReader::ReadInteger(const wchar_t *name, short defaultValue) {
@@ -48,11 +48,11 @@ void PropertyBagWriter::Write(const wchar_t *name, VARIANT &value) {
     if (FAILED(hr) && SUCCEEDED(result_)) result_ = hr;
 }
 
-void PropertyBagWriter::WriteBoolean(const wchar_t *name, Boolean value, Boolean defaultValue) {
+void PropertyBagWriter::WriteBoolean(const wchar_t *name, bool value, bool defaultValue) {
     if (value == defaultValue) return;
     VARIANT v;
     V_VT(&v) = VT_BOOL;
-    V_BOOL(&v) = value;
+    V_BOOL(&v) = value ? VARIANT_TRUE : VARIANT_FALSE;
     Write(name, v);
 }
 

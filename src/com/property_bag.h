@@ -9,7 +9,7 @@ namespace brocade {
 class PropertyBagReader final : public PropertyReader {
 public:
     PropertyBagReader(IPropertyBag *bag, IErrorLog *log) : bag_(bag), log_(log) {}
-    Boolean ReadBoolean(const wchar_t *name, Boolean defaultValue) override;
+    bool ReadBoolean(const wchar_t *name, bool defaultValue) override;
     short ReadInteger(const wchar_t *name, short defaultValue) override;
     long ReadLong(const wchar_t *name, long defaultValue) override;
     ComPtr<IPictureDisp> ReadPicture(const wchar_t *name) override;
@@ -24,7 +24,7 @@ private:
 class PropertyBagWriter final : public PropertyWriter {
 public:
     explicit PropertyBagWriter(IPropertyBag *bag) : bag_(bag) {}
-    void WriteBoolean(const wchar_t *name, Boolean value, Boolean defaultValue) override;
+    void WriteBoolean(const wchar_t *name, bool value, bool defaultValue) override;
     void WriteInteger(const wchar_t *name, short value, short defaultValue) override;
     void WriteLong(const wchar_t *name, long value, long defaultValue) override;
     void WritePicture(const wchar_t *name, IPictureDisp *value) override;

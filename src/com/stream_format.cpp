@@ -178,8 +178,9 @@ HRESULT StreamReader::Parse(IStream *stream) {
     return S_OK;
 }
 
-Boolean StreamReader::ReadBoolean(const wchar_t *name, Boolean defaultValue) {
-    return static_cast<Boolean>(ReadLong(name, defaultValue));
+// A Boolean is stored in 16 bits; any non-zero value is True.
+bool StreamReader::ReadBoolean(const wchar_t *name, bool defaultValue) {
+    return static_cast<short>(ReadLong(name, defaultValue ? VARIANT_TRUE : VARIANT_FALSE)) != 0;
 }
 
 short StreamReader::ReadInteger(const wchar_t *name, short defaultValue) {
@@ -214,8 +215,9 @@ bool StreamWriter::Begin(const wchar_t *name, BYTE kind) {
 
 // A value equal to its default is left out, as a property bag leaves it out: the loading
 // machine then supplies its own default.
-void StreamWriter::WriteBoolean(const wchar_t *name, Boolean value, Boolean defaultValue) {
-    if (value != defaultValue && Begin(name, kShort)) Append(&value, 2);
+void StreamWriter::WriteBoolean(const wchar_t *name, bool value, bool defaultValue) {
+    const VARIANT_BOOL stored = value ? VARIANT_TRUE : VARIANT_FALSE;
+    if (value != defaultValue && Begin(name, kShort)) Append(&stored, 2);
 }
 
 void StreamWriter::WriteInteger(const wchar_t *name, short value, short defaultValue) {

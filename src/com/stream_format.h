@@ -34,7 +34,7 @@ public:
     // ours to read); nothing is kept then.
     HRESULT Parse(IStream *stream);
 
-    Boolean ReadBoolean(const wchar_t *name, Boolean defaultValue) override;
+    bool ReadBoolean(const wchar_t *name, bool defaultValue) override;
     short ReadInteger(const wchar_t *name, short defaultValue) override;
     long ReadLong(const wchar_t *name, long defaultValue) override;
     ComPtr<IPictureDisp> ReadPicture(const wchar_t *name) override;
@@ -46,7 +46,7 @@ private:
 
 class StreamWriter final : public PropertyWriter {
 public:
-    void WriteBoolean(const wchar_t *name, Boolean value, Boolean defaultValue) override;
+    void WriteBoolean(const wchar_t *name, bool value, bool defaultValue) override;
     void WriteInteger(const wchar_t *name, short value, short defaultValue) override;
     void WriteLong(const wchar_t *name, long value, long defaultValue) override;
     void WritePicture(const wchar_t *name, IPictureDisp *value) override;

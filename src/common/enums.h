@@ -37,6 +37,9 @@ enum LanguageValue : long {
 enum TooltipStyleValue : long { kBalloon = 0, kRectangle = 1 };
 enum MenuIconSetValue : long { kIconsDefault = 0, kIconsOffice2003 = 1, kIconsSkyline = 16, kIconsSunrise = 17, kIconsSnowflakes = 18 };
 
+// The stages of the default painting at which DrawMenuItemEx is raised (bdDrawStage).
+enum DrawStage : long { kPreErase = 0, kPostErase = 1, kPostDraw = 2 };
+
 // The ten colour properties, in their fixed order.
 enum ColorIndex : int {
     kMenuBackground,
@@ -47,8 +50,8 @@ enum ColorIndex : int {
     kHighlightedTextColor,
     kMenuHighlight,
     kMenuHighlightBorder,
-    kTootipBackground,
-    kTootipTextColor,
+    kTooltipBackground,
+    kTooltipTextColor,
     kColorCount
 };
 

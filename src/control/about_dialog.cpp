@@ -62,7 +62,7 @@ void Control::ShowAboutBox(HWND owner) {
     t.push_back(0);
 
     AddItem(t, SS_CENTER, 10, 10, 160, 12, 100, 0x0082, kProductName);
-    AddItem(t, SS_CENTER, 10, 24, 160, 12, 101, 0x0082, std::wstring(L"Version ") + Version());
+    AddItem(t, SS_CENTER, 10, 24, 160, 12, 101, 0x0082, std::wstring(L"Version ") + properties_.Version());
     AddItem(t, BS_DEFPUSHBUTTON | WS_TABSTOP, 65, 46, 50, 14, kOkId, 0x0080, L"OK");
 
     DialogBoxIndirectParamW(CodeModule(), reinterpret_cast<DLGTEMPLATE *>(t.data()), owner, AboutProc, 0);

@@ -1,12 +1,10 @@
-// Attachment to the host form's window, further windows registered by the host, the MDI
-// frame of an MDI child form, and the orderly teardown that removes every hook.
+#include "control/attachment.h"
+
 #include <algorithm>
 
-#include "common/skippable.h"
-#include "control/control.h"
-#include "help/control_tooltip.h"
-#include "help/status_bar.h"
 #include "common/os_version.h"
+#include "common/skippable.h"
+#include "help/status_bar.h"
 #include "subclass/menu_message_set.h"
 #include "subclass/subclass_wnd.h"
 
@@ -24,117 +22,81 @@ HWND GetTopLevelAncestor(HWND window) {
     return top;
 }
 
+// The system's own menu background, set back on a menu the control drew.
+void SetSystemMenuBackground(HMENU menu) {
+    if (IsWin95() || IsWinNT3() || IsWinNT4()) return;  // no SetMenuInfo there
+    MENUINFO info = {};
+    info.cbSize = sizeof info;
+    info.fMask = MIM_BACKGROUND;
+    info.hbrBack = GetSysColorBrush(IsWinXP() ? COLOR_MENUBAR : COLOR_MENU);
+    SetMenuInfo(menu, &info);
+}
+
 }  // namespace
 
-// The host form: the container's window, or the first window up its parent chain that is a
-// form of its own (top level, or an MDI child).
-HWND Control::FindHostWindow() {
-    HWND window = site_.ContainerWindow();
+HWND FindHostWindow(HWND window) {
     while (window && (GetWindowLongPtrW(window, GWL_STYLE) & WS_CHILD) && !IsMdiChild(window))
         window = GetParent(window);
     return window;
 }
 
-void Control::Attach() {
-    AttachToHost();
-    LoadDefaultColors();
-    ResetColorsToDefaults();
-    unicode_ = kFalse;
-}
-
-void Control::AttachLate() {
-    if (attached_ || tornDown_ || !AttachToHost()) return;
-    // The tooltip is new: it takes what the properties already say, as it would have had the
-    // site come before the properties were loaded or set.
-    if (tooltip_) {
-        tooltip_->SetActivate(showTooltip_);
-        ConfigureTooltip(*this, !loaded_);
+bool Attachment::Attach(HWND host) {
+    if (!host || attached_) return false;
+    attached_ = true;
+    host_ = host;
+    Skippable([&] {
+        SubclassWnd::SubclassWindow(host, &listener_);
+        HookMenuMessages(host);
+    });
+    bool mdiForm = FindMDIClient(host) != nullptr;
+    if (!mdiForm && IsMdiChild(host)) {
+        mdiFrame_ = GetTopLevelAncestor(host);
+        HWND client = GetParent(host);
+        // An MDI child is never the active top-level window; its client knows whether it
+        // is the active child.
+        if (GetActiveWindow() == host ||
+            reinterpret_cast<HWND>(SendMessageW(client, WM_MDIGETACTIVE, 0, 0)) == host)
+            HookMDIFrame();
     }
-    Refresh(hostWindow_);
-}
-
-bool Control::AttachToHost() {
-    HWND host = RunMode() ? FindHostWindow() : nullptr;
-    if (host && !attached_) {
-        attached_ = true;
-        hostWindow_ = host;
-        Skippable([&] {
-            SubclassWnd::SubclassWindow(host, this);
-            HookMenuMessages(host);
-        });
-        bool mdiForm = FindMDIClient(host) != nullptr;
-        if (!mdiForm && IsMdiChild(host)) {
-            mdiFrame_ = GetTopLevelAncestor(host);
-            HWND client = GetParent(host);
-            // An MDI child is never the active top-level window; its client knows whether it
-            // is the active child.
-            if (GetActiveWindow() == host ||
-                reinterpret_cast<HWND>(SendMessageW(client, WM_MDIGETACTIVE, 0, 0)) == host)
-                HookMDIFrame();
-        }
-        if (mdiForm) {
-            mdiClient_ = FindMDIClient(host);
-            if (mdiClient_) RegisterWindowMenu(mdiClient_, kFalse);
-        }
-        statusBar_ = FindStatusBar(mdiFrame_ ? mdiFrame_ : host);
-        StartMdiTimer();
+    if (mdiForm) {
+        mdiClient_ = FindMDIClient(host);
+        if (mdiClient_) RegisterWindowMenu(mdiClient_, false);
     }
-    if (host) {
-        CreateTooltip();
-        if (GetOSVersionNumber() >= 5.0f) ReadKeyboardCues();
-    }
-    return host != nullptr;
-}
-
-void Control::ReadKeyboardCues() {
-    BOOL cues = FALSE;
-    SystemParametersInfoA(SPI_GETKEYBOARDCUES, 0, &cues, 0);
-    keyboardCuesHidden_ = cues == 0;
-}
-
-HWND Control::EnsureOwnWindow() {
-    if (!window_.Handle()) {
-        RECT none = {0, 0, 0, 0};
-        window_.Create(site_.ContainerWindow() ? site_.ContainerWindow() : HWND_MESSAGE, none, false);
-    }
-    return window_.Handle();
-}
-
-void Control::StartMdiTimer() {
-    if (HWND own = EnsureOwnWindow()) SetTimer(own, kMdiTimer, 5, nullptr);
+    statusBar_ = FindStatusBar(mdiFrame_ ? mdiFrame_ : host);
+    return true;
 }
 
 // --- Registered windows ---------------------------------------------------------------------
 
-bool Control::IsRegistered(HWND window) const {
+bool Attachment::IsRegistered(HWND window) const {
     return std::find(registered_.begin(), registered_.end(), window) != registered_.end();
 }
 
-void Control::ForgetRegistered(HWND window) {
+void Attachment::ForgetRegistered(HWND window) {
     registered_.erase(std::remove(registered_.begin(), registered_.end(), window), registered_.end());
 }
 
-void Control::RegisterWindowMenu(HWND window, Boolean stop) {
-    bool redraw = RegisterWindowMenuCore(window, IsTrue(stop), false);
+void Attachment::RegisterWindowMenu(HWND window, bool stop) {
+    bool redraw = RegisterWindowMenuCore(window, stop, false);
     if (IsWindowVisible(window) && redraw) RedrawMenuBar(window);
 }
 
-bool Control::RegisterWindowMenuCore(HWND window, bool stop, bool noRedraw) {
-    if (!window || window == hostWindow_ || window == mdiFrame_ || !IsWindow(window)) return false;
+bool Attachment::RegisterWindowMenuCore(HWND window, bool stop, bool noRedraw) {
+    if (!window || window == host_ || window == mdiFrame_ || !IsWindow(window)) return false;
     // A window of another thread cannot be subclassed from here.
     if (GetWindowThreadProcessId(window, nullptr) != GetCurrentThreadId()) return false;
     if (stop) {
-        if (IsRegistered(window) && IsTrue(SubclassWnd::IsWindowSubclassed(window))) {
+        if (IsRegistered(window) && SubclassWnd::IsWindowSubclassed(window)) {
             Skippable([&] { UnhookMenuMessages(window); });
             SubclassWnd::UnsubclassWindow(window);
             ForgetRegistered(window);
         }
         return !noRedraw;
     }
-    if (IsTrue(SubclassWnd::IsWindowSubclassed(window))) return false;
+    if (SubclassWnd::IsWindowSubclassed(window)) return false;
     bool hooked = false;
     Skippable([&] {
-        SubclassWnd::SubclassWindow(window, this);
+        SubclassWnd::SubclassWindow(window, &listener_);
         HookMenuMessages(window);
         hooked = true;
     });
@@ -142,18 +104,23 @@ bool Control::RegisterWindowMenuCore(HWND window, bool stop, bool noRedraw) {
     return hooked;
 }
 
+void Attachment::OnDestroy(HWND window) {
+    RegisterWindowMenuCore(window, true, true);
+    if (window == mdiClient_) mdiClient_ = nullptr;
+}
+
 // --- MDI frame ------------------------------------------------------------------------------
 
-void Control::HookMDIFrame() {
+void Attachment::HookMDIFrame() {
     if (!mdiFrame_) return;
     Skippable([&] {
-        SubclassWnd::SubclassWindow(mdiFrame_, this);
+        SubclassWnd::SubclassWindow(mdiFrame_, &listener_);
         HookMenuMessages(mdiFrame_);
         frameHooked_ = true;
     });
 }
 
-void Control::UnhookMDIFrame() {
+void Attachment::UnhookMDIFrame() {
     if (!frameHooked_) return;
     Skippable([&] { UnhookMenuMessages(mdiFrame_); });
     SubclassWnd::UnsubclassWindow(mdiFrame_);
@@ -161,39 +128,45 @@ void Control::UnhookMDIFrame() {
     // back to plain strings. Once the frame is unhooked nobody draws them, and the next active
     // child may have no control at all; if it has one, that control converts them again.
     Skippable([&] { RestoreMenus(mdiFrame_); });
-    RemoveRecordsOfWindow(mdiFrame_);
+    scanner_.RemoveRecordsOfWindow(mdiFrame_);
     frameHooked_ = false;
 }
 
-// --- Menu bar redraw ------------------------------------------------------------------------
+// --- Menu bars ------------------------------------------------------------------------------
 
-void Control::RedrawMenuBar(HWND window) {
+void Attachment::RedrawMenuBar(HWND window) {
     if (!window || !IsWindow(window)) return;
-    if (IsTrue(enabled_)) {
-        if (HMENU menu = GetMenu(window)) ScanMenuBar(menu);
+    if (settings_.enabled) {
+        if (HMENU menu = GetMenu(window)) scanner_.ScanMenuBar(menu);
     }
-    if (!IsTrue(lockRefresh_)) DrawMenuBar(window);
+    if (!settings_.lockRefresh) DrawMenuBar(window);
+}
+
+void Attachment::RestoreMenus(HWND window) {
+    if (scanner_.Items().Empty()) return;
+    if (HMENU system = GetSystemMenu(window, FALSE)) {
+        SetSystemMenuBackground(system);
+        scanner_.RestoreMenu(system);
+    }
+    HMENU menu = GetMenu(window);
+    if (!menu) return;
+    SetSystemMenuBackground(menu);
+    scanner_.RestoreMenu(menu);
+    DrawMenuBar(window);
 }
 
 // --- Teardown -------------------------------------------------------------------------------
 
-void Control::RestoreConvertedMenus() {
+void Attachment::RestoreConvertedMenus() {
     for (auto window = registered_.rbegin(); window != registered_.rend(); ++window)
         Skippable([&] { RestoreMenus(*window); });
-    Skippable([&] { RestoreMenus(hostWindow_); });
+    Skippable([&] { RestoreMenus(host_); });
     // Whatever else was converted and still exists: context menus, menus of windows the
     // control no longer knows.
     scanner_.RestoreAllMenus();
 }
 
-void Control::Teardown() {
-    if (tornDown_) return;
-    tornDown_ = true;
-    // Nobody is told: the host may be letting go of the control, or be half gone itself.
-    backgroundSurface_.Clear();
-    backgroundPicture_.Reset();
-    InvalidateLook();
-    Skippable([&] { ReleaseTooltip(); });
+void Attachment::Detach() {
     Skippable([&] {
         if (mdiFrame_ && frameHooked_) UnhookMDIFrame();
     });
@@ -216,32 +189,11 @@ void Control::Teardown() {
         }
     }
     Skippable([&] {
-        if (hostWindow_) {
-            UnhookMenuMessages(hostWindow_);
-            SubclassWnd::UnsubclassWindow(hostWindow_);
+        if (host_) {
+            UnhookMenuMessages(host_);
+            SubclassWnd::UnsubclassWindow(host_);
         }
     });
-    checkMark_.Reset();
-    builtInCheckMark_.Reset();
-    if (defaultPictures_) defaultPictures_->Clear();
-    imageList_.Reset();
-    captionFont_.Reset();
-    shortcutFont_.Reset();
-    systemMenuFont_.Reset();
-    // The kept DCs first: one may still hold the pen.
-    paintCaches_.Clear();
-    look_.reset();
-    popupBrush_.reset();
-    highlightPen_.reset();
-    menuBarBrush_.Reset();
-    shadowBackdrop_.Release();
-    menuAnimation_.Resume();
-    window_.Destroy();
-    scanner_.Items().Clear();
-    scanner_.ReleaseMeasuring();
-    defaultPictures_.reset();
-    if (resourceLibrary_) FreeLibrary(resourceLibrary_);
-    resourceLibrary_ = nullptr;
 }
 
 }  // namespace brocade

@@ -1,5 +1,5 @@
 // What the control core needs from whoever hosts it: ambient properties of the container,
-// the container's window, and a way to tell the host about changes and events.
+// the container's window, and a way to tell the host about changes and raise its events.
 // The COM layer implements it over the client site and the connection points; a program
 // linking the core may implement it directly.
 #pragma once
@@ -9,13 +9,11 @@
 
 #include <string>
 
-#include "common/boolean.h"
+#include "menu/menu_events.h"
 
 namespace brocade {
 
-class MenuItemRecord;
-
-class ControlSite {
+class ControlSite : public MenuEvents {
 public:
     // Ambient UserMode; run mode when the container does not say.
     virtual bool AmbientUserMode() = 0;
@@ -34,23 +32,6 @@ public:
 
     // Standard property-change notification to the container.
     virtual void PropertyChanged(DISPID dispid) = 0;
-
-    // Events of the control.
-    virtual void FireSetMenuItemAttributes(MenuItemRecord &record) = 0;
-    // The host may change the measured size (both passed by reference).
-    virtual void FireSetMenuItemSize(MenuItemRecord &record, long &width, long &height) = 0;
-    // The host may replace the help text (passed by reference).
-    virtual void FireShowMenuHelp(MenuItemRecord &record, std::string &helpMessage) = 0;
-    virtual void FireClearMenuHelp() = 0;
-    // The host may paint the item into menuDC itself and say so in userDrawn (by reference).
-    virtual void FireDrawMenuItem(MenuItemRecord &record, HDC menuDC, bool selected, long cx, long cy,
-                                  Boolean &userDrawn) = 0;
-    // Raised at the stages of the default painting (bdDrawStage); a False doDefault (by
-    // reference) stops the painting there.
-    virtual void FireDrawMenuItemEx(MenuItemRecord &record, HDC menuDC, bool selected, long cx, long cy, long stage,
-                                    Boolean &doDefault) = 0;
-    // False when no handler can receive the events, so nobody but the control sees menuDC.
-    virtual bool HasEventHandlers() { return true; }
 
 protected:
     ~ControlSite() = default;

@@ -5,7 +5,6 @@
 #include <ole2.h>
 #include <olectl.h>
 
-#include "common/boolean.h"
 #include "common/com_ptr.h"
 
 namespace brocade {
@@ -13,7 +12,7 @@ namespace brocade {
 class PropertyReader {
 public:
     // Each read yields the default when the entry is missing or cannot be converted.
-    virtual Boolean ReadBoolean(const wchar_t *name, Boolean defaultValue) = 0;
+    virtual bool ReadBoolean(const wchar_t *name, bool defaultValue) = 0;
     virtual short ReadInteger(const wchar_t *name, short defaultValue) = 0;
     virtual long ReadLong(const wchar_t *name, long defaultValue) = 0;
     // Pictures default to null.
@@ -26,7 +25,7 @@ protected:
 class PropertyWriter {
 public:
     // A writer may leave out a value equal to its default.
-    virtual void WriteBoolean(const wchar_t *name, Boolean value, Boolean defaultValue) = 0;
+    virtual void WriteBoolean(const wchar_t *name, bool value, bool defaultValue) = 0;
     virtual void WriteInteger(const wchar_t *name, short value, short defaultValue) = 0;
     virtual void WriteLong(const wchar_t *name, long value, long defaultValue) = 0;
     virtual void WritePicture(const wchar_t *name, IPictureDisp *value) = 0;

@@ -1,14 +1,17 @@
-// Making property changes visible (refresh), and giving windows their plain menus back.
+// The Look items are painted with, made in one place, and the refresh that makes property
+// changes visible.
 #include "control/control.h"
+#include "common/dpi.h"
+#include "render/high_contrast.h"
 #include "common/os_version.h"
 #include "common/color_utils.h"
 
 namespace brocade {
 
 void Control::Refresh(HWND window) {
-    if (IsTrue(lockRefresh_) || !RunMode()) return;
-    if (IsTrue(enabled_)) RebuildPaintObjects(true, true);
-    RedrawMenuBar(RedrawTarget(window));
+    if (settings_.lockRefresh || !RunMode()) return;
+    if (settings_.enabled) RebuildPaintObjects(true, true);
+    attachment_.RedrawMenuBar(attachment_.RedrawTarget(window));
 }
 
 // While a popup is drawn, the DC kept for its frame holds the pen of the pass's Look selected,
@@ -16,37 +19,41 @@ void Control::Refresh(HWND window) {
 // back, and the old brush and pen go with the last Look that holds them.
 void Control::RebuildPaintObjects(bool brush, bool pen) {
     paintCaches_.EndPopupPass();
-    const PaintStyle style = ResolvePaintStyle();
-    if (brush) popupBrush_ = std::make_shared<const UniqueBrush>(CreateSolidBrush(style.menuBackground));
-    if (pen) highlightPen_ = std::make_shared<const UniquePen>(CreatePen(PS_INSIDEFRAME, 1, style.menuHighlightBorder));
+    looks_.RebuildBrushAndPen(ResolvePaintStyle(), brush, pen);
     InvalidateLook();
 }
 
-namespace {
-
-// The system's own menu background, set back on a menu the control drew.
-void SetSystemMenuBackground(HMENU menu) {
-    if (IsWin95() || IsWinNT3() || IsWinNT4()) return;  // no SetMenuInfo there
-    MENUINFO info = {};
-    info.cbSize = sizeof info;
-    info.fMask = MIM_BACKGROUND;
-    info.hbrBack = GetSysColorBrush(IsWinXP() ? COLOR_MENUBAR : COLOR_MENU);
-    SetMenuInfo(menu, &info);
+// The one place a Look is made.
+LookPtr Control::CurrentLook() {
+    if (const LookPtr &look = looks_.Current()) return look;
+    return looks_.Make(ResolvePaintStyle());
 }
 
-}  // namespace
+void Control::FollowDpiOf(HWND window) {
+    if (!window || window == dpiWindow_) return;
+    dpiWindow_ = window;
+    const LookPtr &look = looks_.Current();
+    if (look && look->style.dpi != WindowDpi(window)) EndPopupPass();
+}
 
-void Control::RestoreMenus(HWND window) {
-    if (!HasMenuRecords()) return;
-    if (HMENU system = GetSystemMenu(window, FALSE)) {
-        SetSystemMenuBackground(system);
-        RestoreMenu(system);
-    }
-    HMENU menu = GetMenu(window);
-    if (!menu) return;
-    SetSystemMenuBackground(menu);
-    RestoreMenu(menu);
-    DrawMenuBar(window);
+PaintStyle Control::ResolvePaintStyle() {
+    PaintStyle style;
+    COLORREF *colors[kColorCount] = {&style.menuBackground, &style.bitmapBackground, &style.menuBarBackground,
+                                     &style.textColor, &style.disabledTextColor, &style.highlightedTextColor,
+                                     &style.menuHighlight, &style.menuHighlightBorder, &style.tooltipBackground,
+                                     &style.tooltipTextColor};
+    for (int index = 0; index < kColorCount; ++index)
+        *colors[index] = OleToRGB(properties_.Color(static_cast<ColorIndex>(index)));
+    style.highlightStyle = settings_.highlightStyle;
+    style.menuBorder = settings_.menuBorder;
+    style.highlightAppearance = settings_.highlightAppearance;
+    style.highlightOverBitmap = settings_.highlightOverBitmap;
+    style.rightToLeft = settings_.rightToLeft;
+    style.useCustomColors = settings_.useCustomColors;
+    style.hasBackgroundPicture = backgroundSurface_.Dc() != nullptr;
+    style.inMenuLoop = loop_.has_value();
+    style.dpi = WindowDpi(dpiWindow_ && IsWindow(dpiWindow_) ? dpiWindow_ : attachment_.Host());
+    return EffectivePaintStyle(style, HighContrastOn());
 }
 
 void Control::UnhighlightMenuBar(HWND window) {

@@ -24,14 +24,14 @@ void ReleaseControlTooltip(std::unique_ptr<CTooltip> &slot) {
     slot.reset();
 }
 
-void ApplyTootipStyle(CTooltip &tooltip, long tootipStyle) {
-    tooltip.SetBalloonStyle(ToBoolean(tootipStyle == kBalloon));
+void ApplyTooltipStyle(CTooltip &tooltip, long tooltipStyle) {
+    tooltip.SetBalloonStyle(tooltipStyle == kBalloon);
 }
 
 void ConfigureTooltip(HelpHost &host, bool keepUnsetDelays) {
     CTooltip *tooltip = host.HelpTooltip();
     if (!tooltip) return;
-    ApplyTootipStyle(*tooltip, host.HelpTootipStyle());
+    ApplyTooltipStyle(*tooltip, host.HelpTooltipStyle());
     tooltip->SetBackColor(host.HelpTooltipBackColor());
     tooltip->SetForeColor(host.HelpTooltipTextColor());
     auto apply = [&](void (CTooltip::*set)(short), short (HelpHost::*get)()) {

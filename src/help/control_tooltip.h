@@ -20,7 +20,7 @@ void CreateControlTooltip(std::unique_ptr<CTooltip> &slot, HWND hostWindow, cSub
 void ReleaseControlTooltip(std::unique_ptr<CTooltip> &slot);
 
 // Balloon for bdBalloon, a plain rectangle for any other value; at once on the live window.
-void ApplyTootipStyle(CTooltip &tooltip, long tootipStyle);
+void ApplyTooltipStyle(CTooltip &tooltip, long tooltipStyle);
 
 // After the properties are loaded: style, colours and the three delays from the host's values.
 // With keepUnsetDelays, a delay of -1 leaves the tooltip's own (a new control's tooltip keeps

@@ -1,4 +1,4 @@
-// Everything the help and tooltip handling reads from the control or raises through it. The
+// Everything the help and tooltip handling reads from the control. The
 // control implements it; the help subsystem knows nothing else of the control.
 #pragma once
 #include <windows.h>
@@ -16,10 +16,10 @@ public:
     // --- Properties of the control ----------------------------------------------------------
     // The reads of properties only read: they do not fail.
     virtual bool HelpAutoShowHelp() = 0;
-    virtual bool HelpShowTootipTitle() = 0;
+    virtual bool HelpShowTooltipTitle() = 0;
     // The bdTooltipStyle value as stored (any value but bdBalloon means rectangle).
-    virtual long HelpTootipStyle() = 0;
-    // The read values (custom or default, as RGB) of TootipBackground and TootipTextColor.
+    virtual long HelpTooltipStyle() = 0;
+    // The read values (custom or default, as RGB) of the tooltip background and text colours.
     virtual COLORREF HelpTooltipBackColor() = 0;
     virtual COLORREF HelpTooltipTextColor() = 0;
     // TooltipAutopopDelay, TooltipInitialDelay, TooltipReshowDelay (-1: the window's default).
@@ -44,11 +44,6 @@ public:
     virtual CTooltip *HelpTooltip() = 0;
     // The window the control answers to the tooltip's TTM_WINDOWFROMPOINT; null for none.
     virtual void SetTooltipAnchorWindow(HWND window) = 0;
-
-    // --- Events ------------------------------------------------------------------------------
-    // ShowMenuHelp(aMenuItem, sHelpMessage): the text the handler leaves is the one shown.
-    virtual void RaiseShowMenuHelp(MenuItemRecord &record, std::string &text) = 0;
-    virtual void RaiseClearMenuHelp() = 0;
 
 protected:
     ~HelpHost() = default;

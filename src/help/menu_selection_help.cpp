@@ -24,10 +24,8 @@ UINT MenuItemInfoSize() {
 
 }  // namespace
 
-LRESULT MenuSelectionHelp::OnMenuSelect(HWND window, WPARAM wParam, LPARAM lParam) {
+LRESULT MenuSelectionHelp::OnMenuSelect(HWND window, UINT item, UINT flags, HMENU menu) {
     Skippable([&] { ResetTooltip(); });
-    UINT flags = HIWORD(wParam);
-    HMENU menu = reinterpret_cast<HMENU>(lParam);
     if (MenuClosed(flags, menu)) {
         ClearHelp();
         return 0;
@@ -37,7 +35,7 @@ LRESULT MenuSelectionHelp::OnMenuSelect(HWND window, WPARAM wParam, LPARAM lPara
         ClearHelp();
         return 0;
     }
-    Skippable([&] { ShowItemHelp(window, menu, LOWORD(wParam), flags); });
+    Skippable([&] { ShowItemHelp(window, menu, item, flags); });
     return 0;
 }
 
@@ -53,7 +51,7 @@ void MenuSelectionHelp::ClearHelp() {
     Skippable([&] {
         if (host_.HelpAutoShowHelp()) SetStatusText(host_.HelpStatusBar(), std::string(), host_.HelpLanguage());
     });
-    Skippable([&] { host_.RaiseClearMenuHelp(); });
+    Skippable([&] { events_.FireClearMenuHelp(); });
 }
 
 RecordPtr MenuSelectionHelp::FindSelectedRecord(HMENU menu, UINT id) {
@@ -74,13 +72,13 @@ void MenuSelectionHelp::ShowItemHelp(HWND window, HMENU menu, UINT id, UINT flag
     if (cleanCaption.empty()) {  // a separator or an item without text
         if (host_.HelpAutoShowHelp()) {
             SetStatusText(host_.HelpStatusBar(), std::string(), host_.HelpLanguage());
-            host_.RaiseClearMenuHelp();
+            events_.FireClearMenuHelp();
         }
         return;
     }
 
-    std::string help = host_.HelpFindHelpMessage(cleanCaption, record->Language(), IsTrue(record->Unicode()));
-    host_.RaiseShowMenuHelp(*record.Get(), help);
+    std::string help = host_.HelpFindHelpMessage(cleanCaption, record->Language(), record->Unicode());
+    events_.FireShowMenuHelp(*record.Get(), help);
     if (host_.HelpAutoShowHelp()) SetStatusText(host_.HelpStatusBar(), help, record->Language());
 
     if ((flags & MF_MOUSESELECT) && host_.HelpTooltip()) ShowItemTooltip(window, *record.Get());
@@ -88,11 +86,11 @@ void MenuSelectionHelp::ShowItemHelp(HWND window, HMENU menu, UINT id, UINT flag
 
 void MenuSelectionHelp::ShowItemTooltip(HWND window, MenuItemRecord &record) {
     CTooltip &tooltip = *host_.HelpTooltip();
-    std::string text = record.TooltTipText();
+    std::string text = record.TooltipText();
     if (text.empty()) return;
 
     if (UniqueFont font = CreateMeasuringFont(record.CaptionFont().Get())) tooltip.SetFont(std::move(font));
-    tooltip.SetTitle(host_.HelpShowTootipTitle() ? record.Caption() : std::string());
+    tooltip.SetTitle(host_.HelpShowTooltipTitle() ? record.Caption() : std::string());
     // The whole owner window is the tool: the menu covers it, and the anchor answer below
     // makes the tooltip take the cursor as being over it.
     tooltip.AddTool(reinterpret_cast<UINT_PTR>(window), true, 0, 0, 0, 0, text);

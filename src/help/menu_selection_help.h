@@ -5,22 +5,23 @@
 #include <windows.h>
 
 #include "help/help_host.h"
+#include "menu/menu_events.h"
 
 namespace brocade {
 
 class MenuSelectionHelp {
 public:
-    explicit MenuSelectionHelp(HelpHost &host) : host_(host) {}
+    MenuSelectionHelp(HelpHost &host, MenuEvents &events) : host_(host), events_(events) {}
     MenuSelectionHelp(const MenuSelectionHelp &) = delete;
     MenuSelectionHelp &operator=(const MenuSelectionHelp &) = delete;
 
-    // WM_MENUSELECT received by window: lParam is the menu, LOWORD(wParam) the item's command
-    // identifier, HIWORD(wParam) its menu flags. Returns 0. Failures end the handling quietly;
-    // nothing is thrown.
-    LRESULT OnMenuSelect(HWND window, WPARAM wParam, LPARAM lParam);
+    // WM_MENUSELECT received by window: the item's command identifier (or position), its menu
+    // flags and its menu. Returns 0. Failures end the handling quietly; nothing is thrown.
+    LRESULT OnMenuSelect(HWND window, UINT item, UINT flags, HMENU menu);
 
 private:
     HelpHost &host_;
+    MenuEvents &events_;
 
     // Removes any tool, so at most one exists at a time, and the anchor with it.
     void ResetTooltip();

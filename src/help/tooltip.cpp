@@ -14,8 +14,6 @@ TTTOOLINFOA NewToolInfo() {
     return info;
 }
 
-WPARAM BooleanParam(Boolean value) { return static_cast<WPARAM>(static_cast<LONG_PTR>(value)); }
-
 }  // namespace
 
 CTooltip::~CTooltip() {
@@ -30,8 +28,8 @@ bool CTooltip::Init(HWND parent) {
     if (reinterpret_cast<LONG_PTR>(window) <= 0) return false;
     window_ = window;
     parent_ = parent;
-    SetActivate(kTrue);
-    SetBalloonStyle(kTrue);
+    SetActivate(true);
+    SetBalloonStyle(true);
     SetWindowPos(window_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
     return true;
 }
@@ -40,18 +38,18 @@ LRESULT CTooltip::Send(UINT message, WPARAM wParam, LPARAM lParam) const {
     return SendMessageA(window_, message, wParam, lParam);
 }
 
-void CTooltip::SetBalloonStyle(Boolean value) {
-    bool changed = IsTrue(value) != IsTrue(balloon_);
+void CTooltip::SetBalloonStyle(bool value) {
+    bool changed = value != balloon_;
     balloon_ = value;
     if (!changed) return;
     LONG style = GetWindowLongA(window_, GWL_STYLE);
-    style = IsTrue(value) ? (style | TTS_BALLOON) : (style & ~TTS_BALLOON);
+    style = value ? (style | TTS_BALLOON) : (style & ~TTS_BALLOON);
     SetWindowLongA(window_, GWL_STYLE, style);
 }
 
-void CTooltip::SetActivate(Boolean value) {
+void CTooltip::SetActivate(bool value) {
     active_ = value;
-    Send(TTM_ACTIVATE, BooleanParam(value), 0);
+    Send(TTM_ACTIVATE, value ? TRUE : FALSE, 0);
 }
 
 long CTooltip::ToolCount() const { return static_cast<long>(Send(TTM_GETTOOLCOUNT, 0, 0)); }

@@ -6,7 +6,6 @@
 
 #include <string>
 
-#include "common/boolean.h"
 #include "common/gdi.h"
 
 namespace brocade {
@@ -32,10 +31,10 @@ public:
     HWND Parent() const { return parent_; }
 
     // Toggles TTS_BALLOON on the live window when the value changes.
-    Boolean BalloonStyle() const { return balloon_; }
-    void SetBalloonStyle(Boolean value);
-    Boolean Activate() const { return active_; }
-    void SetActivate(Boolean value);
+    bool BalloonStyle() const { return balloon_; }
+    void SetBalloonStyle(bool value);
+    bool Activate() const { return active_; }
+    void SetActivate(bool value);
 
     long ToolCount() const;
     // The uId of the tool at the index; 0 when there is none.
@@ -88,8 +87,8 @@ private:
 
     HWND window_ = nullptr;
     HWND parent_ = nullptr;
-    Boolean active_ = kFalse;
-    Boolean balloon_ = kFalse;
+    bool active_ = false;
+    bool balloon_ = false;
     std::string title_;
     long icon_ = kIconNone;
     UniqueFont font_;

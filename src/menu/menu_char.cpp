@@ -17,12 +17,11 @@ LONG MakeLong(WORD low, WORD high) {
     return static_cast<LONG>((static_cast<DWORD>(high) << 16) | low);
 }
 
-LRESULT OnMenuChar(const MenuItemCollection *items, WPARAM wParam, LPARAM lParam, Boolean &bRouteToOriginal) {
+LRESULT OnMenuChar(const MenuItemCollection *items, wchar_t character, HMENU menu, bool &route) {
     if (!items) return 0;
     // The window is subclassed with the W procedures, so the key arrives as UTF-16 whatever
     // the window's own character set; the records keep their mnemonics in UTF-16 as well.
-    const wchar_t typed = UpperCharacter(static_cast<wchar_t>(GetLoWordValue(static_cast<LONG_PTR>(wParam))));
-    HMENU menu = reinterpret_cast<HMENU>(lParam);
+    const wchar_t typed = UpperCharacter(character);
     WORD position = 0;
     bool matched = items->VisitMenu(menu, [&](const MenuItemRecord &record) {
         // Items without a mnemonic still hold their place in the count.
@@ -32,7 +31,7 @@ LRESULT OnMenuChar(const MenuItemCollection *items, WPARAM wParam, LPARAM lParam
         return false;
     });
     if (!matched) return 0;
-    bRouteToOriginal = kFalse;
+    route = false;
     return MakeLong(position, kMenuCharExecute);
 }
 

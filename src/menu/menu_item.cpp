@@ -126,11 +126,11 @@ void MenuItemRecord::SetMenuText(const std::string &text) {
 void MenuItemRecord::SetPicture(IPictureDisp *picture) {
     if (SameComObject(picture_.Get(), picture)) return;
     picture_ = ComPtr<IPictureDisp>(picture);
-    attributesChanged_ = kTrue;
+    attributesChanged_ = true;
     if (menuObserver_) menuObserver_->ColumnsChanged();
 }
 
-void MenuItemRecord::SetChecked(Boolean value) {
+void MenuItemRecord::SetChecked(bool value) {
     if (value == checked_) return;
     checked_ = value;
     if (menuObserver_) menuObserver_->ColumnsChanged();
@@ -139,10 +139,10 @@ void MenuItemRecord::SetChecked(Boolean value) {
 void MenuItemRecord::SetPictureBackColor(OLE_COLOR color) {
     if (color == pictureBackColor_) return;
     pictureBackColor_ = color;
-    attributesChanged_ = kTrue;
+    attributesChanged_ = true;
 }
 
-void MenuItemRecord::SetTooltTipText(const std::string &text) { tooltTipText_ = TrimSpaces(text); }
+void MenuItemRecord::SetTooltipText(const std::string &text) { tooltipText_ = TrimSpaces(text); }
 
 void MenuItemRecord::SetLanguage(long language) {
     language_ = language;
@@ -213,7 +213,7 @@ void MenuItemRecord::SetShortcutTextSize(SIZE size) {
 void MenuItemRecord::SetItemSerial(long serial) {
     if (serial == itemSerial_) return;
     itemSerial_ = serial;
-    attributesChanged_ = kTrue;
+    attributesChanged_ = true;
 }
 
 // --- Font notifications ---------------------------------------------------------------------
@@ -231,7 +231,7 @@ STDMETHODIMP MenuItemRecord::FontChangeSink::QueryInterface(REFIID iid, void **r
 STDMETHODIMP MenuItemRecord::FontChangeSink::OnChanged(DISPID) {
     // Whatever property changed, the item's look or size may have. Which of the two fonts told
     // is not said.
-    record_.attributesChanged_ = kTrue;
+    record_.attributesChanged_ = true;
     if (record_.captionFont_.cookie) Restamp(record_.captionFont_.font.Get());
     if (record_.shortcutFont_.cookie) Restamp(record_.shortcutFont_.font.Get());
     return S_OK;

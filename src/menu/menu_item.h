@@ -10,7 +10,6 @@
 #include <memory>
 #include <string>
 
-#include "common/boolean.h"
 #include "common/com_ptr.h"
 
 namespace brocade {
@@ -68,14 +67,14 @@ public:
     void SetPicture(IPictureDisp *picture);
     OLE_COLOR PictureBackColor() const { return pictureBackColor_; }
     void SetPictureBackColor(OLE_COLOR color);
-    const std::string &TooltTipText() const { return tooltTipText_; }
+    const std::string &TooltipText() const { return tooltipText_; }
     // Stores the text without its leading and trailing spaces.
-    void SetTooltTipText(const std::string &text);
+    void SetTooltipText(const std::string &text);
     long Language() const { return language_; }
     // Stores the language and gives both fonts, where set, the language's character set.
     void SetLanguage(long language);
-    Boolean Unicode() const { return unicode_; }
-    void SetUnicode(Boolean value) { unicode_ = value; }
+    bool Unicode() const { return unicode_; }
+    void SetUnicode(bool value) { unicode_ = value; }
 
     // The record's own fonts; their properties may change, the objects are not replaced by the host.
     ComPtr<IFontDisp> CaptionFont() const { return captionFont_.font; }
@@ -87,10 +86,10 @@ public:
     // --- What the scan learnt from the system -------------------------------------------------
     long Position() const { return position_; }
     void SetPosition(long value) { position_ = value; }
-    Boolean IsFirst() const { return isFirst_; }
-    void SetIsFirst(Boolean value) { isFirst_ = value; }
-    Boolean IsLast() const { return isLast_; }
-    void SetIsLast(Boolean value) { isLast_ = value; }
+    bool IsFirst() const { return isFirst_; }
+    void SetIsFirst(bool value) { isFirst_ = value; }
+    bool IsLast() const { return isLast_; }
+    void SetIsLast(bool value) { isLast_ = value; }
     long ParentMenuId() const { return parentMenuId_; }
     void SetParentMenuId(long value) { parentMenuId_ = value; }
     long MenuId() const { return menuId_; }
@@ -99,16 +98,16 @@ public:
     void SetMenuHandle(HMENU menu);
     HWND OwnerWindow() const { return owner_; }
     void SetOwnerWindow(HWND window) { owner_ = window; }
-    Boolean Checked() const { return checked_; }
-    void SetChecked(Boolean value);
-    Boolean Disabled() const { return disabled_; }
-    void SetDisabled(Boolean value) { disabled_ = value; }
-    Boolean IsTopLevel() const { return isTopLevel_; }
-    void SetIsTopLevel(Boolean value) { isTopLevel_ = value; }
-    Boolean HasSubMenus() const { return hasSubMenus_; }
-    void SetHasSubMenus(Boolean value) { hasSubMenus_ = value; }
-    Boolean IsSeparator() const { return isSeparator_; }
-    void SetIsSeparator(Boolean value) { isSeparator_ = value; }
+    bool Checked() const { return checked_; }
+    void SetChecked(bool value);
+    bool Disabled() const { return disabled_; }
+    void SetDisabled(bool value) { disabled_ = value; }
+    bool IsTopLevel() const { return isTopLevel_; }
+    void SetIsTopLevel(bool value) { isTopLevel_ = value; }
+    bool HasSubMenus() const { return hasSubMenus_; }
+    void SetHasSubMenus(bool value) { hasSubMenus_ = value; }
+    bool IsSeparator() const { return isSeparator_; }
+    void SetIsSeparator(bool value) { isSeparator_ = value; }
 
     long CaptionTextWidth() const { return captionTextWidth_; }
     long CaptionTextHeight() const { return captionTextHeight_; }
@@ -123,8 +122,8 @@ public:
     void SetItemSerial(long serial);
     UINT AppliedMenuFlags() const { return appliedMenuFlags_; }
     void SetAppliedMenuFlags(UINT flags) { appliedMenuFlags_ = flags; }
-    Boolean AttributesChanged() const { return attributesChanged_; }
-    void SetAttributesChanged(Boolean value) { attributesChanged_ = value; }
+    bool AttributesChanged() const { return attributesChanged_; }
+    void SetAttributesChanged(bool value) { attributesChanged_ = value; }
 
     // Drops both fonts and the picture, for a record that leaves the collection.
     void ReleaseAttributes();
@@ -172,27 +171,27 @@ private:
     ComPtr<IPictureDisp> picture_;
     OLE_COLOR pictureBackColor_ = kDefaultPictureBackColor;
     long position_ = 0;
-    Boolean isFirst_ = kFalse;
-    Boolean isLast_ = kFalse;
+    bool isFirst_ = false;
+    bool isLast_ = false;
     long parentMenuId_ = 0;
     long menuId_ = 0;
     HMENU menu_ = nullptr;
     HWND owner_ = nullptr;
-    Boolean checked_ = kFalse;
-    Boolean disabled_ = kFalse;
+    bool checked_ = false;
+    bool disabled_ = false;
     long shortcutTextWidth_ = 0;
     long shortcutTextHeight_ = 0;
     long captionTextWidth_ = 0;
     long captionTextHeight_ = 0;
-    Boolean isTopLevel_ = kFalse;
-    Boolean hasSubMenus_ = kFalse;
-    Boolean isSeparator_ = kFalse;
-    std::string tooltTipText_;
+    bool isTopLevel_ = false;
+    bool hasSubMenus_ = false;
+    bool isSeparator_ = false;
+    std::string tooltipText_;
     UINT appliedMenuFlags_ = 0;
     long itemSerial_ = 0;
-    Boolean attributesChanged_ = kFalse;
+    bool attributesChanged_ = false;
     long language_ = 0;
-    Boolean unicode_ = kFalse;
+    bool unicode_ = false;
 
     FontChangeSink fontSink_{*this};
     ConnectedFont captionFont_;

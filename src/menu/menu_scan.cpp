@@ -42,9 +42,9 @@ UINT StateFlags(bool checked, bool disabled) {
 
 // --- The two scans ------------------------------------------------------------------------------
 
-void MenuScanner::OnInitMenuPopup(HWND window, HMENU menu, LPARAM lParam) {
+void MenuScanner::OnInitMenuPopup(HWND window, HMENU menu, bool systemMenu) {
     HWND hostWindow = host_.HostFormWindow();
-    bool resetFirst = window == hostWindow && HIWORD(lParam) != 0;
+    bool resetFirst = window == hostWindow && systemMenu;
     ScanPopupMenu(window, menu, kNoParentMenuId, false, resetFirst);
 }
 
@@ -112,9 +112,9 @@ RecordPtr MenuScanner::FixMenuItemStyle(HWND owner, HMENU menu, long parentMenuI
         record->SetPicture(picture.Get());
         CopyDefaultFonts(*record.Get());
         // Only what the host changes from here on counts, or the record being new.
-        record->SetAttributesChanged(ToBoolean(isNew));
+        record->SetAttributesChanged(isNew);
 
-        Skippable([&] { host_.RaiseSetMenuItemAttributes(*record.Get()); });
+        Skippable([&] { events_.FireSetMenuItemAttributes(*record.Get()); });
 
         ApplyLanguageCharset(*record.Get());
         MeasureTexts(*record.Get());
@@ -142,27 +142,27 @@ void MenuScanner::RefreshRecord(MenuItemRecord &record, const ItemPlace &place, 
     record.SetMenuId(static_cast<long>(item.id));
     record.SetMenuHandle(place.menu);
     record.SetPosition(place.position);
-    record.SetIsFirst(ToBoolean(place.isFirst));
-    record.SetIsLast(ToBoolean(place.isLast));
-    record.SetIsTopLevel(ToBoolean(place.isTopLevel));
+    record.SetIsFirst(place.isFirst);
+    record.SetIsLast(place.isLast);
+    record.SetIsTopLevel(place.isTopLevel);
     record.SetMenuText(item.text);
-    record.SetChecked(ToBoolean(item.state & MF_CHECKED));
-    record.SetDisabled(ToBoolean(item.state & (MF_DISABLED | MF_GRAYED)));
+    record.SetChecked((item.state & MF_CHECKED) != 0);
+    record.SetDisabled((item.state & (MF_DISABLED | MF_GRAYED)) != 0);
     record.SetOwnerWindow(place.owner);
 
-    Skippable([&] { record.SetUnicode(ToBoolean(host_.ScanUnicode())); });
-    if (item.hasSubMenu) record.SetHasSubMenus(kTrue);
+    Skippable([&] { record.SetUnicode(host_.ScanUnicode()); });
+    if (item.hasSubMenu) record.SetHasSubMenus(true);
     Skippable([&] { record.SetLanguage(host_.ScanLanguage()); });
 }
 
 ComPtr<IPictureDisp> MenuScanner::LookUpHelpAndPicture(MenuItemRecord &record, const ItemPlace &place,
                                                        const ItemReading &item) {
     if (item.text.empty()) {
-        record.SetIsSeparator(ToBoolean(item.isSeparator));
+        record.SetIsSeparator(item.isSeparator);
         return ComPtr<IPictureDisp>();
     }
     Skippable([&] {
-        record.SetTooltTipText(FindHelpMessage(item.text, record.Language(), IsTrue(record.Unicode())));
+        record.SetTooltipText(FindHelpMessage(item.text, record.Language(), record.Unicode()));
     });
     return GetItemPicture(record, record.Language(), !place.isTopLevel);
 }
@@ -198,14 +198,14 @@ void MenuScanner::ConvertWhenChanged(MenuItemRecord &record, const ItemPlace &pl
     // The host may have rewritten the item, or the record, during the event.
     std::string text = GetMenuText(place.menu, place.position);
     UINT state = GetMenuState(place.menu, static_cast<UINT>(place.position), MF_BYPOSITION);
-    if (text == record.MenuText() && record.AppliedMenuFlags() == state && !IsTrue(record.AttributesChanged()))
+    if (text == record.MenuText() && record.AppliedMenuFlags() == state && !record.AttributesChanged())
         return;
 
     record.SetMenuText(text);
     bool checked = (state & MF_CHECKED) != 0;
     bool disabled = (state & (MF_DISABLED | MF_GRAYED)) != 0;
-    record.SetChecked(ToBoolean(checked));
-    record.SetDisabled(ToBoolean(disabled));
+    record.SetChecked(checked);
+    record.SetDisabled(disabled);
     UINT separator = item.isSeparator ? MF_SEPARATOR : 0u;
 
     if (place.resetFirst) {
@@ -275,7 +275,7 @@ ComPtr<IPictureDisp> MenuScanner::GetItemPicture(MenuItemRecord &record, long la
 
     if (!picture && useDefaults) {
         long iconSet = host_.ScanMenuIconSet();
-        bool convert = IsTrue(record.Unicode());
+        bool convert = record.Unicode();
         Skippable([&] { picture = host_.DefaultPictureFor(caption, convert, language, iconSet); });
         if (!picture) Skippable([&] { picture = host_.DefaultPictureFor(caption, convert, kEnglish, iconSet); });
         if (picture) {

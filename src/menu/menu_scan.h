@@ -8,6 +8,7 @@
 #include <string>
 
 #include "menu/menu_item.h"
+#include "menu/menu_events.h"
 #include "menu/menu_item_collection.h"
 #include "menu/scan_host.h"
 #include "menu/text_measure.h"
@@ -21,7 +22,7 @@ constexpr long kNoParentMenuId = -1;
 
 class MenuScanner {
 public:
-    explicit MenuScanner(ScanHost &host) : host_(host) {}
+    MenuScanner(ScanHost &host, MenuEvents &events) : host_(host), events_(events) {}
     MenuScanner(const MenuScanner &) = delete;
     MenuScanner &operator=(const MenuScanner &) = delete;
 
@@ -31,8 +32,8 @@ public:
     long NextItemSerial() const { return nextItemSerial_; }
 
     // WM_INITMENUPOPUP, after the window's own procedure ran: the host window's system menu
-    // (high word of lParam set) is rewritten as plain strings before it is converted.
-    void OnInitMenuPopup(HWND window, HMENU menu, LPARAM lParam);
+    // is rewritten as plain strings before it is converted.
+    void OnInitMenuPopup(HWND window, HMENU menu, bool systemMenu);
     void ScanPopupMenu(HWND owner, HMENU menu, long parentMenuId, bool isTopLevel, bool resetFirst);
     // Sets the menu bar's background and takes over its items with text; their owner is the
     // control's own window.
@@ -73,6 +74,7 @@ public:
 
 private:
     ScanHost &host_;
+    MenuEvents &events_;
     MenuItemCollection items_;
     long nextItemSerial_ = kFirstItemSerialBase;
     TextMeasurer measurer_;

@@ -1,4 +1,4 @@
-// Everything the menu scan reads from the control or raises through it. The control
+// Everything the menu scan reads from the control. The control
 // implements it; the scan knows nothing else of the control.
 #pragma once
 #include <windows.h>
@@ -10,8 +10,6 @@
 #include "common/com_ptr.h"
 
 namespace brocade {
-
-class MenuItemRecord;
 
 class ScanHost {
 public:
@@ -55,10 +53,6 @@ public:
     // The built-in picture of a caption, or null.
     virtual ComPtr<IPictureDisp> DefaultPictureFor(const std::string &caption, bool convert, long language,
                                                    long iconSet) = 0;
-
-    // --- Events ----------------------------------------------------------------------------
-    // SetMenuItemAttributes(aMenuItem): the host may change the record before it is measured.
-    virtual void RaiseSetMenuItemAttributes(MenuItemRecord &record) = 0;
 
 protected:
     ~ScanHost() = default;

@@ -17,8 +17,8 @@ void ComputeDefaultColors(long style, OLE_COLOR c[kColorCount]) {
     c[kMenuBackground] = c[kBitmapBackground] = c[kMenuBarBackground] = menu;
     c[kMenuHighlight] = 0x8000000D;
     c[kMenuHighlightBorder] = 0x80000010;
-    c[kTootipBackground] = 0x80000018;
-    c[kTootipTextColor] = 0x80000017;
+    c[kTooltipBackground] = 0x80000018;
+    c[kTooltipTextColor] = 0x80000017;
 
     if (GetOSVersionNumber() > 5.0f) {
         BOOL flat = FALSE;

@@ -26,7 +26,7 @@ RecordPtr RecordOfItemData(DrawHost &host, ULONG_PTR itemData) {
 void TileUnderPopupItem(DrawHost &host, const PaintStyle &style, const MenuItemRecord &record,
                         const ItemCanvas &item, const RECT &itemRect) {
     if (!style.hasBackgroundPicture) return;
-    const BorderOffsets border = ItemBorderOffsets(style.menuBorder, IsTrue(record.IsLast()), style.dpi);
+    const BorderOffsets border = ItemBorderOffsets(style.menuBorder, record.IsLast(), style.dpi);
     EraseItemBackground(item.dc, item.cx, item.cy, style);
     TileBackgroundPicture(item.dc, host.DrawBackgroundSurface(), itemRect.left, itemRect.top, item.cx - border.dx,
                           item.cy - border.dy);
@@ -38,8 +38,8 @@ int ViewportTop(HDC dc) {
     return origin.y;
 }
 
-void PaintItem(DrawHost &host, MenuItemRecord &record, const DRAWITEMSTRUCT &draw, const ItemCanvas &item) {
-    const bool topLevel = IsTrue(record.IsTopLevel());
+void PaintItem(DrawHost &host, MenuEvents &events, MenuItemRecord &record, const DRAWITEMSTRUCT &draw, const ItemCanvas &item) {
+    const bool topLevel = record.IsTopLevel();
     // The style holds for the whole item; the brush and pen are asked for where they are used,
     // as a handler may have replaced them meanwhile.
     const Look *look = PassLook(host);
@@ -47,17 +47,17 @@ void PaintItem(DrawHost &host, MenuItemRecord &record, const DRAWITEMSTRUCT &dra
     const PaintStyle style = look->style;
     if (!topLevel) Skippable([&] { TileUnderPopupItem(host, style, record, item, draw.rcItem); });
 
-    Boolean userDrawn = kFalse;
+    bool userDrawn = false;
     if (item.surface) item.surface->FreshenForFirstCallback();
-    Skippable([&] { host.RaiseDrawMenuItem(record, item.dc, item.selected, item.cx, item.cy, userDrawn); });
+    Skippable([&] { events.FireDrawMenuItem(record, item.dc, item.selected, item.cx, item.cy, userDrawn); });
     FreshenForHost(item);
-    if (IsTrue(userDrawn)) return;
+    if (userDrawn) return;
 
     if (topLevel) {
-        DrawMenuBarItem(host, style, record, item);
+        DrawMenuBarItem(host, events, style, record, item);
     } else {
         Skippable([&] {
-            DrawPopupItem(host, style, record, WindowFromDC(draw.hDC), item, draw.rcItem.left,
+            DrawPopupItem(host, events, style, record, WindowFromDC(draw.hDC), item, draw.rcItem.left,
                           draw.rcItem.top + ViewportTop(draw.hDC));
         });
     }
@@ -74,9 +74,7 @@ const Look *PassLook(DrawHost &host) {
     return caches.passLook.get();
 }
 
-LRESULT OnDrawItem(DrawHost &host, WPARAM, LPARAM lParam, Boolean &bRouteToOriginal) {
-    if (!lParam) return 0;
-    const DRAWITEMSTRUCT draw = *reinterpret_cast<const DRAWITEMSTRUCT *>(lParam);
+LRESULT OnDrawItem(DrawHost &host, MenuEvents &events, const DRAWITEMSTRUCT &draw, bool &route) {
     if (draw.CtlType != ODT_MENU) return 0;
     RecordPtr record = RecordOfItemData(host, draw.itemData);
     if (!record) return 0;
@@ -87,22 +85,22 @@ LRESULT OnDrawItem(DrawHost &host, WPARAM, LPARAM lParam, Boolean &bRouteToOrigi
     item.selected = (draw.itemState & ODS_SELECTED) != 0;
     item.hideAccel = SkippableOr(false, [&] { return host.DrawKeyboardCuesHidden(); }) &&
                      (draw.itemState & ODS_NOACCEL) != 0;
-    record->SetDisabled(ToBoolean(draw.itemState & (ODS_DISABLED | ODS_GRAYED)));
+    record->SetDisabled((draw.itemState & (ODS_DISABLED | ODS_GRAYED)) != 0);
 
     Skippable([&] {
-        const bool observed = SkippableOr(true, [&] { return host.DrawEventsObserved(); });
+        const bool observed = SkippableOr(true, [&] { return events.HasEventHandlers(); });
         // A popup item's background covers it whole before anything else is drawn.
-        const bool popupItem = !IsTrue(record->IsTopLevel());
+        const bool popupItem = !record->IsTopLevel();
         ItemSurface surface(host.DrawCaches().surfaces, draw.hDC, item.cx, item.cy, observed, popupItem);
         item.dc = surface.Dc();
         item.keepsState = surface.KeepsState();
         item.surface = &surface;
         item.unobserved = !observed;
         if (!item.dc) return;
-        Skippable([&] { PaintItem(host, *record.Get(), draw, item); });
+        Skippable([&] { PaintItem(host, events, *record.Get(), draw, item); });
         BitBlt(draw.hDC, draw.rcItem.left, draw.rcItem.top, item.cx, item.cy, item.dc, 0, 0, SRCCOPY);
     });
-    bRouteToOriginal = kFalse;
+    route = false;
     return 1;
 }
 

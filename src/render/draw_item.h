@@ -4,7 +4,6 @@
 #pragma once
 #include <windows.h>
 
-#include "common/boolean.h"
 #include "render/draw_host.h"
 
 namespace brocade {
@@ -12,7 +11,7 @@ namespace brocade {
 // For a menu item with a record: paints it, clears bRouteToOriginal and returns 1. Anything
 // else (another control type, no structure, an item without a record) returns 0 and leaves
 // the flag alone, so the window's own procedure draws it.
-LRESULT OnDrawItem(DrawHost &host, WPARAM wParam, LPARAM lParam, Boolean &bRouteToOriginal);
+LRESULT OnDrawItem(DrawHost &host, MenuEvents &events, const DRAWITEMSTRUCT &draw, bool &route);
 
 // The Look the items of the popup pass are drawn with, owned by the pass: a new generation ends
 // the pass first, so the frame DC gives back the pen of the Look before that Look goes. Valid

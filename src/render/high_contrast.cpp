@@ -16,8 +16,8 @@ PaintStyle EffectivePaintStyle(const PaintStyle &resolved, bool highContrast) {
     style.disabledTextColor = GetSysColor(COLOR_GRAYTEXT);
     style.highlightedTextColor = GetSysColor(COLOR_HIGHLIGHTTEXT);
     style.menuHighlight = style.menuHighlightBorder = GetSysColor(COLOR_HIGHLIGHT);
-    style.tootipBackground = GetSysColor(COLOR_INFOBK);
-    style.tootipTextColor = GetSysColor(COLOR_INFOTEXT);
+    style.tooltipBackground = GetSysColor(COLOR_INFOBK);
+    style.tooltipTextColor = GetSysColor(COLOR_INFOTEXT);
     // The themed styles paint a column and edges of their own; the plain style is one solid bar.
     style.highlightStyle = kPlain;
     style.highlightAppearance = kAppearanceFlat;

@@ -6,8 +6,8 @@
 
 namespace brocade {
 
-class DrawHost;
 class ItemSurface;
+class MenuEvents;
 class MenuItemRecord;
 
 struct ItemCanvas {
@@ -29,7 +29,7 @@ void FreshenForHost(const ItemCanvas &item);
 
 // Raises DrawMenuItemEx at one stage and freshens the DC after it; a failing handler leaves
 // bDoDefault as it was.
-void RaiseDrawStage(DrawHost &host, MenuItemRecord &record, const ItemCanvas &item, DrawStage stage,
-                    Boolean &doDefault);
+void RaiseDrawStage(MenuEvents &events, MenuItemRecord &record, const ItemCanvas &item, DrawStage stage,
+                    bool &doDefault);
 
 }  // namespace brocade

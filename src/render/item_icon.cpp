@@ -27,7 +27,7 @@ int ColumnLeft(int cx, int bitmapWidth, const PaintStyle &style, int leftToRight
 
 void DrawOtherPicture(HDC dc, HANDLE handle, short type, const RECT &at, const MenuItemRecord &record) {
     UINT flags = type == PICTYPE_ICON ? DST_ICON : kComplexImage;
-    if (IsTrue(record.Disabled())) flags |= DSS_DISABLED;
+    if (record.Disabled()) flags |= DSS_DISABLED;
     DrawStateA(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(handle), 0, at.left, at.top, at.right - at.left,
                at.bottom - at.top, flags);
 }
@@ -66,7 +66,7 @@ void DrawBitmapPicture(HDC dc, HBITMAP bitmap, const RECT &at, const MenuItemRec
                          (own.bmWidth != drawn.cx || own.bmHeight != drawn.cy);
     if (!resized || !DrawResampledBitmap(memory.Get(), drawn.cx, drawn.cy, bitmap, OleToRGB(backColor)))
         DrawStateA(memory.Get(), nullptr, nullptr, reinterpret_cast<LPARAM>(bitmap), 0, 0, 0, w, h, DST_BITMAP);
-    if (IsTrue(record.Disabled())) GrayImage(memory.Get(), 0, 0, w, h, OleToRGB(backColor));
+    if (record.Disabled()) GrayImage(memory.Get(), 0, 0, w, h, OleToRGB(backColor));
     SetBkColor(memory.Get(), OleToRGB(backColor));
     DrawTransparentBitmap(dc, at.left, at.top, w, h, memory.Get(), 0, 0, w, h, backColor);
 }
@@ -101,10 +101,10 @@ void DrawItemIcon(HDC dc, int cx, int cy, int bitmapWidth, IPictureDisp *picture
         if (type == PICTYPE_BITMAP)
             DrawBitmapPicture(dc, static_cast<HBITMAP>(handle), at, record, resized ? drawn : SIZE{0, 0});
         else if (!resized || type != PICTYPE_ICON ||
-                 !DrawResampledIcon(dc, at, static_cast<HICON>(handle), IsTrue(record.Disabled())))
+                 !DrawResampledIcon(dc, at, static_cast<HICON>(handle), record.Disabled()))
             DrawOtherPicture(dc, handle, type, at, record);
     }
-    const bool checked = IsTrue(record.Checked());
+    const bool checked = record.Checked();
     if (HighlightCoversBitmap(style)) {
         if (checked) OutlineCheckedPicture(dc, cx, cy, bitmapWidth, style, borderPen);
     } else if (checked || selected) {

@@ -212,11 +212,11 @@ void FreshenForHost(const ItemCanvas &item) {
     if (item.surface) item.surface->Freshen();
 }
 
-void RaiseDrawStage(DrawHost &host, MenuItemRecord &record, const ItemCanvas &item, DrawStage stage,
-                    Boolean &doDefault) {
+void RaiseDrawStage(MenuEvents &events, MenuItemRecord &record, const ItemCanvas &item, DrawStage stage,
+                    bool &doDefault) {
     // The painters leave the item DC's attributes as they found them (their texts go to their own
     // layer), so only what the handler changed needs putting back.
-    Skippable([&] { host.RaiseDrawMenuItemEx(record, item.dc, item.selected, item.cx, item.cy, stage, doDefault); });
+    Skippable([&] { events.FireDrawMenuItemEx(record, item.dc, item.selected, item.cx, item.cy, stage, doDefault); });
     FreshenForHost(item);
     if (stage == kPostDraw && item.surface) item.surface->EndsFresh();
 }

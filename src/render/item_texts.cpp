@@ -17,7 +17,7 @@ constexpr int kCaptionGap = 6;  // between the bitmap column and the caption
 // Disabled texts are embossed: a highlighted copy one pixel down and right first. The
 // themed styles draw them flat, XP only without a background picture.
 bool Embossed(const PaintStyle &style, const MenuItemRecord &record) {
-    if (style.highlightStyle == kOffice2003 || !IsTrue(record.Disabled())) return false;
+    if (style.highlightStyle == kOffice2003 || !record.Disabled()) return false;
     return style.hasBackgroundPicture || style.highlightStyle != kXP;
 }
 
@@ -119,7 +119,7 @@ void DrawItemTexts(DrawHost &host, const PaintStyle &style, const MenuItemRecord
     }
     SetBkMode(target, TRANSPARENT);
     COLORREF color = item.selected ? style.highlightedTextColor : style.textColor;
-    if (IsTrue(record.Disabled())) color = style.disabledTextColor;
+    if (record.Disabled()) color = style.disabledTextColor;
     if (aside) color = kScratchTextColor;
     const UINT flags = ItemTextFlags(style.rightToLeft, item.hideAccel);
     const bool embossed = Embossed(style, record);
@@ -127,7 +127,7 @@ void DrawItemTexts(DrawHost &host, const PaintStyle &style, const MenuItemRecord
     if (!caption.empty()) {
         Skippable([&] {
             ItemFontSelection font(target, GetItemFont(host, record.CaptionFont().Get(), item.unobserved), keepFont);
-            DrawOneText(target, caption, layout.caption, flags, record.Language(), IsTrue(record.Unicode()), color,
+            DrawOneText(target, caption, layout.caption, flags, record.Language(), record.Unicode(), color,
                         embossed, style.highlightedTextColor, style.Px(1));
         });
     }

@@ -1,4 +1,4 @@
-// Everything item measurement reads from the control or raises through it. The control
+// Everything item measurement reads from the control. The control
 // implements it; measurement knows nothing else of the control.
 #pragma once
 #include <windows.h>
@@ -8,6 +8,7 @@
 #include <string>
 
 #include "common/com_ptr.h"
+#include "menu/menu_events.h"
 #include "menu/menu_item.h"
 
 namespace brocade {
@@ -35,11 +36,6 @@ public:
     virtual const MenuItemCollection &MeasureMenuItems() = 0;
     // GetTextRect of the menu scan (MenuScanner::GetTextRect): the size of a text in a font.
     virtual SIZE MeasureTextRect(IFontDisp *font, long language, const std::string &text) = 0;
-
-    // --- Events -------------------------------------------------------------------------------
-    // SetMenuItemSize(aMenuItem, ItemWidth, ItemHeight): whatever the handler leaves in width
-    // and height is the item's size.
-    virtual void RaiseSetMenuItemSize(MenuItemRecord &record, long &width, long &height) = 0;
 
 protected:
     ~MeasureHost() = default;

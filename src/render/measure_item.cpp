@@ -65,7 +65,7 @@ long CheckMarkColumnWidth(MeasureHost &host, float pixelsPerHimetric, int dpi) {
 long BitmapColumnCandidate(const MenuItemRecord &record, float pixelsPerHimetric, int dpi, long checkMarkWidth) {
     ComPtr<IPictureDisp> picture = record.Picture();
     if (picture) return ScaledPictureWidth(picture.Get(), pixelsPerHimetric, dpi);
-    return IsTrue(record.Checked()) ? checkMarkWidth : 0;
+    return record.Checked() ? checkMarkWidth : 0;
 }
 
 // The largest value among the records of the record's menu, the record itself included.
@@ -94,12 +94,12 @@ ItemSize ComputedItemSize(MeasureHost &host, MenuItemRecord &record, long cyMenu
     size.height = Larger(size.height, record.CaptionTextHeight() + margin);
     size.height = Larger(size.height, record.ShortcutTextHeight() + margin);
 
-    if (IsTrue(record.IsTopLevel())) {
+    if (record.IsTopLevel()) {
         // A standing-in check mark adds no spacing: only a picture of the item's own does.
         size.width = pixels.cx + record.CaptionTextWidth();
         if (record.Picture()) size.width += ScaleToDpi(kMenuBarPictureSpacing, dpi);
         size.height = GetMenuBarItemHeight(host);
-    } else if (IsTrue(record.IsSeparator())) {
+    } else if (record.IsSeparator()) {
         size.width = 0;
         size.height = RoundEven(cyMenu / 2.0);
     } else {
@@ -111,10 +111,8 @@ ItemSize ComputedItemSize(MeasureHost &host, MenuItemRecord &record, long cyMenu
 
 }  // namespace
 
-LRESULT OnMeasureItem(MeasureHost &host, WPARAM, LPARAM lParam, Boolean &bRouteToOriginal) {
-    auto *target = reinterpret_cast<MEASUREITEMSTRUCT *>(lParam);
-    if (!target) return 0;
-    MEASUREITEMSTRUCT item = *target;
+LRESULT OnMeasureItem(MeasureHost &host, MenuEvents &events, MEASUREITEMSTRUCT &target, bool &route) {
+    MEASUREITEMSTRUCT item = target;
     if (item.CtlType != ODT_MENU) return 0;
 
     const int dpi = SkippableOr(kDefaultDpi, [&] { return host.MeasureDpi(); });
@@ -127,7 +125,7 @@ LRESULT OnMeasureItem(MeasureHost &host, WPARAM, LPARAM lParam, Boolean &bRouteT
         Skippable([&] { RefreshMenuText(measured); });
         RemeasureItem(host, measured);
         size = ComputedItemSize(host, measured, cyMenu, dpi);
-        Skippable([&] { host.RaiseSetMenuItemSize(measured, size.width, size.height); });
+        Skippable([&] { events.FireSetMenuItemSize(measured, size.width, size.height); });
     }
 
     item.itemWidth = static_cast<UINT>(size.width);
@@ -136,11 +134,11 @@ LRESULT OnMeasureItem(MeasureHost &host, WPARAM, LPARAM lParam, Boolean &bRouteT
         // The shadow runs down the right of every item and under the last one of a popup.
         const long allowance = ScaleToDpi(kShadowAllowance, dpi);
         item.itemWidth = static_cast<UINT>(size.width + allowance);
-        if (record && IsTrue(record->IsLast())) item.itemHeight = static_cast<UINT>(size.height + allowance);
+        if (record && record->IsLast()) item.itemHeight = static_cast<UINT>(size.height + allowance);
     }
 
-    *target = item;
-    bRouteToOriginal = kFalse;
+    target = item;
+    route = false;
     return 1;
 }
 
@@ -162,7 +160,7 @@ long GetMenuBarItemHeight(MeasureHost &host) {
     const long margin = ScaleToDpi(kItemMargin, dpi);
     Skippable([&] {
         for (const RecordPtr &record : host.MeasureMenuItems().Records()) {
-            if (!IsTrue(record->IsTopLevel())) continue;
+            if (!record->IsTopLevel()) continue;
             ComPtr<IPictureDisp> picture = record->Picture();
             if (picture) height = Larger(height, ScaleToDpi(PicturePixels(picture.Get()), dpi).cy + margin);
             height = Larger(height, record->CaptionTextHeight() + margin);
@@ -191,7 +189,7 @@ long GetMaxShortcutWidth(MeasureHost &host, const MenuItemRecord &record) {
 
 ComPtr<IPictureDisp> ItemPictureOrCheckMark(MeasureHost &host, MenuItemRecord &record) {
     ComPtr<IPictureDisp> picture = record.Picture();
-    if (picture || !IsTrue(record.Checked())) return picture;
+    if (picture || !record.Checked()) return picture;
     picture = SkippableOr(ComPtr<IPictureDisp>(), [&] { return host.MeasureCheckMark(); });
     if (picture) return picture;
     picture = SkippableOr(ComPtr<IPictureDisp>(), [&] { return host.MeasureBuiltInCheckMark(); });

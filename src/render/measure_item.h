@@ -6,7 +6,6 @@
 #include <ocidl.h>
 #include <olectl.h>
 
-#include "common/boolean.h"
 #include "common/com_ptr.h"
 #include "menu/menu_item.h"
 #include "render/measure_host.h"
@@ -26,7 +25,7 @@ constexpr OLE_COLOR kPaletteCheckMarkBackColor = 0x0000FFFF;
 // WM_MEASUREITEM. For a menu item: fills in the size, clears bRouteToOriginal and returns 1,
 // also for an item without a record (answered 4 x SM_CYMENU by SM_CYMENU). Anything else
 // (another control type, no structure) returns 0 and leaves the flag alone.
-LRESULT OnMeasureItem(MeasureHost &host, WPARAM wParam, LPARAM lParam, Boolean &bRouteToOriginal);
+LRESULT OnMeasureItem(MeasureHost &host, MenuEvents &events, MEASUREITEMSTRUCT &target, bool &route);
 
 // Measures the record's caption and shortcut texts again in its current fonts.
 void RemeasureItem(MeasureHost &host, MenuItemRecord &record);

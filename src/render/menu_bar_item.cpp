@@ -31,12 +31,12 @@ void DrawTitleCaption(DrawHost &host, const PaintStyle &style, const MenuItemRec
                       const ItemCanvas &item) {
     const std::string &caption = record.Caption();
     if (caption.empty()) return;
-    const bool disabled = IsTrue(record.Disabled());
+    const bool disabled = record.Disabled();
     const COLORREF color = disabled ? style.disabledTextColor : style.textColor;
     const RECT rect = {ScaleToDpi(PicturePixels(record.Picture().Get()), style.dpi).cx, 0, item.cx, item.cy};
     SelectGuard font(item.dc, GetItemFont(host, record.CaptionFont().Get()));
     const UINT flags = TitleTextFlags(style.rightToLeft, item.hideAccel);
-    const bool unicode = IsTrue(record.Unicode());
+    const bool unicode = record.Unicode();
     if (disabled && !item.selected) {
         const RECT moved = {rect.left + style.Px(1), rect.top + style.Px(1), rect.right, rect.bottom};
         SetTextColor(item.dc, style.highlightedTextColor);
@@ -78,10 +78,10 @@ void DrawMenuBarIcon(HDC dc, int, int cy, const MenuItemRecord &record, int dpi)
         return;
     }
     const RECT at = {x, y, x + size.cx, y + size.cy};
-    if (resized && type == PICTYPE_ICON && DrawResampledIcon(dc, at, static_cast<HICON>(handle), IsTrue(record.Disabled())))
+    if (resized && type == PICTYPE_ICON && DrawResampledIcon(dc, at, static_cast<HICON>(handle), record.Disabled()))
         return;
     UINT flags = type == PICTYPE_ICON ? DST_ICON : 0;
-    if (IsTrue(record.Disabled())) flags |= DSS_DISABLED;
+    if (record.Disabled()) flags |= DSS_DISABLED;
     DrawStateA(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(handle), 0, x, y, size.cx, size.cy, flags);
 }
 
@@ -94,21 +94,21 @@ void DrawBarTitleFrame(HDC dc, const RECT &rect, bool close, HPEN borderPen) {
     if (close) LineTo(dc, rect.left, rect.bottom - 1);
 }
 
-void DrawMenuBarItem(DrawHost &host, const PaintStyle &style, MenuItemRecord &record, const ItemCanvas &item) {
+void DrawMenuBarItem(DrawHost &host, MenuEvents &events, const PaintStyle &style, MenuItemRecord &record, const ItemCanvas &item) {
     // A failing step (a host's handler among them) abandons the rest of the title; the caller
     // still shows what was painted.
     Skippable([&] {
-        Boolean doDefault = kTrue;
-        RaiseDrawStage(host, record, item, kPreErase, doDefault);
-        if (IsTrue(doDefault)) FillMenuBarItem(item.dc, item.cx, item.cy, item.selected, style);
-        RaiseDrawStage(host, record, item, kPostErase, doDefault);
-        if (IsTrue(doDefault)) {
+        bool doDefault = true;
+        RaiseDrawStage(events, record, item, kPreErase, doDefault);
+        if (doDefault) FillMenuBarItem(item.dc, item.cx, item.cy, item.selected, style);
+        RaiseDrawStage(events, record, item, kPostErase, doDefault);
+        if (doDefault) {
             DrawMenuBarIcon(item.dc, item.cx, item.cy, record, style.dpi);
             SetBkMode(item.dc, TRANSPARENT);
             DrawTitleCaption(host, style, record, item);
             if (item.selected) FrameSelectedTitle(host, style, item);
         }
-        RaiseDrawStage(host, record, item, kPostDraw, doDefault);
+        RaiseDrawStage(events, record, item, kPostDraw, doDefault);
     });
 }
 

@@ -10,7 +10,7 @@
 
 namespace brocade {
 
-void DrawMenuBarItem(DrawHost &host, const PaintStyle &style, MenuItemRecord &record, const ItemCanvas &item);
+void DrawMenuBarItem(DrawHost &host, MenuEvents &events, const PaintStyle &style, MenuItemRecord &record, const ItemCanvas &item);
 
 // The record's own picture at the title's left, vertically centred, greyed when disabled.
 void DrawMenuBarIcon(HDC dc, int cx, int cy, const MenuItemRecord &record, int dpi = kDefaultDpi);

@@ -18,8 +18,8 @@ struct PaintStyle {
     COLORREF highlightedTextColor = 0;
     COLORREF menuHighlight = 0;
     COLORREF menuHighlightBorder = 0;
-    COLORREF tootipBackground = 0;
-    COLORREF tootipTextColor = 0;
+    COLORREF tooltipBackground = 0;
+    COLORREF tooltipTextColor = 0;
 
     long highlightStyle = kHorizontalLeftToRight;  // bdHighlight
     long menuBorder = kBorderNormal;               // bdBorder

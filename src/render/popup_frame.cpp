@@ -19,7 +19,7 @@ struct ItemFrame {
 };
 
 ItemFrame FrameOf(const PopupGeometry &g, const MenuItemRecord &record, int cx, int cy, int top, bool shadow) {
-    ItemFrame f{IsTrue(record.IsFirst()), IsTrue(record.IsLast()), shadow, cx, cy, top, 0, 0, 0, 0};
+    ItemFrame f{record.IsFirst(), record.IsLast(), shadow, cx, cy, top, 0, 0, 0, 0};
     f.y0 = f.first ? 0 : g.top + top;
     f.y1 = f.last ? g.height : g.top + top + cy;
     f.yb = f.last ? f.y1 - g.bottom : f.y1;

@@ -26,12 +26,12 @@ constexpr UINT kNoMenuState = 0xFFFFFFFFu;  // GetMenuState of an item that is g
 void ReadMenuState(MenuItemRecord &record) {
     const UINT state = GetMenuState(record.MenuHandle(), static_cast<UINT>(record.Position()), MF_BYPOSITION);
     if (state == kNoMenuState) return;
-    record.SetChecked(ToBoolean(state & MF_CHECKED));
-    record.SetDisabled(ToBoolean(state & (MF_DISABLED | MF_GRAYED)));
+    record.SetChecked((state & MF_CHECKED) != 0);
+    record.SetDisabled((state & (MF_DISABLED | MF_GRAYED)) != 0);
     // An item that opens a submenu answers its flags in the low byte (MF_POPUP among them) and
     // the submenu's item count above, where MF_SEPARATOR would be.
     const bool hasSubMenu = (state & MF_POPUP) != 0;
-    record.SetIsSeparator(ToBoolean(!hasSubMenu && (state & MF_SEPARATOR)));
+    record.SetIsSeparator(!hasSubMenu && (state & MF_SEPARATOR));
 }
 
 PopupFrameStyle FrameStyle(DrawHost &host, const PaintStyle &style) {
@@ -74,7 +74,7 @@ BorderOffsets ItemBorderOffsets(long menuBorder, bool isLast, int dpi) {
     }
 }
 
-void DrawPopupItem(DrawHost &host, const PaintStyle &style, MenuItemRecord &record, HWND popup,
+void DrawPopupItem(DrawHost &host, MenuEvents &events, const PaintStyle &style, MenuItemRecord &record, HWND popup,
                    const ItemCanvas &item, int, int top) {
     const int cx = item.cx, cy = item.cy;
     const PaintCaches::ColumnWidths widths = ColumnWidthsOf(host, record);
@@ -84,7 +84,7 @@ void DrawPopupItem(DrawHost &host, const PaintStyle &style, MenuItemRecord &reco
 
     const ComPtr<IPictureDisp> picture =
         SkippableOr(ComPtr<IPictureDisp>(), [&] { return ItemPictureOrCheckMark(host, record); });
-    const BorderOffsets border = ItemBorderOffsets(style.menuBorder, IsTrue(record.IsLast()), style.dpi);
+    const BorderOffsets border = ItemBorderOffsets(style.menuBorder, record.IsLast(), style.dpi);
     const int bottom = cy - border.dy;
 
     if (IsFlatBorder(style.menuBorder))
@@ -92,9 +92,9 @@ void DrawPopupItem(DrawHost &host, const PaintStyle &style, MenuItemRecord &reco
             host.DrawCaches().popupFrame.Draw(popup, record, cx, cy, top, FrameStyle(host, style));
         });
 
-    Boolean doDefault = kTrue;
-    RaiseDrawStage(host, record, item, kPreErase, doDefault);
-    if (!IsTrue(doDefault)) return;
+    bool doDefault = true;
+    RaiseDrawStage(events, record, item, kPreErase, doDefault);
+    if (!doDefault) return;
 
     if (!style.hasBackgroundPicture) {
         Skippable([&] { EraseItemBackground(item.dc, cx, cy, style); });
@@ -102,7 +102,7 @@ void DrawPopupItem(DrawHost &host, const PaintStyle &style, MenuItemRecord &reco
             FillBitmapColumn(item.dc, bitmapWidth, cx - border.dx, bottom, style, &host.DrawCaches().columnGradients);
         });
     }
-    if (IsTrue(record.IsSeparator())) {
+    if (record.IsSeparator()) {
         Skippable([&] { DrawSeparator(item.dc, cx, bottom, bitmapWidth, style); });
         return;
     }
@@ -111,8 +111,8 @@ void DrawPopupItem(DrawHost &host, const PaintStyle &style, MenuItemRecord &reco
                           &host.DrawCaches().highlightGradients);
     });
 
-    RaiseDrawStage(host, record, item, kPostErase, doDefault);
-    if (!IsTrue(doDefault)) return;
+    RaiseDrawStage(events, record, item, kPostErase, doDefault);
+    if (!doDefault) return;
 
     Skippable([&] {
         ComPtr<IPictureDisp> sharper;
@@ -128,7 +128,7 @@ void DrawPopupItem(DrawHost &host, const PaintStyle &style, MenuItemRecord &reco
                                                       MenuCheckWidthMetric(style.dpi), border.dx, style.rightToLeft, style.dpi);
         DrawItemTexts(host, style, record, item, caption, layout);
     });
-    RaiseDrawStage(host, record, item, kPostDraw, doDefault);
+    RaiseDrawStage(events, record, item, kPostDraw, doDefault);
 }
 
 }  // namespace brocade

@@ -20,7 +20,7 @@ BorderOffsets ItemBorderOffsets(long menuBorder, bool isLast, int dpi);
 
 // Paints the item into item.dc. left and top are its place in the popup's client area (top
 // with the DC's viewport origin) for the frame painted beside it.
-void DrawPopupItem(DrawHost &host, const PaintStyle &style, MenuItemRecord &record, HWND popup,
+void DrawPopupItem(DrawHost &host, MenuEvents &events, const PaintStyle &style, MenuItemRecord &record, HWND popup,
                    const ItemCanvas &item, int left, int top);
 
 }  // namespace brocade

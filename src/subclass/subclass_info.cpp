@@ -6,7 +6,7 @@ namespace brocade {
 
 void cSubclassInfo::AddMessage(UINT msg) {
     if (msg == 0) return;
-    if (IsTrue(IsMessageHooked(msg))) throw CollectionError(CollectionError::kDuplicateKey);
+    if (IsMessageHooked(msg)) throw CollectionError(CollectionError::kDuplicateKey);
     if (msg < kDirectMessages)
         direct_.set(msg);
     else

@@ -6,7 +6,6 @@
 #include <bitset>
 #include <unordered_set>
 
-#include "common/boolean.h"
 #include "subclass/subclass_listener.h"
 
 namespace brocade {
@@ -28,9 +27,9 @@ public:
     void AddMessage(UINT msg);
     // Message 0 and messages that are not hooked are ignored.
     void RemoveMessage(UINT msg);
-    Boolean IsMessageHooked(UINT msg) const {
-        if (msg < kDirectMessages) return ToBoolean(direct_[msg]);
-        return ToBoolean(!others_.empty() && others_.count(msg) != 0);
+    bool IsMessageHooked(UINT msg) const {
+        if (msg < kDirectMessages) return (direct_[msg]);
+        return (!others_.empty() && others_.count(msg) != 0);
     }
 
 private:

@@ -2,19 +2,17 @@
 #pragma once
 #include <windows.h>
 
-#include "common/boolean.h"
-
 namespace brocade {
 
 class cSubclassListener {
 public:
     virtual ~cSubclassListener() = default;
 
-    // Sees a hooked message first. bRouteToOriginal arrives True: leaving it True runs the
+    // Sees a hooked message first. bRouteToOriginal arrives true: leaving it true runs the
     // window's own procedure afterwards (whose result then wins); setting it False consumes the
     // message and this result becomes the window procedure's result.
     virtual LRESULT WindowMsgListener(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
-                                      Boolean &bRouteToOriginal) {
+                                      bool &bRouteToOriginal) {
         return 0;
     }
 

@@ -89,7 +89,7 @@ bool OwnedByAnotherThreadOfThisProcess(HWND window) {
 }
 
 LRESULT CallListener(cSubclassListener *listener, HWND hwnd, UINT msg, WPARAM wParam,
-                     LPARAM lParam, Boolean &routeToOriginal) {
+                     LPARAM lParam, bool &routeToOriginal) {
     if (!listener || !listener->AddListenerRef()) return 0;
     struct Release {
         cSubclassListener *listener;
@@ -102,16 +102,16 @@ LRESULT CallListener(cSubclassListener *listener, HWND hwnd, UINT msg, WPARAM wP
 // procedure still runs and answers.
 LRESULT RouteThroughListener(RecordPtr record, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     LRESULT result = 0;
-    Boolean routeToOriginal = kTrue;
-    if (IsTrue(record->IsMessageHooked(msg)))
+    bool routeToOriginal = true;
+    if (record->IsMessageHooked(msg))
         Skippable([&] { result = CallListener(record->ListenerPtr(), hwnd, msg, wParam, lParam, routeToOriginal); });
     if (msg == WM_NCDESTROY) {
         // The window leaves the registry by itself, and its own procedure must see the
         // message whatever the listener decided.
         UnsubclassWindow(hwnd);
-        routeToOriginal = kTrue;
+        routeToOriginal = true;
     }
-    if (IsTrue(routeToOriginal)) result = CallWindowProcW(record->SavedWndProc(), hwnd, msg, wParam, lParam);
+    if (routeToOriginal) result = CallWindowProcW(record->SavedWndProc(), hwnd, msg, wParam, lParam);
     return result;
 }
 
@@ -125,7 +125,7 @@ LRESULT Route(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
     const cSubclassInfo &record = *found->second;
     // Unhooked messages, the common case, cost one hash look-up and a bit check more than a
     // bare forwarding procedure.
-    if (uMsg != WM_NCDESTROY && !IsTrue(record.IsMessageHooked(uMsg)))
+    if (uMsg != WM_NCDESTROY && !record.IsMessageHooked(uMsg))
         return CallWindowProcW(record.SavedWndProc(), hwnd, uMsg, wParam, lParam);
     return RouteThroughListener(found->second, hwnd, uMsg, wParam, lParam);
 }
@@ -151,7 +151,7 @@ void UnsubclassWindow(HWND window) {
     ForgetRecord(window);
 }
 
-Boolean IsWindowSubclassed(HWND window) { return ToBoolean(FindRecord(window) != nullptr); }
+bool IsWindowSubclassed(HWND window) { return (FindRecord(window) != nullptr); }
 
 LRESULT CallSavedWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (RegistryIsEmpty()) return 0;
@@ -162,12 +162,12 @@ LRESULT CallSavedWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
 void HookMessage(HWND window, UINT msg) {
     if (RegistryIsEmpty()) return;
     cSubclassInfo &record = RequireRecord(window);
-    if (!IsTrue(record.IsMessageHooked(msg))) record.AddMessage(msg);
+    if (!record.IsMessageHooked(msg)) record.AddMessage(msg);
 }
 
 void UnhookMessage(HWND window, UINT msg) {
     cSubclassInfo *record = FindRecord(window);
-    if (record && IsTrue(record->IsMessageHooked(msg))) record->RemoveMessage(msg);
+    if (record && record->IsMessageHooked(msg)) record->RemoveMessage(msg);
 }
 
 LRESULT CALLBACK SubclassWndProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {

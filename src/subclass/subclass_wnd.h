@@ -4,7 +4,6 @@
 #pragma once
 #include <windows.h>
 
-#include "common/boolean.h"
 #include "subclass/subclass_listener.h"
 
 namespace brocade {
@@ -20,7 +19,7 @@ void SubclassWindow(HWND window, cSubclassListener *listener);
 // window that is not registered is left alone.
 void UnsubclassWindow(HWND window);
 
-Boolean IsWindowSubclassed(HWND window);
+bool IsWindowSubclassed(HWND window);
 
 // Runs the window's saved procedure. Returns 0 when no window is registered on this thread;
 // raises CollectionError::kNotFound for an unregistered window otherwise.

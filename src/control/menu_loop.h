@@ -1,0 +1,28 @@
+// One menu loop of the host, from WM_ENTERMENULOOP to WM_EXITMENULOOP: what serves its popups
+// lives as long as it does, and goes when the loop ends.
+#pragma once
+#include <windows.h>
+
+#include "render/paint_caches.h"
+#include "render/shadow_backdrop.h"
+
+namespace brocade {
+
+class MenuLoop {
+public:
+    explicit MenuLoop(PaintCaches &caches);
+    ~MenuLoop();
+    MenuLoop(const MenuLoop &) = delete;
+    MenuLoop &operator=(const MenuLoop &) = delete;
+
+    // With a shadow to draw, the screen behind the popups is taken before the first one opens.
+    void TakeBackdrop() { backdrop_.Capture(); }
+    // The screen taken at the start; null when there is none.
+    ShadowBackdrop *Backdrop() { return backdrop_.Empty() ? nullptr : &backdrop_; }
+
+private:
+    PaintCaches &caches_;
+    ShadowBackdrop backdrop_;
+};
+
+}  // namespace brocade

@@ -1,0 +1,206 @@
+#include "control/menu_services.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+
+#include "common/color_utils.h"
+#include "common/os_version.h"
+#include "control/control.h"
+#include "menu/captions.h"
+#include "menu/unicode_caption.h"
+
+namespace brocade {
+
+namespace {
+
+ComPtr<IFontDisp> CreateOleFont(const wchar_t *name, double points, short weight, short charset, bool italic,
+                                bool underline, bool strikethrough) {
+    FONTDESC desc = {sizeof desc};
+    desc.lpstrName = const_cast<LPOLESTR>(name);
+    desc.cySize.int64 = static_cast<LONGLONG>(points * 10000);
+    desc.sWeight = weight;
+    desc.sCharset = charset;
+    desc.fItalic = italic;
+    desc.fUnderline = underline;
+    desc.fStrikethrough = strikethrough;
+    ComPtr<IFontDisp> font;
+    OleCreateFontIndirect(&desc, IID_IFontDisp, reinterpret_cast<void **>(font.Out()));
+    return font;
+}
+
+// A copy of the container's ambient font (or the OLE default when it has none).
+ComPtr<IFontDisp> CopyOfFont(IFontDisp *source) {
+    ComPtr<IFont> font;
+    if (source) source->QueryInterface(IID_IFont, reinterpret_cast<void **>(font.Out()));
+    if (!font) return CreateOleFont(L"MS Sans Serif", 8, FW_NORMAL, DEFAULT_CHARSET, false, false, false);
+    BSTR name = nullptr;
+    CY size = {};
+    SHORT weight = FW_NORMAL, charset = 0;
+    BOOL italic = FALSE, underline = FALSE, strike = FALSE;
+    font->get_Name(&name);
+    font->get_Size(&size);
+    font->get_Weight(&weight);
+    font->get_Charset(&charset);
+    font->get_Italic(&italic);
+    font->get_Underline(&underline);
+    font->get_Strikethrough(&strike);
+    ComPtr<IFontDisp> copy =
+        CreateOleFont(name ? name : L"", size.int64 / 10000.0, weight, charset, italic, underline, strike);
+    SysFreeString(name);
+    return copy;
+}
+
+short AmbientCharset(IFontDisp *ambient) {
+    ComPtr<IFont> font;
+    SHORT charset = DEFAULT_CHARSET;
+    if (ambient && SUCCEEDED(ambient->QueryInterface(IID_IFont, reinterpret_cast<void **>(font.Out()))))
+        font->get_Charset(&charset);
+    return charset;
+}
+
+}  // namespace
+
+MenuServices::MenuServices(Control &control) : control_(control) {
+    // The bare name: the system's library search order finds it.
+    resourceLibrary_ = LoadLibraryA("BrocadeRes.dll");
+    defaultPictures_ = std::make_unique<DefaultPictures>(
+        resourceLibrary_, [this](const std::string &caption, bool convert, long language) {
+            return DefaultPictureName(caption, convert, language);
+        });
+}
+
+MenuServices::~MenuServices() { Release(); }
+
+void MenuServices::Release() {
+    builtInCheckMark_.Reset();
+    if (defaultPictures_) defaultPictures_->Clear();
+    systemMenuFont_.Reset();
+    defaultPictures_.reset();
+    if (resourceLibrary_) FreeLibrary(resourceLibrary_);
+    resourceLibrary_ = nullptr;
+}
+
+// --- Resources ------------------------------------------------------------------------------
+
+std::string MenuServices::DefaultPictureName(const std::string &caption, bool convert, long language) {
+    if (!defaultHelp_.HasPictureNames(language)) LoadLanguageHelp(language);
+    std::string name = defaultHelp_.FindDefaultPictureName(caption, language);
+    if (name.empty() && convert)
+        name = defaultHelp_.FindDefaultPictureName(GetConvertedUnicodeString(caption, language), language);
+    return name;
+}
+
+ComPtr<IPictureDisp> MenuServices::DefaultPictureFor(const std::string &caption, bool convert, long language,
+                                                long iconSet) {
+    if (!defaultPictures_) return {};
+    return defaultPictures_->Load(caption, convert, language, iconSet);
+}
+
+void MenuServices::LoadBuiltInCheckMark(long iconSet) {
+    builtInCheckMark_ = DefaultPictureFor(kCheckMarkCaption, false, kEnglish, iconSet);
+}
+
+ComPtr<IFontDisp> MenuServices::GetSystemMenuFont(bool rebuild) {
+    if (systemMenuFont_ && !rebuild) return systemMenuFont_;
+    ComPtr<IFontDisp> ambient = ComPtr<IFontDisp>::Adopt(control_.site_.AmbientFont());
+    NONCLIENTMETRICSA metrics = {};
+    metrics.cbSize = 340;  // the size without the padded border width of later systems
+    if (SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, 340, &metrics, 0)) {
+        const LOGFONTA &menu = metrics.lfMenuFont;
+        char face[LF_FACESIZE + 1] = {};
+        memcpy(face, menu.lfFaceName, LF_FACESIZE);
+        wchar_t name[LF_FACESIZE + 1] = {};
+        MultiByteToWideChar(CP_ACP, 0, face, -1, name, LF_FACESIZE + 1);
+        double points = 8;
+        if (menu.lfHeight != 0) {
+            WindowDc screen(nullptr);
+            int dpi = screen ? GetDeviceCaps(screen.Get(), LOGPIXELSY) : 96;
+            points = RoundEven(std::fabs(menu.lfHeight * 72.0 / dpi));
+        }
+        short charset = IsWinXP() ? AmbientCharset(ambient.Get()) : menu.lfCharSet;
+        systemMenuFont_ = CreateOleFont(name, points, static_cast<short>(menu.lfWeight), charset, menu.lfItalic,
+                                        menu.lfUnderline, menu.lfStrikeOut);
+    } else {
+        systemMenuFont_ = CopyOfFont(ambient.Get());
+    }
+    return systemMenuFont_;
+}
+
+ComPtr<IFontDisp> MenuServices::MenuCaptionFont() {
+    const Settings &settings = control_.settings_;
+    return settings.captionFont ? settings.captionFont : GetSystemMenuFont(false);
+}
+
+ComPtr<IFontDisp> MenuServices::MenuShortcutFont() {
+    const Settings &settings = control_.settings_;
+    return settings.shortcutFont ? settings.shortcutFont : GetSystemMenuFont(false);
+}
+
+// --- The scan -------------------------------------------------------------------------------
+
+bool MenuServices::ScanEnabled() { return control_.settings_.enabled; }
+bool MenuServices::ScanUnicode() { return control_.settings_.unicode; }
+bool MenuServices::ScanRightToLeft() { return control_.settings_.rightToLeft; }
+long MenuServices::ScanLanguage() { return control_.settings_.language; }
+long MenuServices::ScanMenuIconSet() { return control_.settings_.menuIconSet; }
+HBRUSH MenuServices::MenuBarBackgroundBrush() { return control_.looks_.MenuBarBrush(); }
+HWND MenuServices::HostFormWindow() { return control_.attachment_.Host(); }
+HWND MenuServices::ControlOwnWindow() { return control_.EnsureOwnWindow(); }
+ComPtr<IDispatch> MenuServices::ImageListObject() { return control_.settings_.imageList; }
+
+// --- Help and tooltips ----------------------------------------------------------------------
+
+bool MenuServices::HelpAutoShowHelp() { return control_.settings_.autoShowHelp; }
+bool MenuServices::HelpShowTooltipTitle() { return control_.settings_.showTooltipTitle; }
+long MenuServices::HelpTooltipStyle() { return control_.settings_.tooltipStyle; }
+COLORREF MenuServices::HelpTooltipBackColor() { return OleToRGB(control_.properties_.Color(kTooltipBackground)); }
+COLORREF MenuServices::HelpTooltipTextColor() { return OleToRGB(control_.properties_.Color(kTooltipTextColor)); }
+short MenuServices::HelpTooltipAutopopDelay() { return control_.settings_.tooltipAutopopDelay; }
+short MenuServices::HelpTooltipInitialDelay() { return control_.settings_.tooltipInitialDelay; }
+short MenuServices::HelpTooltipReshowDelay() { return control_.settings_.tooltipReshowDelay; }
+HWND MenuServices::HelpStatusBar() { return control_.attachment_.StatusBar(); }
+std::string MenuServices::HelpFindHelpMessage(const std::string &text, long language, bool unicode) {
+    return control_.scanner_.FindHelpMessage(text, language, unicode);
+}
+CTooltip *MenuServices::HelpTooltip() { return control_.tooltip_.get(); }
+void MenuServices::SetTooltipAnchorWindow(HWND window) { control_.tooltipAnchor_ = window; }
+
+// --- Measurement and painting ---------------------------------------------------------------
+
+ComPtr<IPictureDisp> MenuServices::MeasureCheckMark() { return control_.settings_.checkMark; }
+RecordPtr MenuServices::MeasureMenuItemByKey(const std::string &key) { return control_.scanner_.GetMenuItemByKey(key); }
+const MenuItemCollection &MenuServices::MeasureMenuItems() { return control_.scanner_.Items(); }
+
+// In a menu loop with nobody listening, nothing runs between the items of a popup measured in
+// a row: the font object read for one holds for the next until the pass ends.
+SIZE MenuServices::MeasureTextRect(IFontDisp *font, long language, const std::string &text) {
+    return control_.scanner_.GetTextRect(font, language, text, control_.loop_ && !control_.site_.HasEventHandlers());
+}
+
+LookPtr MenuServices::DrawLook() { return control_.CurrentLook(); }
+const BackgroundSurface *MenuServices::DrawBackgroundSurface() {
+    return control_.backgroundSurface_.Dc() ? &control_.backgroundSurface_ : nullptr;
+}
+ShadowBackdrop *MenuServices::DrawShadowBackdrop() { return control_.loop_ ? control_.loop_->Backdrop() : nullptr; }
+bool MenuServices::DrawKeyboardCuesHidden() { return control_.keyboardCuesHidden_; }
+ComPtr<IFontDisp> MenuServices::DrawAmbientFont() { return ComPtr<IFontDisp>::Adopt(control_.site_.AmbientFont()); }
+PaintCaches &MenuServices::DrawCaches() { return control_.paintCaches_; }
+
+// --- Hot tracking ---------------------------------------------------------------------------
+
+bool MenuServices::HotTrackInMenuLoop() { return control_.loop_.has_value(); }
+HPEN MenuServices::HotTrackBorderPen() { return control_.looks_.BorderPen(); }
+
+void MenuServices::StartHotTrackTimer() {
+    control_.hotTrackWindow_ = control_.hotTracking_.HotWindow();
+    if (HWND own = control_.EnsureOwnWindow()) SetTimer(own, Control::kHotTrackTimer, kHotTrackInterval, nullptr);
+}
+
+void MenuServices::StopHotTrackTimer() {
+    if (HWND own = control_.window_.Handle()) KillTimer(own, Control::kHotTrackTimer);
+}
+
+void MenuServices::UnhighlightMenuBarForHotTracking(HWND window) { control_.UnhighlightMenuBar(window); }
+
+}  // namespace brocade
