@@ -81,6 +81,23 @@ long LargestInMenu(MeasureHost &host, const MenuItemRecord &record, Value value)
     return largest;
 }
 
+// The bitmap column and the widest caption and shortcut of the record's menu, its items
+// visited once for all three.
+long PopupColumnsWidth(MeasureHost &host, const MenuItemRecord &record, int dpi) {
+    const float pixelsPerHimetric = PixelsPerHimetric(ScreenPixelsPerInch(LOGPIXELSX));
+    const long checkMarkWidth = CheckMarkColumnWidth(host, pixelsPerHimetric, dpi);
+    long bitmap = 0, caption = 0, shortcut = 0;
+    const auto take = [&](const MenuItemRecord &other) {
+        bitmap = Larger(bitmap, BitmapColumnCandidate(other, pixelsPerHimetric, dpi, checkMarkWidth));
+        caption = Larger(caption, other.CaptionTextWidth());
+        shortcut = Larger(shortcut, other.ShortcutTextWidth());
+        return false;
+    };
+    take(record);
+    Skippable([&] { host.MeasureMenuItems().VisitMenu(record.MenuHandle(), take); });
+    return Larger(bitmap + ScaleToDpi(kItemMargin, dpi), MenuHeightMetric(dpi)) + caption + shortcut;
+}
+
 // The size before the host's say: texts and picture set the height, the kind of item the width.
 ItemSize ComputedItemSize(MeasureHost &host, MenuItemRecord &record, long cyMenu, int dpi) {
     ComPtr<IPictureDisp> picture =
@@ -103,8 +120,7 @@ ItemSize ComputedItemSize(MeasureHost &host, MenuItemRecord &record, long cyMenu
         size.width = 0;
         size.height = RoundEven(cyMenu / 2.0);
     } else {
-        size.width = GetBitmapColumnWidth(host, record) + GetMaxCaptionWidth(host, record) +
-                     GetMaxShortcutWidth(host, record) + MenuCheckWidthMetric(dpi);
+        size.width = PopupColumnsWidth(host, record, dpi) + MenuCheckWidthMetric(dpi);
     }
     return size;
 }
