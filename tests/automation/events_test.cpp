@@ -114,6 +114,28 @@ TEST(Events, AFontMadeBoldInDrawMenuItemShowsInThatItemsText) {
     EXPECT_GT(ink(DrawItemThroughForm(form, file, 0)), plain + plain / 10) << "thicker strokes";
 }
 
+// Each opening gives the items the menu's fonts again, so a change made in one opening lasts
+// for that opening only, however the fonts are kept between the items.
+TEST(Events, AFontMadeBoldInOneOpeningIsTheMenuFontAgainAtTheNext) {
+    Form form;
+    HMENU file = form.AddPopup("&File", {"&Open\tCtrl+O", "E&xit"});
+    HostedControl control = HostedControl::WithSite(form);
+    EventSink sink;
+    ASSERT_TRUE(sink.Connect(control));
+    auto ink = [](const Surface &item) {  // pixels unlike the background at the item's right end
+        const int background = Count(item, item.At(item.Width() - 1, item.Height() / 2));
+        return item.Width() * item.Height() - background;
+    };
+    const int plain = ink(DrawItemThroughForm(form, file, 0));
+    sink.onSetMenuItemAttributes = [&](_CMenuItem *item) {
+        for (const wchar_t *font : {L"CaptionFont", L"ShortcutFont"})
+            Put(Get(item, font).value.AsDispatch().Get(), L"Bold", true);
+    };
+    EXPECT_GT(ink(DrawItemThroughForm(form, file, 0)), plain + plain / 10) << "bold in the opening that asked";
+    sink.onSetMenuItemAttributes = nullptr;
+    EXPECT_EQ(ink(DrawItemThroughForm(form, file, 0)), plain) << "the menu's font at the next";
+}
+
 TEST(Events, WhatTheHostChangesInAnEventShowsInThatVeryMeasureOrDraw) {
     constexpr COLORREF kRed = RGB(250, 0, 0), kHost = RGB(10, 200, 30);
     Form form;
