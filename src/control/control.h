@@ -138,6 +138,9 @@ private:
     HWND dpiWindow_ = nullptr;
     // The font and memory DCs item painting keeps between items.
     PaintCaches paintCaches_;
+    // Items drawn between loops (the menu bar, a host drawing an item itself): nothing tells
+    // when the drawing ends, so this pass lasts one item.
+    PopupPass idlePass_{paintCaches_.fonts};
 
     Settings settings_;
     BackgroundSurface backgroundSurface_;
@@ -156,12 +159,8 @@ private:
     // The Look items are painted with: the same object until something it is made from changes.
     LookPtr CurrentLook();
     PaintStyle ResolvePaintStyle();
-    // A moved selection, another menu or the loop's end ends what the items of a popup share,
-    // and the next item reads the settings afresh.
-    void EndPopupPass() {
-        paintCaches_.EndPopupPass();
-        InvalidateLook();
-    }
+    // The pass items are drawn in: the loop's, or between loops one that lasts a single item.
+    PopupPass &Pass() { return loop_ ? loop_->Pass() : idlePass_; }
     void LoadDefaultColors();
     void ResetColorsToDefaults();
     // The popup background brush and the highlight border pen, from the colours read now.

@@ -186,6 +186,7 @@ ShadowBackdrop *MenuServices::DrawShadowBackdrop() { return control_.loop_ ? con
 bool MenuServices::DrawKeyboardCuesHidden() { return control_.keyboardCuesHidden_; }
 ComPtr<IFontDisp> MenuServices::DrawAmbientFont() { return ComPtr<IFontDisp>::Adopt(control_.site_.AmbientFont()); }
 PaintCaches &MenuServices::DrawCaches() { return control_.paintCaches_; }
+PopupPass &MenuServices::DrawPass() { return control_.Pass(); }
 
 // --- Hot tracking ---------------------------------------------------------------------------
 

@@ -94,6 +94,7 @@ public:
     bool DrawKeyboardCuesHidden() override;
     ComPtr<IFontDisp> DrawAmbientFont() override;
     PaintCaches &DrawCaches() override;
+    PopupPass &DrawPass() override;
     ComPtr<IPictureDisp> DrawSharperPicture(IPictureDisp *picture, int pixels) override {
         return defaultPictures_ ? defaultPictures_->Sharper(picture, pixels) : nullptr;
     }
