@@ -50,7 +50,7 @@ struct WindowMessage {
     bool &route;  // leave true to run the window's own procedure afterwards
 };
 
-class Control : public cSubclassListener {
+class Control : public cSubclassListener, private PropertyEffects, private ControlActions {
 public:
     explicit Control(ControlSite &site);
     ~Control();
@@ -69,7 +69,7 @@ public:
     void AttachLate();
 
     // Run mode follows the container's ambient UserMode.
-    bool RunMode() { return site_.AmbientUserMode(); }
+    bool RunMode() override { return site_.AmbientUserMode(); }
 
     // The control's own window, made when the container activates the control in place.
     ControlWindow &Window() { return window_; }
@@ -96,10 +96,10 @@ public:
 
     // Rebuilds the cached brush and pen and redraws the menu bar of the window (or of the
     // MDI frame while it is hooked).
-    void Refresh(HWND window);
+    void Refresh(HWND window) override;
     // RegisterWindowMenu.
     void RegisterWindowMenu(HWND window, bool stop) { attachment_.RegisterWindowMenu(window, stop); }
-    void UnhighlightMenuBar(HWND window);
+    void UnhighlightMenuBar(HWND window) override;
 
 
     static constexpr UINT_PTR kMdiTimer = 1;
@@ -107,17 +107,16 @@ public:
     static constexpr UINT kPurgeMessage = WM_USER + 101;
 
 private:
-    // The parts' view of the control reads its state as it is.
-    friend class MenuServices;
-    friend class PropertySet;
 
     ControlSite &site_;
     ControlWindow window_{*this};
     bool tornDown_ = false;
     bool loaded_ = false;  // initialised by Load rather than InitNew
 
-    MenuServices services_{*this};
-    PropertySet properties_{*this};
+    MenuServices services_{ControlParts{site_, settings_, properties_, looks_, attachment_, scanner_, tooltip_,
+                                        tooltipAnchor_, loop_, backgroundSurface_, keyboardCuesHidden_,
+                                        paintCaches_, *this}};
+    PropertySet properties_{settings_, attachment_, backgroundSurface_, looks_, tooltip_, services_, *this};
     MenuScanner scanner_{services_, site_};
     std::unique_ptr<CTooltip> tooltip_;
     MenuSelectionHelp menuHelp_{services_, site_};
@@ -146,26 +145,26 @@ private:
     BackgroundSurface backgroundSurface_;
 
     // A changed property gives the next item painted a new Look.
-    void Notify(DISPID dispid) {
+    void Notify(DISPID dispid) override {
         InvalidateLook();
         site_.PropertyChanged(dispid);
     }
     // Whatever the Look is made from changed: the next item painted gets a new one. The pass
     // drawing with the old one ends before that item, so a pen it holds selected goes back first.
-    void InvalidateLook() {
+    void InvalidateLook() override {
         looks_.Invalidate();
         scanner_.ForgetMeasuringSource();
     }
     // The Look items are painted with: the same object until something it is made from changes.
-    LookPtr CurrentLook();
+    LookPtr CurrentLook() override;
     PaintStyle ResolvePaintStyle();
     // The pass items are drawn in: the loop's, or between loops one that lasts a single item.
-    PopupPass &Pass() { return loop_ ? loop_->Pass() : idlePass_; }
-    void LoadDefaultColors();
+    PopupPass &Pass() override { return loop_ ? loop_->Pass() : idlePass_; }
+    void LoadDefaultColors() override;
     void ResetColorsToDefaults();
     // The popup background brush and the highlight border pen, from the colours read now.
-    void RebuildPaintObjects(bool brush, bool pen);
-    void MakeMenuBarBrush() {
+    void RebuildPaintObjects(bool brush, bool pen) override;
+    void MakeMenuBarBrush() override {
         InvalidateLook();
         looks_.MakeMenuBarBrush(settings_.customColors[kMenuBarBackground]);
     }
@@ -175,8 +174,10 @@ private:
     void Attach();
     bool AttachToHost();
     void ReadKeyboardCues();
-    HWND EnsureOwnWindow();
+    HWND EnsureOwnWindow() override;
     void StartMdiTimer();
+    void StartHotTrackTimer() override;
+    void StopHotTrackTimer() override;
 
     // The dispatch table: each entry cracks its message once and calls its handler.
     using Cracker = LRESULT (*)(Control &, WindowMessage &);

@@ -8,11 +8,13 @@
 #include <olectl.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "common/com_ptr.h"
 #include "help/default_help.h"
 #include "help/help_host.h"
+#include "control/menu_loop.h"
 #include "help/help_messages.h"
 #include "menu/scan_host.h"
 #include "render/default_pictures.h"
@@ -21,11 +23,55 @@
 
 namespace brocade {
 
-class Control;
+class Attachment;
+class BackgroundSurface;
+class ControlSite;
+class CTooltip;
+class Looks;
+class MenuScanner;
+class PopupPass;
+class PropertySet;
+struct PaintCaches;
+struct Settings;
+
+// What the menu machinery asks the control to do.
+class ControlActions {
+public:
+    // The control's own window, made on first demand: it receives the timers.
+    virtual HWND EnsureOwnWindow() = 0;
+    // The Look items are painted with, made when something it is made from changed.
+    virtual LookPtr CurrentLook() = 0;
+    // The pass items are drawn in.
+    virtual PopupPass &Pass() = 0;
+    virtual void UnhighlightMenuBar(HWND window) = 0;
+    // Polls the hot menu bar title until the mouse leaves it.
+    virtual void StartHotTrackTimer() = 0;
+    virtual void StopHotTrackTimer() = 0;
+
+protected:
+    ~ControlActions() = default;
+};
+
+// The parts of the control the menu machinery reads, as the control holds them.
+struct ControlParts {
+    ControlSite &site;
+    const Settings &settings;
+    const PropertySet &properties;
+    const Looks &looks;
+    const Attachment &attachment;
+    MenuScanner &scanner;
+    const std::unique_ptr<CTooltip> &tooltip;
+    HWND &tooltipAnchor;
+    std::optional<MenuLoop> &loop;
+    const BackgroundSurface &backgroundSurface;
+    const bool &keyboardCuesHidden;
+    PaintCaches &paintCaches;
+    ControlActions &actions;
+};
 
 class MenuServices final : public ScanHost, public HelpHost, public DrawHost, public HotTrackHost {
 public:
-    explicit MenuServices(Control &control);
+    explicit MenuServices(const ControlParts &parts);
     ~MenuServices();
     MenuServices(const MenuServices &) = delete;
     MenuServices &operator=(const MenuServices &) = delete;
@@ -109,7 +155,7 @@ public:
     void UnhighlightMenuBarForHotTracking(HWND window) override;
 
 private:
-    Control &control_;
+    ControlParts parts_;
     HMODULE resourceLibrary_ = nullptr;
     DefaultHelp defaultHelp_;
     std::unique_ptr<DefaultPictures> defaultPictures_;
