@@ -18,6 +18,7 @@
 #include "common/enums.h"
 #include "control/menu_animation.h"
 #include "control/looks.h"
+#include "control/menu_bar_hot_track.h"
 #include "control/menu_loop.h"
 #include "control/menu_services.h"
 #include "control/property_set.h"
@@ -103,7 +104,7 @@ public:
 
 
     static constexpr UINT_PTR kMdiTimer = 1;
-    static constexpr UINT_PTR kHotTrackTimer = 2;
+    static constexpr UINT_PTR kHotTrackTimer = MenuBarHotTrack::kTimer;
     static constexpr UINT kPurgeMessage = WM_USER + 101;
 
 private:
@@ -128,8 +129,7 @@ private:
     std::optional<MenuLoop> loop_;
     bool keyboardCuesHidden_ = false;
     MenuAnimationSwitch menuAnimation_;
-    HWND hotTrackWindow_ = nullptr;
-    MenuBarHotTracking hotTracking_{services_};
+    MenuBarHotTrack hotTrack_{settings_, looks_, loop_, window_, *this};
     HWND tooltipAnchor_ = nullptr;
 
     Looks looks_;
@@ -176,8 +176,6 @@ private:
     void ReadKeyboardCues();
     HWND EnsureOwnWindow() override;
     void StartMdiTimer();
-    void StartHotTrackTimer() override;
-    void StopHotTrackTimer() override;
 
     // The dispatch table: each entry cracks its message once and calls its handler.
     using Cracker = LRESULT (*)(Control &, WindowMessage &);

@@ -53,15 +53,6 @@ void Control::StartMdiTimer() {
     if (HWND own = EnsureOwnWindow()) SetTimer(own, kMdiTimer, 5, nullptr);
 }
 
-void Control::StartHotTrackTimer() {
-    hotTrackWindow_ = hotTracking_.HotWindow();
-    if (HWND own = EnsureOwnWindow()) SetTimer(own, kHotTrackTimer, kHotTrackInterval, nullptr);
-}
-
-void Control::StopHotTrackTimer() {
-    if (HWND own = window_.Handle()) KillTimer(own, kHotTrackTimer);
-}
-
 void Control::Teardown() {
     if (tornDown_) return;
     tornDown_ = true;

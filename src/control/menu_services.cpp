@@ -195,14 +195,5 @@ ComPtr<IFontDisp> MenuServices::DrawAmbientFont() { return ComPtr<IFontDisp>::Ad
 PaintCaches &MenuServices::DrawCaches() { return parts_.paintCaches; }
 PopupPass &MenuServices::DrawPass() { return parts_.actions.Pass(); }
 
-// --- Hot tracking ---------------------------------------------------------------------------
-
-bool MenuServices::HotTrackInMenuLoop() { return parts_.loop.has_value(); }
-HPEN MenuServices::HotTrackBorderPen() { return parts_.looks.BorderPen(); }
-
-void MenuServices::StartHotTrackTimer() { parts_.actions.StartHotTrackTimer(); }
-void MenuServices::StopHotTrackTimer() { parts_.actions.StopHotTrackTimer(); }
-
-void MenuServices::UnhighlightMenuBarForHotTracking(HWND window) { parts_.actions.UnhighlightMenuBar(window); }
 
 }  // namespace brocade

@@ -19,7 +19,6 @@
 #include "menu/scan_host.h"
 #include "render/default_pictures.h"
 #include "render/draw_host.h"
-#include "render/hot_tracking.h"
 
 namespace brocade {
 
@@ -44,9 +43,6 @@ public:
     // The pass items are drawn in.
     virtual PopupPass &Pass() = 0;
     virtual void UnhighlightMenuBar(HWND window) = 0;
-    // Polls the hot menu bar title until the mouse leaves it.
-    virtual void StartHotTrackTimer() = 0;
-    virtual void StopHotTrackTimer() = 0;
 
 protected:
     ~ControlActions() = default;
@@ -69,7 +65,7 @@ struct ControlParts {
     ControlActions &actions;
 };
 
-class MenuServices final : public ScanHost, public HelpHost, public DrawHost, public HotTrackHost {
+class MenuServices final : public ScanHost, public HelpHost, public DrawHost {
 public:
     explicit MenuServices(const ControlParts &parts);
     ~MenuServices();
@@ -144,15 +140,6 @@ public:
     ComPtr<IPictureDisp> DrawSharperPicture(IPictureDisp *picture, int pixels) override {
         return defaultPictures_ ? defaultPictures_->Sharper(picture, pixels) : nullptr;
     }
-
-    // --- What hot tracking reads and asks for -------------------------------------------------
-    bool HotTrackEnabled() override { return ScanEnabled(); }
-    bool HotTrackInMenuLoop() override;
-    long HotTrackMenuBorder() override { return DrawLook()->style.menuBorder; }
-    HPEN HotTrackBorderPen() override;
-    void StartHotTrackTimer() override;
-    void StopHotTrackTimer() override;
-    void UnhighlightMenuBarForHotTracking(HWND window) override;
 
 private:
     ControlParts parts_;

@@ -170,7 +170,7 @@ LRESULT Control::OnNotify(const NMHDR &header) {
 }
 
 LRESULT Control::OnNCMouseMove(HWND window, WPARAM hitTest) {
-    if (!loop_ && hitTest == HTMENU) hotTracking_.TrackMenuBarHot(window);
+    if (!loop_ && hitTest == HTMENU) hotTrack_.Track(window);
     return 0;
 }
 
@@ -209,7 +209,7 @@ LRESULT Control::OnEnterMenuLoop(HWND window) {
         attachment_.RestoreMenus(window);
         return 0;
     }
-    if (window_.Handle()) KillTimer(window_.Handle(), kHotTrackTimer);
+    hotTrack_.StopHotTrackTimer();
     loop_.emplace(paintCaches_);
     // Each loop reads the DPI afresh: the window may have moved to another monitor since.
     dpiWindow_ = window;
@@ -229,7 +229,7 @@ LRESULT Control::OnExitMenuLoop() {
     loop_.reset();
     InvalidateLook();
     menuAnimation_.Resume();
-    hotTracking_.Forget();
+    hotTrack_.Forget();
     return 0;
 }
 
@@ -283,7 +283,7 @@ void Control::OnTimer(UINT_PTR timer) {
         KillTimer(window_.Handle(), kMdiTimer);  // one shot
         attachment_.RedrawMenuBar(attachment_.RedrawTarget(attachment_.Host()));
     } else if (timer == kHotTrackTimer) {
-        hotTracking_.TrackMenuBarHot(hotTrackWindow_);
+        hotTrack_.Poll();
     }
 }
 

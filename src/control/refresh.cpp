@@ -56,7 +56,7 @@ PaintStyle Control::ResolvePaintStyle() {
 }
 
 void Control::UnhighlightMenuBar(HWND window) {
-    hotTracking_.Forget();
+    hotTrack_.Forget();
     HMENU menu = GetMenu(window);
     if (!menu) return;
     int count = GetMenuItemCount(menu);
