@@ -3,8 +3,7 @@
 #include <windows.h>
 #include <oleauto.h>
 
-#include <cstring>
-#include <string>
+#include <new>
 
 #include "Brocade.h"
 #include "common/collection_error.h"
@@ -13,7 +12,7 @@ namespace brocade {
 
 namespace {
 
-HRESULT SetError(REFIID iid, const wchar_t *description, HRESULT number) {
+HRESULT SetError(REFIID iid, const wchar_t *description, HRESULT number) noexcept {
     ICreateErrorInfo *create = nullptr;
     if (SUCCEEDED(CreateErrorInfo(&create))) {
         create->SetGUID(iid);
@@ -31,11 +30,27 @@ HRESULT SetError(REFIID iid, const wchar_t *description, HRESULT number) {
 
 }  // namespace
 
-HRESULT RaiseError(REFIID iid, const wchar_t *description) { return SetError(iid, description, kBrocadeError); }
+HRESULT RaiseError(REFIID iid, const wchar_t *description) noexcept { return SetError(iid, description, kBrocadeError); }
 
-HRESULT RaiseCollectionError(const CollectionError &error) {
-    std::wstring description(error.what(), error.what() + strlen(error.what()));
-    return SetError(IID__Brocade, description.c_str(), MAKE_HRESULT(SEVERITY_ERROR, FACILITY_CONTROL, error.Number()));
+HRESULT RaiseCollectionError(const CollectionError &error) noexcept {
+    // The descriptions are ASCII; widened in place, nothing is allocated for them.
+    wchar_t description[128] = {};
+    const char *text = error.what();
+    for (size_t i = 0; text[i] && i + 1 < sizeof description / sizeof *description; ++i)
+        description[i] = static_cast<unsigned char>(text[i]);
+    return SetError(IID__Brocade, description, MAKE_HRESULT(SEVERITY_ERROR, FACILITY_CONTROL, error.Number()));
+}
+
+HRESULT CurrentExceptionResult() noexcept {
+    try {
+        throw;
+    } catch (const CollectionError &error) {
+        return RaiseCollectionError(error);
+    } catch (const std::bad_alloc &) {
+        return E_OUTOFMEMORY;
+    } catch (...) {
+        return E_UNEXPECTED;
+    }
 }
 
 }  // namespace brocade

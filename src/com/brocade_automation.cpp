@@ -1,312 +1,240 @@
 // The automation interface _Brocade: each method checks its arguments and forwards to the core.
+#include "com/brocade_automation.h"
+
 #include <windows.h>
 #include <oleauto.h>
 
-#include "com/automation_error.h"
-#include "com/text_conversion.h"
-#include "common/collection_error.h"
 #include "com/brocade_object.h"
-#include "menu/captions.h"
+#include "com/text_conversion.h"
+#include "com/type_info.h"
 #include "common/color_utils.h"
-
-#include <string>
+#include "menu/captions.h"
 
 namespace brocade {
 
-namespace {
+// --- IDispatch --------------------------------------------------------------------------------
 
-template <class T>
-HRESULT Out(T *target, T value) {
-    if (!target) return E_POINTER;
-    *target = value;
-    return S_OK;
+AutomationBase::AutomationBase(BrocadeObject &object) : Embedded(object) {
+    GetBrocadeTypeInfo(IID__Brocade, typeInfo_.Out());
 }
 
-VARIANT_BOOL ToVariantBool(bool value) { return value ? VARIANT_TRUE : VARIANT_FALSE; }
+Control &AutomationBase::Core() { return object_.Core(); }
+PropertySet &AutomationBase::Properties() { return object_.Core().Properties(); }
+const Settings &AutomationBase::Values() { return object_.Core().Properties().Values(); }
 
-template <class T>
-HRESULT OutObject(T **target, ComPtr<T> value) {
-    if (!target) return E_POINTER;
-    *target = value.Detach();
-    return S_OK;
-}
+STDMETHODIMP AutomationBase::GetTypeInfoCount(UINT *count) { return Out(count, typeInfo_ ? 1 : 0); }
 
-}  // namespace
-
-// --- Properties -----------------------------------------------------------------------------
-
-STDMETHODIMP BrocadeObject::get_AutoShowHelp(VARIANT_BOOL *value) { return Out(value, ToVariantBool(core_->Properties().Values().autoShowHelp)); }
-STDMETHODIMP BrocadeObject::put_AutoShowHelp(VARIANT_BOOL value) {
-    core_->Properties().SetAutoShowHelp(value != VARIANT_FALSE);
-    return S_OK;
-}
-
-STDMETHODIMP BrocadeObject::get_CheckMark(IPictureDisp **value) { return OutObject(value, core_->Properties().Values().checkMark); }
-STDMETHODIMP BrocadeObject::putref_CheckMark(IPictureDisp *value) {
-    core_->Properties().SetCheckMark(value);
-    return S_OK;
-}
-
-STDMETHODIMP BrocadeObject::get_HighlightStyle(bdHighlight *value) { return Out(value, static_cast<bdHighlight>(core_->Properties().Values().highlightStyle)); }
-STDMETHODIMP BrocadeObject::put_HighlightStyle(bdHighlight value) {
-    core_->Properties().SetHighlightStyle(value);
-    return S_OK;
-}
-
-STDMETHODIMP BrocadeObject::get_MenuBorder(bdBorder *value) { return Out(value, static_cast<bdBorder>(core_->Properties().Values().menuBorder)); }
-STDMETHODIMP BrocadeObject::put_MenuBorder(bdBorder value) {
-    core_->Properties().SetMenuBorder(value);
-    return S_OK;
-}
-
-STDMETHODIMP BrocadeObject::get_UseCustomColors(VARIANT_BOOL *value) { return Out(value, ToVariantBool(core_->Properties().Values().useCustomColors)); }
-STDMETHODIMP BrocadeObject::put_UseCustomColors(VARIANT_BOOL value) {
-    core_->Properties().SetUseCustomColors(value != VARIANT_FALSE);
-    return S_OK;
-}
-
-STDMETHODIMP BrocadeObject::get_MenuBackground(OLE_COLOR *value) { return Out(value, core_->Properties().Color(kMenuBackground)); }
-STDMETHODIMP BrocadeObject::put_MenuBackground(OLE_COLOR value) {
-    core_->Properties().SetColor(kMenuBackground, value);
-    return S_OK;
-}
-
-STDMETHODIMP BrocadeObject::get_BitmapBackground(OLE_COLOR *value) { return Out(value, core_->Properties().Color(kBitmapBackground)); }
-STDMETHODIMP BrocadeObject::put_BitmapBackground(OLE_COLOR value) {
-    core_->Properties().SetColor(kBitmapBackground, value);
-    return S_OK;
-}
-
-STDMETHODIMP BrocadeObject::get_MenuBarBackground(OLE_COLOR *value) { return Out(value, core_->Properties().Color(kMenuBarBackground)); }
-STDMETHODIMP BrocadeObject::put_MenuBarBackground(OLE_COLOR value) {
-    core_->Properties().SetColor(kMenuBarBackground, value);
-    return S_OK;
-}
-
-STDMETHODIMP BrocadeObject::get_TextColor(OLE_COLOR *value) { return Out(value, core_->Properties().Color(kTextColor)); }
-STDMETHODIMP BrocadeObject::put_TextColor(OLE_COLOR value) {
-    core_->Properties().SetColor(kTextColor, value);
-    return S_OK;
-}
-
-STDMETHODIMP BrocadeObject::get_DisabledTextColor(OLE_COLOR *value) { return Out(value, core_->Properties().Color(kDisabledTextColor)); }
-STDMETHODIMP BrocadeObject::put_DisabledTextColor(OLE_COLOR value) {
-    core_->Properties().SetColor(kDisabledTextColor, value);
-    return S_OK;
-}
-
-STDMETHODIMP BrocadeObject::get_HighlightedTextColor(OLE_COLOR *value) { return Out(value, core_->Properties().Color(kHighlightedTextColor)); }
-STDMETHODIMP BrocadeObject::put_HighlightedTextColor(OLE_COLOR value) {
-    core_->Properties().SetColor(kHighlightedTextColor, value);
-    return S_OK;
-}
-
-STDMETHODIMP BrocadeObject::get_MenuHighlight(OLE_COLOR *value) { return Out(value, core_->Properties().Color(kMenuHighlight)); }
-STDMETHODIMP BrocadeObject::put_MenuHighlight(OLE_COLOR value) {
-    core_->Properties().SetColor(kMenuHighlight, value);
-    return S_OK;
-}
-
-STDMETHODIMP BrocadeObject::get_MenuHighlightBorder(OLE_COLOR *value) { return Out(value, core_->Properties().Color(kMenuHighlightBorder)); }
-STDMETHODIMP BrocadeObject::put_MenuHighlightBorder(OLE_COLOR value) {
-    core_->Properties().SetColor(kMenuHighlightBorder, value);
-    return S_OK;
-}
-
-STDMETHODIMP BrocadeObject::get_TootipBackground(OLE_COLOR *value) { return Out(value, core_->Properties().Color(kTooltipBackground)); }
-STDMETHODIMP BrocadeObject::put_TootipBackground(OLE_COLOR value) {
-    core_->Properties().SetColor(kTooltipBackground, value);
-    return S_OK;
-}
-
-STDMETHODIMP BrocadeObject::get_TootipTextColor(OLE_COLOR *value) { return Out(value, core_->Properties().Color(kTooltipTextColor)); }
-STDMETHODIMP BrocadeObject::put_TootipTextColor(OLE_COLOR value) {
-    core_->Properties().SetColor(kTooltipTextColor, value);
-    return S_OK;
-}
-
-STDMETHODIMP BrocadeObject::get_Language(bdLanguage *value) { return Out(value, static_cast<bdLanguage>(core_->Properties().Values().language)); }
-STDMETHODIMP BrocadeObject::put_Language(bdLanguage value) {
-    core_->Properties().SetLanguage(value);
-    return S_OK;
-}
-
-STDMETHODIMP BrocadeObject::get_RightToLeft(VARIANT_BOOL *value) { return Out(value, ToVariantBool(core_->Properties().Values().rightToLeft)); }
-STDMETHODIMP BrocadeObject::put_RightToLeft(VARIANT_BOOL value) {
-    core_->Properties().SetRightToLeft(value != VARIANT_FALSE);
-    return S_OK;
-}
-
-STDMETHODIMP BrocadeObject::get_ShowTooltip(VARIANT_BOOL *value) { return Out(value, ToVariantBool(core_->Properties().Values().showTooltip)); }
-STDMETHODIMP BrocadeObject::put_ShowTooltip(VARIANT_BOOL value) {
-    core_->Properties().SetShowTooltip(value != VARIANT_FALSE);
-    return S_OK;
-}
-
-STDMETHODIMP BrocadeObject::get_TootipStyle(bdTooltipStyle *value) { return Out(value, static_cast<bdTooltipStyle>(core_->Properties().Values().tooltipStyle)); }
-STDMETHODIMP BrocadeObject::put_TootipStyle(bdTooltipStyle value) {
-    core_->Properties().SetTooltipStyle(value);
-    return S_OK;
-}
-
-STDMETHODIMP BrocadeObject::get_ShowTootipTitle(VARIANT_BOOL *value) { return Out(value, ToVariantBool(core_->Properties().Values().showTooltipTitle)); }
-STDMETHODIMP BrocadeObject::put_ShowTootipTitle(VARIANT_BOOL *value) {
-    if (!value) return E_POINTER;
-    core_->Properties().SetShowTooltipTitle(*value != VARIANT_FALSE);
-    return S_OK;
-}
-
-STDMETHODIMP BrocadeObject::get_BackgroundPicture(IPictureDisp **value) { return OutObject(value, core_->Properties().Values().backgroundPicture); }
-STDMETHODIMP BrocadeObject::putref_BackgroundPicture(IPictureDisp *value) {
-    if (!core_->Properties().SetBackgroundPicture(value)) return RaiseError(IID__Brocade, L"Invalid picture type");
-    return S_OK;
-}
-
-STDMETHODIMP BrocadeObject::get_TooltipInitialDelay(short *value) { return Out(value, core_->Properties().Values().tooltipInitialDelay); }
-STDMETHODIMP BrocadeObject::put_TooltipInitialDelay(short value) {
-    core_->Properties().SetTooltipInitialDelay(value);
-    return S_OK;
-}
-
-STDMETHODIMP BrocadeObject::get_TooltipReshowDelay(short *value) { return Out(value, core_->Properties().Values().tooltipReshowDelay); }
-STDMETHODIMP BrocadeObject::put_TooltipReshowDelay(short value) {
-    core_->Properties().SetTooltipReshowDelay(value);
-    return S_OK;
-}
-
-STDMETHODIMP BrocadeObject::get_TooltipAutopopDelay(short *value) { return Out(value, core_->Properties().Values().tooltipAutopopDelay); }
-STDMETHODIMP BrocadeObject::put_TooltipAutopopDelay(short value) {
-    core_->Properties().SetTooltipAutopopDelay(value);
-    return S_OK;
-}
-
-STDMETHODIMP BrocadeObject::get_Enabled(VARIANT_BOOL *value) { return Out(value, ToVariantBool(core_->Properties().Values().enabled)); }
-STDMETHODIMP BrocadeObject::put_Enabled(VARIANT_BOOL *value) {
-    if (!value) return E_POINTER;
-    core_->Properties().SetEnabled(*value != VARIANT_FALSE);
-    return S_OK;
-}
-
-STDMETHODIMP BrocadeObject::get_HighlightAppearance(bdHighlightAppearance *value) { return Out(value, static_cast<bdHighlightAppearance>(core_->Properties().Values().highlightAppearance)); }
-STDMETHODIMP BrocadeObject::put_HighlightAppearance(bdHighlightAppearance value) {
-    core_->Properties().SetHighlightAppearance(value);
-    return S_OK;
-}
-
-STDMETHODIMP BrocadeObject::get_Unicode(VARIANT_BOOL *value) { return Out(value, ToVariantBool(core_->Properties().Values().unicode)); }
-STDMETHODIMP BrocadeObject::put_Unicode(VARIANT_BOOL value) {
-    core_->Properties().SetUnicode(value != VARIANT_FALSE);
-    return S_OK;
-}
-
-STDMETHODIMP BrocadeObject::get_HighlightOverBitmap(bdHighlightOverBitmap *value) { return Out(value, static_cast<bdHighlightOverBitmap>(core_->Properties().Values().highlightOverBitmap)); }
-STDMETHODIMP BrocadeObject::put_HighlightOverBitmap(bdHighlightOverBitmap value) {
-    core_->Properties().SetHighlightOverBitmap(value);
-    return S_OK;
-}
-
-STDMETHODIMP BrocadeObject::get_MenuIconSet(bdMenuIconSet *value) { return Out(value, static_cast<bdMenuIconSet>(core_->Properties().Values().menuIconSet)); }
-STDMETHODIMP BrocadeObject::put_MenuIconSet(bdMenuIconSet value) {
-    core_->Properties().SetMenuIconSet(value);
-    return S_OK;
-}
-
-STDMETHODIMP BrocadeObject::get_LockRefresh(VARIANT_BOOL *value) { return Out(value, ToVariantBool(core_->Properties().Values().lockRefresh)); }
-STDMETHODIMP BrocadeObject::put_LockRefresh(VARIANT_BOOL value) {
-    core_->Properties().SetLockRefresh(value != VARIANT_FALSE);
-    return S_OK;
-}
-
-STDMETHODIMP BrocadeObject::get_Version(BSTR *value) {
-    if (!value) return E_POINTER;
-    *value = SysAllocString(core_->Properties().Version().c_str());
-    return *value ? S_OK : E_OUTOFMEMORY;
-}
-
-// --- Methods --------------------------------------------------------------------------------
-
-STDMETHODIMP BrocadeObject::AddMessage(BSTR sCaption, BSTR sHelpMessage) {
-    try {
-        core_->HelpMessages().AddMessage(AnsiFromWide(sCaption), AnsiFromWide(sHelpMessage));
-    } catch (const CollectionError &error) {
-        return RaiseCollectionError(error);
-    }
-    return S_OK;
-}
-
-STDMETHODIMP BrocadeObject::AddCompositeMessage(BSTR sComposite) {
-    try {
-        core_->HelpMessages().AddCompositeMessage(AnsiFromWide(sComposite));
-    } catch (const CollectionError &error) {
-        return RaiseCollectionError(error);
-    }
-    return S_OK;
-}
-
-STDMETHODIMP BrocadeObject::RemoveMessage(BSTR sCaption) {
-    core_->HelpMessages().RemoveMessage(AnsiFromWide(sCaption));
-    return S_OK;
-}
-STDMETHODIMP BrocadeObject::GetCleanCaption(BSTR sCaption, BSTR *result) {
+STDMETHODIMP AutomationBase::GetTypeInfo(UINT index, LCID, ITypeInfo **result) {
     if (!result) return E_POINTER;
-    *result = SysAllocString(WideFromAnsi(brocade::GetCleanCaption(AnsiFromWide(sCaption))).c_str());
-    return *result ? S_OK : E_OUTOFMEMORY;
-}
-
-STDMETHODIMP BrocadeObject::ShowAboutBox() {
-    HWND owner = parentWindow_ ? parentWindow_ : GetActiveWindow();
-    core_->ShowAboutBox(owner);
+    *result = nullptr;
+    if (index != 0) return DISP_E_BADINDEX;
+    if (!typeInfo_) return E_UNEXPECTED;
+    *result = typeInfo_.AddRefed();
     return S_OK;
 }
 
-STDMETHODIMP BrocadeObject::GetMenuCaptionFont(IFontDisp **result) { return OutObject(result, core_->MenuCaptionFont()); }
-
-STDMETHODIMP BrocadeObject::SetMenuCaptionFont(IFontDisp *aFont) {
-    core_->Properties().SetMenuCaptionFont(aFont);
-    return S_OK;
+STDMETHODIMP AutomationBase::GetIDsOfNames(REFIID iid, LPOLESTR *names, UINT count, LCID, DISPID *ids) {
+    if (!IsEqualIID(iid, IID_NULL)) return DISP_E_UNKNOWNINTERFACE;
+    if (!typeInfo_) return E_UNEXPECTED;
+    return typeInfo_->GetIDsOfNames(names, count, ids);
 }
 
-STDMETHODIMP BrocadeObject::GetMenuShortcutFont(IFontDisp **result) {
-    return OutObject(result, core_->MenuShortcutFont());
+STDMETHODIMP AutomationBase::Invoke(DISPID id, REFIID iid, LCID, WORD flags, DISPPARAMS *params, VARIANT *result,
+                                    EXCEPINFO *exception, UINT *argError) {
+    if (!IsEqualIID(iid, IID_NULL)) return DISP_E_UNKNOWNINTERFACE;
+    if (!typeInfo_) return E_UNEXPECTED;
+    object_.EnsureInitialized();
+    SetErrorInfo(0, nullptr);
+    return typeInfo_->Invoke(static_cast<_Brocade *>(this), id, flags, params, result, exception, argError);
 }
 
-STDMETHODIMP BrocadeObject::SetMenuShortcutFont(IFontDisp *aFont) {
-    core_->Properties().SetMenuShortcutFont(aFont);
-    return S_OK;
+// --- Colours ----------------------------------------------------------------------------------
+
+HRESULT ColorProperties::GetColor(ColorIndex index, OLE_COLOR *value) { return Out(value, Properties().Color(index)); }
+HRESULT ColorProperties::PutColor(ColorIndex index, OLE_COLOR value) {
+    return Apply([&] { Properties().SetColor(index, value); });
 }
 
-STDMETHODIMP BrocadeObject::SetImageList(IDispatch **anImgListControl) {
+STDMETHODIMP ColorProperties::get_UseCustomColors(VARIANT_BOOL *value) { return Out(value, Values().useCustomColors); }
+STDMETHODIMP ColorProperties::put_UseCustomColors(VARIANT_BOOL value) {
+    return Set(&PropertySet::SetUseCustomColors, value);
+}
+STDMETHODIMP ColorProperties::get_MenuBackground(OLE_COLOR *value) { return GetColor(kMenuBackground, value); }
+STDMETHODIMP ColorProperties::put_MenuBackground(OLE_COLOR value) { return PutColor(kMenuBackground, value); }
+STDMETHODIMP ColorProperties::get_BitmapBackground(OLE_COLOR *value) { return GetColor(kBitmapBackground, value); }
+STDMETHODIMP ColorProperties::put_BitmapBackground(OLE_COLOR value) { return PutColor(kBitmapBackground, value); }
+STDMETHODIMP ColorProperties::get_MenuBarBackground(OLE_COLOR *value) { return GetColor(kMenuBarBackground, value); }
+STDMETHODIMP ColorProperties::put_MenuBarBackground(OLE_COLOR value) { return PutColor(kMenuBarBackground, value); }
+STDMETHODIMP ColorProperties::get_TextColor(OLE_COLOR *value) { return GetColor(kTextColor, value); }
+STDMETHODIMP ColorProperties::put_TextColor(OLE_COLOR value) { return PutColor(kTextColor, value); }
+STDMETHODIMP ColorProperties::get_DisabledTextColor(OLE_COLOR *value) { return GetColor(kDisabledTextColor, value); }
+STDMETHODIMP ColorProperties::put_DisabledTextColor(OLE_COLOR value) { return PutColor(kDisabledTextColor, value); }
+STDMETHODIMP ColorProperties::get_HighlightedTextColor(OLE_COLOR *value) {
+    return GetColor(kHighlightedTextColor, value);
+}
+STDMETHODIMP ColorProperties::put_HighlightedTextColor(OLE_COLOR value) {
+    return PutColor(kHighlightedTextColor, value);
+}
+STDMETHODIMP ColorProperties::get_MenuHighlight(OLE_COLOR *value) { return GetColor(kMenuHighlight, value); }
+STDMETHODIMP ColorProperties::put_MenuHighlight(OLE_COLOR value) { return PutColor(kMenuHighlight, value); }
+STDMETHODIMP ColorProperties::get_MenuHighlightBorder(OLE_COLOR *value) {
+    return GetColor(kMenuHighlightBorder, value);
+}
+STDMETHODIMP ColorProperties::put_MenuHighlightBorder(OLE_COLOR value) { return PutColor(kMenuHighlightBorder, value); }
+STDMETHODIMP ColorProperties::get_TootipBackground(OLE_COLOR *value) { return GetColor(kTooltipBackground, value); }
+STDMETHODIMP ColorProperties::put_TootipBackground(OLE_COLOR value) { return PutColor(kTooltipBackground, value); }
+STDMETHODIMP ColorProperties::get_TootipTextColor(OLE_COLOR *value) { return GetColor(kTooltipTextColor, value); }
+STDMETHODIMP ColorProperties::put_TootipTextColor(OLE_COLOR value) { return PutColor(kTooltipTextColor, value); }
+
+// --- Help and tooltips ------------------------------------------------------------------------
+
+STDMETHODIMP HelpProperties::get_AutoShowHelp(VARIANT_BOOL *value) { return Out(value, Values().autoShowHelp); }
+STDMETHODIMP HelpProperties::put_AutoShowHelp(VARIANT_BOOL value) { return Set(&PropertySet::SetAutoShowHelp, value); }
+STDMETHODIMP HelpProperties::get_ShowTooltip(VARIANT_BOOL *value) { return Out(value, Values().showTooltip); }
+STDMETHODIMP HelpProperties::put_ShowTooltip(VARIANT_BOOL value) { return Set(&PropertySet::SetShowTooltip, value); }
+STDMETHODIMP HelpProperties::get_TootipStyle(bdTooltipStyle *value) { return Out(value, Values().tooltipStyle); }
+STDMETHODIMP HelpProperties::put_TootipStyle(bdTooltipStyle value) { return Set(&PropertySet::SetTooltipStyle, value); }
+STDMETHODIMP HelpProperties::get_ShowTootipTitle(VARIANT_BOOL *value) { return Out(value, Values().showTooltipTitle); }
+STDMETHODIMP HelpProperties::put_ShowTootipTitle(VARIANT_BOOL *value) {
+    return value ? Apply([&] { Properties().SetShowTooltipTitle(*value != VARIANT_FALSE); }) : E_POINTER;
+}
+STDMETHODIMP HelpProperties::get_TooltipInitialDelay(short *value) { return Out(value, Values().tooltipInitialDelay); }
+STDMETHODIMP HelpProperties::put_TooltipInitialDelay(short value) {
+    return Set(&PropertySet::SetTooltipInitialDelay, value);
+}
+STDMETHODIMP HelpProperties::get_TooltipReshowDelay(short *value) { return Out(value, Values().tooltipReshowDelay); }
+STDMETHODIMP HelpProperties::put_TooltipReshowDelay(short value) { return Set(&PropertySet::SetTooltipReshowDelay, value); }
+STDMETHODIMP HelpProperties::get_TooltipAutopopDelay(short *value) { return Out(value, Values().tooltipAutopopDelay); }
+STDMETHODIMP HelpProperties::put_TooltipAutopopDelay(short value) {
+    return Set(&PropertySet::SetTooltipAutopopDelay, value);
+}
+
+STDMETHODIMP HelpProperties::AddMessage(BSTR sCaption, BSTR sHelpMessage) {
+    return Apply([&] { Core().HelpMessages().AddMessage(AnsiFromWide(sCaption), AnsiFromWide(sHelpMessage)); });
+}
+STDMETHODIMP HelpProperties::AddCompositeMessage(BSTR sComposite) {
+    return Apply([&] { Core().HelpMessages().AddCompositeMessage(AnsiFromWide(sComposite)); });
+}
+STDMETHODIMP HelpProperties::RemoveMessage(BSTR sCaption) {
+    return Apply([&] { Core().HelpMessages().RemoveMessage(AnsiFromWide(sCaption)); });
+}
+
+// --- Look -------------------------------------------------------------------------------------
+
+STDMETHODIMP LookProperties::get_CheckMark(IPictureDisp **value) { return OutObject(value, Values().checkMark); }
+STDMETHODIMP LookProperties::putref_CheckMark(IPictureDisp *value) {
+    return Apply([&] { Properties().SetCheckMark(value); });
+}
+STDMETHODIMP LookProperties::get_HighlightStyle(bdHighlight *value) { return Out(value, Values().highlightStyle); }
+STDMETHODIMP LookProperties::put_HighlightStyle(bdHighlight value) { return Set(&PropertySet::SetHighlightStyle, value); }
+STDMETHODIMP LookProperties::get_MenuBorder(bdBorder *value) { return Out(value, Values().menuBorder); }
+STDMETHODIMP LookProperties::put_MenuBorder(bdBorder value) { return Set(&PropertySet::SetMenuBorder, value); }
+STDMETHODIMP LookProperties::get_Language(bdLanguage *value) { return Out(value, Values().language); }
+STDMETHODIMP LookProperties::put_Language(bdLanguage value) { return Set(&PropertySet::SetLanguage, value); }
+STDMETHODIMP LookProperties::get_RightToLeft(VARIANT_BOOL *value) { return Out(value, Values().rightToLeft); }
+STDMETHODIMP LookProperties::put_RightToLeft(VARIANT_BOOL value) { return Set(&PropertySet::SetRightToLeft, value); }
+STDMETHODIMP LookProperties::get_BackgroundPicture(IPictureDisp **value) {
+    return OutObject(value, Values().backgroundPicture);
+}
+STDMETHODIMP LookProperties::putref_BackgroundPicture(IPictureDisp *value) {
+    const wchar_t *invalid = L"Invalid picture type";
+    return ComGuard([&] { return Properties().SetBackgroundPicture(value) ? S_OK : RaiseError(IID__Brocade, invalid); },
+                    IID__Brocade, invalid);
+}
+STDMETHODIMP LookProperties::get_HighlightAppearance(bdHighlightAppearance *value) {
+    return Out(value, Values().highlightAppearance);
+}
+STDMETHODIMP LookProperties::put_HighlightAppearance(bdHighlightAppearance value) {
+    return Set(&PropertySet::SetHighlightAppearance, value);
+}
+STDMETHODIMP LookProperties::get_Unicode(VARIANT_BOOL *value) { return Out(value, Values().unicode); }
+STDMETHODIMP LookProperties::put_Unicode(VARIANT_BOOL value) { return Set(&PropertySet::SetUnicode, value); }
+STDMETHODIMP LookProperties::get_HighlightOverBitmap(bdHighlightOverBitmap *value) {
+    return Out(value, Values().highlightOverBitmap);
+}
+STDMETHODIMP LookProperties::put_HighlightOverBitmap(bdHighlightOverBitmap value) {
+    return Set(&PropertySet::SetHighlightOverBitmap, value);
+}
+STDMETHODIMP LookProperties::get_MenuIconSet(bdMenuIconSet *value) { return Out(value, Values().menuIconSet); }
+STDMETHODIMP LookProperties::put_MenuIconSet(bdMenuIconSet value) { return Set(&PropertySet::SetMenuIconSet, value); }
+
+// The system menu font is made on first demand.
+STDMETHODIMP LookProperties::GetMenuCaptionFont(IFontDisp **result) {
+    return ComGuard([&] { return OutObject(result, Core().MenuCaptionFont()); });
+}
+STDMETHODIMP LookProperties::SetMenuCaptionFont(IFontDisp *aFont) {
+    return Apply([&] { Properties().SetMenuCaptionFont(aFont); });
+}
+STDMETHODIMP LookProperties::GetMenuShortcutFont(IFontDisp **result) {
+    return ComGuard([&] { return OutObject(result, Core().MenuShortcutFont()); });
+}
+STDMETHODIMP LookProperties::SetMenuShortcutFont(IFontDisp *aFont) {
+    return Apply([&] { Properties().SetMenuShortcutFont(aFont); });
+}
+STDMETHODIMP LookProperties::SetImageList(IDispatch **anImgListControl) {
     if (!anImgListControl) return E_POINTER;
-    core_->Properties().SetImageList(*anImgListControl);
+    Properties().SetImageList(*anImgListControl);
     return S_OK;
 }
+STDMETHODIMP LookProperties::GetImageList(IDispatch **result) { return OutObject(result, Values().imageList); }
 
-STDMETHODIMP BrocadeObject::GetImageList(IDispatch **result) { return OutObject(result, core_->Properties().Values().imageList); }
+// --- State and the remaining methods ----------------------------------------------------------
 
-STDMETHODIMP BrocadeObject::RegisterWindowMenu(LONG hWindow, VARIANT_BOOL *bStop) {
+STDMETHODIMP BrocadeAutomation::get_Enabled(VARIANT_BOOL *value) { return Out(value, Values().enabled); }
+STDMETHODIMP BrocadeAutomation::put_Enabled(VARIANT_BOOL *value) {
+    return value ? Apply([&] { Properties().SetEnabled(*value != VARIANT_FALSE); }) : E_POINTER;
+}
+STDMETHODIMP BrocadeAutomation::get_LockRefresh(VARIANT_BOOL *value) { return Out(value, Values().lockRefresh); }
+STDMETHODIMP BrocadeAutomation::put_LockRefresh(VARIANT_BOOL value) { return Set(&PropertySet::SetLockRefresh, value); }
+
+STDMETHODIMP BrocadeAutomation::get_Version(BSTR *value) {
+    if (!value) return E_POINTER;
+    *value = nullptr;
+    return ComGuard([&] {
+        *value = SysAllocString(Properties().Version().c_str());
+        return *value ? S_OK : E_OUTOFMEMORY;
+    });
+}
+
+STDMETHODIMP BrocadeAutomation::GetCleanCaption(BSTR sCaption, BSTR *result) {
+    if (!result) return E_POINTER;
+    *result = nullptr;
+    return ComGuard([&] {
+        *result = SysAllocString(WideFromAnsi(brocade::GetCleanCaption(AnsiFromWide(sCaption))).c_str());
+        return *result ? S_OK : E_OUTOFMEMORY;
+    });
+}
+
+STDMETHODIMP BrocadeAutomation::ShowAboutBox() {
+    HWND owner = object_.ParentWindow() ? object_.ParentWindow() : GetActiveWindow();
+    return Apply([&] { Core().ShowAboutBox(owner); });
+}
+
+STDMETHODIMP BrocadeAutomation::RegisterWindowMenu(LONG hWindow, VARIANT_BOOL *bStop) {
     // Window handles carry 32 significant bits; a 64-bit handle is their sign extension.
     HWND window = reinterpret_cast<HWND>(static_cast<LONG_PTR>(hWindow));
-    core_->RegisterWindowMenu(window, bStop && *bStop != VARIANT_FALSE);
-    return S_OK;
-}
-STDMETHODIMP BrocadeObject::GetDefaultPicture(BSTR sCaption, IPictureDisp **result) {
-    return OutObject(result, core_->DefaultPicture(AnsiFromWide(sCaption), core_->Properties().Values().language, core_->Properties().Values().menuIconSet));
+    return Apply([&] { Core().RegisterWindowMenu(window, bStop && *bStop != VARIANT_FALSE); });
 }
 
-STDMETHODIMP BrocadeObject::GetDefaultPictureEx(BSTR sCaption, bdLanguage eLanguage, IPictureDisp **result) {
-    return OutObject(result, core_->DefaultPicture(AnsiFromWide(sCaption), eLanguage, core_->Properties().Values().menuIconSet));
+HRESULT BrocadeAutomation::DefaultPicture(BSTR caption, long language, long iconSet, IPictureDisp **result) {
+    return ComGuard([&] { return OutObject(result, Core().DefaultPicture(AnsiFromWide(caption), language, iconSet)); });
+}
+STDMETHODIMP BrocadeAutomation::GetDefaultPicture(BSTR sCaption, IPictureDisp **result) {
+    return DefaultPicture(sCaption, Values().language, Values().menuIconSet, result);
+}
+STDMETHODIMP BrocadeAutomation::GetDefaultPictureEx(BSTR sCaption, bdLanguage eLanguage, IPictureDisp **result) {
+    return DefaultPicture(sCaption, eLanguage, Values().menuIconSet, result);
+}
+STDMETHODIMP BrocadeAutomation::GetDefaultPictureEx2(BSTR sCaption, bdLanguage eLanguage, bdMenuIconSet eMenuIconSet,
+                                                     IPictureDisp **result) {
+    return DefaultPicture(sCaption, eLanguage, eMenuIconSet, result);
 }
 
-STDMETHODIMP BrocadeObject::GetDefaultPictureEx2(BSTR sCaption, bdLanguage eLanguage, bdMenuIconSet eMenuIconSet,
-                                                 IPictureDisp **result) {
-    return OutObject(result, core_->DefaultPicture(AnsiFromWide(sCaption), eLanguage, eMenuIconSet));
+STDMETHODIMP BrocadeAutomation::GetMeanColor(LONG aColor1, LONG aColor2, LONG *result) {
+    return Out(result, brocade::GetMeanColor(aColor1, aColor2));
 }
 
-STDMETHODIMP BrocadeObject::GetMeanColor(LONG aColor1, LONG aColor2, LONG *result) {
-    return Out(result, static_cast<LONG>(brocade::GetMeanColor(aColor1, aColor2)));
-}
-
-STDMETHODIMP BrocadeObject::CaptureScreen(IPictureDisp **result) {
+STDMETHODIMP BrocadeAutomation::CaptureScreen(IPictureDisp **result) {
     if (result) *result = nullptr;
     return RaiseError(IID__Brocade, L"Call to undocumented function CaptureScreen");
 }

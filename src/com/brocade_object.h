@@ -1,5 +1,5 @@
-// The COM shell of the Brocade control: one object implementing the automation interface,
-// the container interfaces and persistence, forwarding everything to the control core.
+// The COM shell of the Brocade control: one object holding the control core, answering for
+// each interface with a member of its own that reaches the object through a back reference.
 #pragma once
 #include <windows.h>
 #include <ocidl.h>
@@ -8,205 +8,182 @@
 #include <memory>
 
 #include "Brocade.h"
+#include "com/brocade_automation.h"
 #include "com/connection_point.h"
+#include "com/embedded.h"
 #include "common/com_ptr.h"
 #include "control/control.h"
 
 namespace brocade {
 
-class BrocadeObject final : public _Brocade,
-                            public IConnectionPointContainer,
-                            public IProvideClassInfo2,
-                            public ISupportErrorInfo,
-                            public IOleObject,
-                            public IOleInPlaceObject,
-                            public IOleControl,
-                            public IViewObject2,
-                            public IPersistStreamInit,
-                            public IPersistPropertyBag,
-                            private ControlSite {
+class BrocadeObject final {
 public:
     static HRESULT Create(REFIID iid, void **result);
 
-    // The core, for code that links the object in and hosts it directly.
+    // The object's identity: every member interface answers with these.
+    HRESULT QueryInterface(REFIID iid, void **result);
+    ULONG AddRef();
+    ULONG Release();
+
     Control &Core() { return *core_; }
-    bool InitializedByContainer() const { return initialized_; }
-
-    // IUnknown
-    STDMETHODIMP QueryInterface(REFIID iid, void **result) override;
-    STDMETHODIMP_(ULONG) AddRef() override;
-    STDMETHODIMP_(ULONG) Release() override;
-
-    // IDispatch
-    STDMETHODIMP GetTypeInfoCount(UINT *count) override;
-    STDMETHODIMP GetTypeInfo(UINT index, LCID lcid, ITypeInfo **result) override;
-    STDMETHODIMP GetIDsOfNames(REFIID iid, LPOLESTR *names, UINT count, LCID lcid, DISPID *ids) override;
-    STDMETHODIMP Invoke(DISPID id, REFIID iid, LCID lcid, WORD flags, DISPPARAMS *params, VARIANT *result,
-                        EXCEPINFO *exception, UINT *argError) override;
-
-    // _Brocade: properties
-    STDMETHODIMP get_AutoShowHelp(VARIANT_BOOL *value) override;
-    STDMETHODIMP put_AutoShowHelp(VARIANT_BOOL value) override;
-    STDMETHODIMP get_CheckMark(IPictureDisp **value) override;
-    STDMETHODIMP putref_CheckMark(IPictureDisp *value) override;
-    STDMETHODIMP get_HighlightStyle(bdHighlight *value) override;
-    STDMETHODIMP put_HighlightStyle(bdHighlight value) override;
-    STDMETHODIMP get_MenuBorder(bdBorder *value) override;
-    STDMETHODIMP put_MenuBorder(bdBorder value) override;
-    STDMETHODIMP get_UseCustomColors(VARIANT_BOOL *value) override;
-    STDMETHODIMP put_UseCustomColors(VARIANT_BOOL value) override;
-    STDMETHODIMP get_MenuBackground(OLE_COLOR *value) override;
-    STDMETHODIMP put_MenuBackground(OLE_COLOR value) override;
-    STDMETHODIMP get_BitmapBackground(OLE_COLOR *value) override;
-    STDMETHODIMP put_BitmapBackground(OLE_COLOR value) override;
-    STDMETHODIMP get_MenuBarBackground(OLE_COLOR *value) override;
-    STDMETHODIMP put_MenuBarBackground(OLE_COLOR value) override;
-    STDMETHODIMP get_TextColor(OLE_COLOR *value) override;
-    STDMETHODIMP put_TextColor(OLE_COLOR value) override;
-    STDMETHODIMP get_DisabledTextColor(OLE_COLOR *value) override;
-    STDMETHODIMP put_DisabledTextColor(OLE_COLOR value) override;
-    STDMETHODIMP get_HighlightedTextColor(OLE_COLOR *value) override;
-    STDMETHODIMP put_HighlightedTextColor(OLE_COLOR value) override;
-    STDMETHODIMP get_MenuHighlight(OLE_COLOR *value) override;
-    STDMETHODIMP put_MenuHighlight(OLE_COLOR value) override;
-    STDMETHODIMP get_MenuHighlightBorder(OLE_COLOR *value) override;
-    STDMETHODIMP put_MenuHighlightBorder(OLE_COLOR value) override;
-    STDMETHODIMP get_TootipBackground(OLE_COLOR *value) override;
-    STDMETHODIMP put_TootipBackground(OLE_COLOR value) override;
-    STDMETHODIMP get_TootipTextColor(OLE_COLOR *value) override;
-    STDMETHODIMP put_TootipTextColor(OLE_COLOR value) override;
-    STDMETHODIMP get_Language(bdLanguage *value) override;
-    STDMETHODIMP put_Language(bdLanguage value) override;
-    STDMETHODIMP get_RightToLeft(VARIANT_BOOL *value) override;
-    STDMETHODIMP put_RightToLeft(VARIANT_BOOL value) override;
-    STDMETHODIMP get_ShowTooltip(VARIANT_BOOL *value) override;
-    STDMETHODIMP put_ShowTooltip(VARIANT_BOOL value) override;
-    STDMETHODIMP get_TootipStyle(bdTooltipStyle *value) override;
-    STDMETHODIMP put_TootipStyle(bdTooltipStyle value) override;
-    STDMETHODIMP get_ShowTootipTitle(VARIANT_BOOL *value) override;
-    STDMETHODIMP put_ShowTootipTitle(VARIANT_BOOL *value) override;
-    STDMETHODIMP get_BackgroundPicture(IPictureDisp **value) override;
-    STDMETHODIMP putref_BackgroundPicture(IPictureDisp *value) override;
-    STDMETHODIMP get_TooltipInitialDelay(short *value) override;
-    STDMETHODIMP put_TooltipInitialDelay(short value) override;
-    STDMETHODIMP get_TooltipReshowDelay(short *value) override;
-    STDMETHODIMP put_TooltipReshowDelay(short value) override;
-    STDMETHODIMP get_TooltipAutopopDelay(short *value) override;
-    STDMETHODIMP put_TooltipAutopopDelay(short value) override;
-    STDMETHODIMP get_Enabled(VARIANT_BOOL *value) override;
-    STDMETHODIMP put_Enabled(VARIANT_BOOL *value) override;
-    STDMETHODIMP get_HighlightAppearance(bdHighlightAppearance *value) override;
-    STDMETHODIMP put_HighlightAppearance(bdHighlightAppearance value) override;
-    STDMETHODIMP get_Unicode(VARIANT_BOOL *value) override;
-    STDMETHODIMP put_Unicode(VARIANT_BOOL value) override;
-    STDMETHODIMP get_HighlightOverBitmap(bdHighlightOverBitmap *value) override;
-    STDMETHODIMP put_HighlightOverBitmap(bdHighlightOverBitmap value) override;
-    STDMETHODIMP get_MenuIconSet(bdMenuIconSet *value) override;
-    STDMETHODIMP put_MenuIconSet(bdMenuIconSet value) override;
-    STDMETHODIMP get_LockRefresh(VARIANT_BOOL *value) override;
-    STDMETHODIMP put_LockRefresh(VARIANT_BOOL value) override;
-    STDMETHODIMP get_Version(BSTR *value) override;
-
-    // _Brocade: methods
-    STDMETHODIMP AddMessage(BSTR sCaption, BSTR sHelpMessage) override;
-    STDMETHODIMP AddCompositeMessage(BSTR sComposite) override;
-    STDMETHODIMP RemoveMessage(BSTR sCaption) override;
-    STDMETHODIMP GetCleanCaption(BSTR sCaption, BSTR *result) override;
-    STDMETHODIMP ShowAboutBox() override;
-    STDMETHODIMP GetMenuCaptionFont(IFontDisp **result) override;
-    STDMETHODIMP SetMenuCaptionFont(IFontDisp *aFont) override;
-    STDMETHODIMP GetMenuShortcutFont(IFontDisp **result) override;
-    STDMETHODIMP SetMenuShortcutFont(IFontDisp *aFont) override;
-    STDMETHODIMP SetImageList(IDispatch **anImgListControl) override;
-    STDMETHODIMP GetImageList(IDispatch **result) override;
-    STDMETHODIMP RegisterWindowMenu(LONG hWindow, VARIANT_BOOL *bStop) override;
-    STDMETHODIMP GetDefaultPicture(BSTR sCaption, IPictureDisp **result) override;
-    STDMETHODIMP GetDefaultPictureEx(BSTR sCaption, bdLanguage eLanguage, IPictureDisp **result) override;
-    STDMETHODIMP GetDefaultPictureEx2(BSTR sCaption, bdLanguage eLanguage, bdMenuIconSet eMenuIconSet,
-                                      IPictureDisp **result) override;
-    STDMETHODIMP GetMeanColor(LONG aColor1, LONG aColor2, LONG *result) override;
-    STDMETHODIMP CaptureScreen(IPictureDisp **result) override;
-
-    // IConnectionPointContainer
-    STDMETHODIMP EnumConnectionPoints(IEnumConnectionPoints **result) override;
-    STDMETHODIMP FindConnectionPoint(REFIID iid, IConnectionPoint **result) override;
-
-    // IProvideClassInfo2
-    STDMETHODIMP GetClassInfo(ITypeInfo **result) override;
-    STDMETHODIMP GetGUID(DWORD kind, GUID *guid) override;
-
-    // ISupportErrorInfo
-    STDMETHODIMP InterfaceSupportsErrorInfo(REFIID iid) override;
-
-    // IOleObject
-    STDMETHODIMP SetClientSite(IOleClientSite *site) override;
-    STDMETHODIMP GetClientSite(IOleClientSite **site) override;
-    STDMETHODIMP SetHostNames(LPCOLESTR app, LPCOLESTR object) override;
-    STDMETHODIMP Close(DWORD saveOption) override;
-    STDMETHODIMP SetMoniker(DWORD which, IMoniker *moniker) override;
-    STDMETHODIMP GetMoniker(DWORD assign, DWORD which, IMoniker **moniker) override;
-    STDMETHODIMP InitFromData(IDataObject *data, BOOL creation, DWORD reserved) override;
-    STDMETHODIMP GetClipboardData(DWORD reserved, IDataObject **data) override;
-    STDMETHODIMP DoVerb(LONG verb, LPMSG msg, IOleClientSite *site, LONG index, HWND parent,
-                        LPCRECT rect) override;
-    STDMETHODIMP EnumVerbs(IEnumOLEVERB **verbs) override;
-    STDMETHODIMP Update() override;
-    STDMETHODIMP IsUpToDate() override;
-    STDMETHODIMP GetUserClassID(CLSID *clsid) override;
-    STDMETHODIMP GetUserType(DWORD form, LPOLESTR *type) override;
-    STDMETHODIMP SetExtent(DWORD aspect, SIZEL *size) override;
-    STDMETHODIMP GetExtent(DWORD aspect, SIZEL *size) override;
-    STDMETHODIMP Advise(IAdviseSink *sink, DWORD *connection) override;
-    STDMETHODIMP Unadvise(DWORD connection) override;
-    STDMETHODIMP EnumAdvise(IEnumSTATDATA **advises) override;
-    STDMETHODIMP GetMiscStatus(DWORD aspect, DWORD *status) override;
-    STDMETHODIMP SetColorScheme(LOGPALETTE *palette) override;
-
-    // IOleWindow / IOleInPlaceObject
-    STDMETHODIMP GetWindow(HWND *window) override;
-    STDMETHODIMP ContextSensitiveHelp(BOOL enter) override;
-    STDMETHODIMP InPlaceDeactivate() override;
-    STDMETHODIMP UIDeactivate() override;
-    STDMETHODIMP SetObjectRects(LPCRECT position, LPCRECT clip) override;
-    STDMETHODIMP ReactivateAndUndo() override;
-
-    // IOleControl
-    STDMETHODIMP GetControlInfo(CONTROLINFO *info) override;
-    STDMETHODIMP OnMnemonic(MSG *msg) override;
-    STDMETHODIMP OnAmbientPropertyChange(DISPID dispid) override;
-    STDMETHODIMP FreezeEvents(BOOL freeze) override;
-
-    // IViewObject2
-    STDMETHODIMP Draw(DWORD aspect, LONG index, void *aspectInfo, DVTARGETDEVICE *device, HDC targetDevice,
-                      HDC dc, LPCRECTL bounds, LPCRECTL window, BOOL(STDMETHODCALLTYPE *cont)(ULONG_PTR),
-                      ULONG_PTR contArg) override;
-    STDMETHODIMP GetColorSet(DWORD aspect, LONG index, void *aspectInfo, DVTARGETDEVICE *device,
-                             HDC targetDevice, LOGPALETTE **colors) override;
-    STDMETHODIMP Freeze(DWORD aspect, LONG index, void *aspectInfo, DWORD *freeze) override;
-    STDMETHODIMP Unfreeze(DWORD freeze) override;
-    STDMETHODIMP SetAdvise(DWORD aspects, DWORD flags, IAdviseSink *sink) override;
-    STDMETHODIMP GetAdvise(DWORD *aspects, DWORD *flags, IAdviseSink **sink) override;
-    STDMETHODIMP GetExtent(DWORD aspect, LONG index, DVTARGETDEVICE *device, LPSIZEL size) override;
-
-    // IPersist / IPersistStreamInit / IPersistPropertyBag
-    STDMETHODIMP GetClassID(CLSID *clsid) override;
-    STDMETHODIMP IsDirty() override;
-    STDMETHODIMP Load(IStream *stream) override;
-    STDMETHODIMP Save(IStream *stream, BOOL clearDirty) override;
-    STDMETHODIMP GetSizeMax(ULARGE_INTEGER *size) override;
-    STDMETHODIMP InitNew() override;
-    STDMETHODIMP Load(IPropertyBag *bag, IErrorLog *log) override;
-    STDMETHODIMP Save(IPropertyBag *bag, BOOL clearDirty, BOOL saveAll) override;
+    // The container's window, once the control is active in place.
+    HWND ParentWindow() const { return parentWindow_; }
+    // Script hosts create the object without InitNew or Load; it then behaves as a new control.
+    void EnsureInitialized();
 
 private:
     BrocadeObject();
     ~BrocadeObject();
 
+    class ConnectionPoints final : public Embedded<IConnectionPointContainer, BrocadeObject> {
+    public:
+        using Embedded::Embedded;
+        STDMETHODIMP EnumConnectionPoints(IEnumConnectionPoints **result) override;
+        STDMETHODIMP FindConnectionPoint(REFIID iid, IConnectionPoint **result) override;
+    };
+
+    class ClassInfo final : public Embedded<IProvideClassInfo2, BrocadeObject> {
+    public:
+        using Embedded::Embedded;
+        STDMETHODIMP GetClassInfo(ITypeInfo **result) override;
+        STDMETHODIMP GetGUID(DWORD kind, GUID *guid) override;
+    };
+
+    class ErrorInfo final : public Embedded<ISupportErrorInfo, BrocadeObject> {
+    public:
+        using Embedded::Embedded;
+        STDMETHODIMP InterfaceSupportsErrorInfo(REFIID iid) override;
+    };
+
+    class OleObject final : public Embedded<IOleObject, BrocadeObject> {
+    public:
+        using Embedded::Embedded;
+        STDMETHODIMP SetClientSite(IOleClientSite *site) override;
+        STDMETHODIMP GetClientSite(IOleClientSite **site) override;
+        STDMETHODIMP SetHostNames(LPCOLESTR app, LPCOLESTR object) override;
+        STDMETHODIMP Close(DWORD saveOption) override;
+        STDMETHODIMP SetMoniker(DWORD which, IMoniker *moniker) override;
+        STDMETHODIMP GetMoniker(DWORD assign, DWORD which, IMoniker **moniker) override;
+        STDMETHODIMP InitFromData(IDataObject *data, BOOL creation, DWORD reserved) override;
+        STDMETHODIMP GetClipboardData(DWORD reserved, IDataObject **data) override;
+        STDMETHODIMP DoVerb(LONG verb, LPMSG msg, IOleClientSite *site, LONG index, HWND parent,
+                            LPCRECT rect) override;
+        STDMETHODIMP EnumVerbs(IEnumOLEVERB **verbs) override;
+        STDMETHODIMP Update() override;
+        STDMETHODIMP IsUpToDate() override;
+        STDMETHODIMP GetUserClassID(CLSID *clsid) override;
+        STDMETHODIMP GetUserType(DWORD form, LPOLESTR *type) override;
+        STDMETHODIMP SetExtent(DWORD aspect, SIZEL *size) override;
+        STDMETHODIMP GetExtent(DWORD aspect, SIZEL *size) override;
+        STDMETHODIMP Advise(IAdviseSink *sink, DWORD *connection) override;
+        STDMETHODIMP Unadvise(DWORD connection) override;
+        STDMETHODIMP EnumAdvise(IEnumSTATDATA **advises) override;
+        STDMETHODIMP GetMiscStatus(DWORD aspect, DWORD *status) override;
+        STDMETHODIMP SetColorScheme(LOGPALETTE *palette) override;
+
+    private:
+        HRESULT ActivateInPlace(IOleClientSite *site, HWND parent, LPCRECT rect);
+    };
+
+    class InPlaceObject final : public Embedded<IOleInPlaceObject, BrocadeObject> {
+    public:
+        using Embedded::Embedded;
+        STDMETHODIMP GetWindow(HWND *window) override;
+        STDMETHODIMP ContextSensitiveHelp(BOOL enter) override;
+        STDMETHODIMP InPlaceDeactivate() override;
+        STDMETHODIMP UIDeactivate() override;
+        STDMETHODIMP SetObjectRects(LPCRECT position, LPCRECT clip) override;
+        STDMETHODIMP ReactivateAndUndo() override;
+    };
+
+    class OleControl final : public Embedded<IOleControl, BrocadeObject> {
+    public:
+        using Embedded::Embedded;
+        STDMETHODIMP GetControlInfo(CONTROLINFO *info) override;
+        STDMETHODIMP OnMnemonic(MSG *msg) override;
+        STDMETHODIMP OnAmbientPropertyChange(DISPID dispid) override;
+        STDMETHODIMP FreezeEvents(BOOL freeze) override;
+    };
+
+    class ViewObject final : public Embedded<IViewObject2, BrocadeObject> {
+    public:
+        using Embedded::Embedded;
+        STDMETHODIMP Draw(DWORD aspect, LONG index, void *aspectInfo, DVTARGETDEVICE *device, HDC targetDevice,
+                          HDC dc, LPCRECTL bounds, LPCRECTL window, BOOL(STDMETHODCALLTYPE *cont)(ULONG_PTR),
+                          ULONG_PTR contArg) override;
+        STDMETHODIMP GetColorSet(DWORD aspect, LONG index, void *aspectInfo, DVTARGETDEVICE *device,
+                                 HDC targetDevice, LOGPALETTE **colors) override;
+        STDMETHODIMP Freeze(DWORD aspect, LONG index, void *aspectInfo, DWORD *freeze) override;
+        STDMETHODIMP Unfreeze(DWORD freeze) override;
+        STDMETHODIMP SetAdvise(DWORD aspects, DWORD flags, IAdviseSink *sink) override;
+        STDMETHODIMP GetAdvise(DWORD *aspects, DWORD *flags, IAdviseSink **sink) override;
+        STDMETHODIMP GetExtent(DWORD aspect, LONG index, DVTARGETDEVICE *device, LPSIZEL size) override;
+    };
+
+    class PersistStream final : public Embedded<IPersistStreamInit, BrocadeObject> {
+    public:
+        using Embedded::Embedded;
+        STDMETHODIMP GetClassID(CLSID *clsid) override;
+        STDMETHODIMP IsDirty() override;
+        STDMETHODIMP Load(IStream *stream) override;
+        STDMETHODIMP Save(IStream *stream, BOOL clearDirty) override;
+        STDMETHODIMP GetSizeMax(ULARGE_INTEGER *size) override;
+        STDMETHODIMP InitNew() override;
+    };
+
+    class PersistPropertyBag final : public Embedded<IPersistPropertyBag, BrocadeObject> {
+    public:
+        using Embedded::Embedded;
+        STDMETHODIMP GetClassID(CLSID *clsid) override;
+        STDMETHODIMP InitNew() override;
+        STDMETHODIMP Load(IPropertyBag *bag, IErrorLog *log) override;
+        STDMETHODIMP Save(IPropertyBag *bag, BOOL clearDirty, BOOL saveAll) override;
+    };
+
+    // What the core asks of its host: the container's ambient properties and window, and the
+    // events and change notifications, raised through the connection points.
+    class Site final : public ControlSite {
+    public:
+        explicit Site(BrocadeObject &object) : object_(object) {}
+        bool AmbientUserMode() override { return object_.userMode_; }
+        bool AmbientRightToLeft() override;
+        IFontDisp *AmbientFont() override;
+        HWND ContainerWindow() override;
+        void KeepAlive() override { object_.AddRef(); }
+        void LetGo() override { object_.Release(); }
+        void PropertyChanged(DISPID dispid) override;
+        void FireSetMenuItemAttributes(MenuItemRecord &record) override;
+        void FireSetMenuItemSize(MenuItemRecord &record, long &width, long &height) override;
+        void FireShowMenuHelp(MenuItemRecord &record, std::string &helpMessage) override;
+        void FireClearMenuHelp() override;
+        bool HasEventHandlers() override { return object_.events_.HasSinks(); }
+        void FireDrawMenuItem(MenuItemRecord &record, HDC menuDC, bool selected, long cx, long cy,
+                              bool &userDrawn) override;
+        void FireDrawMenuItemEx(MenuItemRecord &record, HDC menuDC, bool selected, long cx, long cy, DrawStage stage,
+                                bool &doDefault) override;
+
+    private:
+        BrocadeObject &object_;
+        // Delivers an event to every sink of the event interface; failing sinks are ignored.
+        void FireEvent(DISPID dispid, VARIANT *args, UINT count);
+    };
+
     LONG refs_ = 1;
+    BrocadeAutomation automation_{*this};
+    ConnectionPoints connectionPoints_{*this};
+    ClassInfo classInfo_{*this};
+    ErrorInfo errorInfo_{*this};
+    OleObject oleObject_{*this};
+    InPlaceObject inPlaceObject_{*this};
+    OleControl oleControl_{*this};
+    ViewObject viewObject_{*this};
+    PersistStream persistStream_{*this};
+    PersistPropertyBag persistPropertyBag_{*this};
+    Site site_{*this};
+
     std::unique_ptr<Control> core_;
-    ConnectionPoint events_;
-    ConnectionPoint propertyNotify_;
-    ComPtr<ITypeInfo> typeInfo_;
+    ConnectionPoint events_{&connectionPoints_, DIID___Brocade};
+    ConnectionPoint propertyNotify_{&connectionPoints_, IID_IPropertyNotifySink};
     ComPtr<IOleClientSite> clientSite_;
     ComPtr<IOleAdviseHolder> adviseHolder_;
     ComPtr<IAdviseSink> viewSink_;
@@ -220,29 +197,13 @@ private:
     bool initialized_ = false;
     LONG eventsFrozen_ = 0;
 
-    // ControlSite
-    bool AmbientUserMode() override { return userMode_; }
-    bool AmbientRightToLeft() override;
-    IFontDisp *AmbientFont() override;
-    HWND ContainerWindow() override;
-    void KeepAlive() override { AddRef(); }
-    void LetGo() override { Release(); }
-    void PropertyChanged(DISPID dispid) override;
-    void FireSetMenuItemAttributes(MenuItemRecord &record) override;
-    void FireSetMenuItemSize(MenuItemRecord &record, long &width, long &height) override;
-    void FireShowMenuHelp(MenuItemRecord &record, std::string &helpMessage) override;
-    void FireClearMenuHelp() override;
-    bool HasEventHandlers() override { return events_.HasSinks(); }
-    void FireDrawMenuItem(MenuItemRecord &record, HDC menuDC, bool selected, long cx, long cy,
-                          bool &userDrawn) override;
-    void FireDrawMenuItemEx(MenuItemRecord &record, HDC menuDC, bool selected, long cx, long cy, DrawStage stage,
-                            bool &doDefault) override;
-
     HRESULT AmbientProperty(DISPID dispid, VARIANT *value);
     void ReadAmbientUserMode();
-    // Delivers an event to every sink of the event interface; failing sinks are ignored.
-    void FireEvent(DISPID dispid, VARIANT *args, UINT count);
-    void EnsureInitialized();
+    // What both persistence interfaces do: a new control, or one loaded from a store.
+    HRESULT InitNew();
+    HRESULT Load(PropertyReader &reader);
+    // The result of a save, which clears the dirty flag when asked and the store took it.
+    HRESULT Saved(BOOL clearDirty, HRESULT written);
 };
 
 }  // namespace brocade

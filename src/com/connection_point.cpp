@@ -2,6 +2,8 @@
 
 #include <olectl.h>
 
+#include "com/automation_error.h"
+
 namespace brocade {
 
 namespace {
@@ -59,8 +61,11 @@ public:
     }
     STDMETHODIMP Clone(Enum **result) override {
         if (!result) return E_POINTER;
-        *result = new SnapshotEnum(items_, position_);
-        return S_OK;
+        *result = nullptr;
+        return ComGuard([&] {
+            *result = new SnapshotEnum(items_, position_);
+            return S_OK;
+        });
     }
 
 private:
@@ -113,9 +118,11 @@ STDMETHODIMP ConnectionPoint::Advise(IUnknown *sink, DWORD *cookie) {
         (IsEqualIID(iid_, IID_IPropertyNotifySink) ||
          FAILED(sink->QueryInterface(IID_IDispatch, reinterpret_cast<void **>(held.Out())))))
         return CONNECT_E_CANNOTCONNECT;
-    *cookie = nextCookie_++;
-    sinks_[*cookie] = held;
-    return S_OK;
+    return ComGuard([&] {
+        sinks_[nextCookie_] = held;
+        *cookie = nextCookie_++;
+        return S_OK;
+    });
 }
 
 STDMETHODIMP ConnectionPoint::Unadvise(DWORD cookie) {
@@ -124,10 +131,13 @@ STDMETHODIMP ConnectionPoint::Unadvise(DWORD cookie) {
 
 STDMETHODIMP ConnectionPoint::EnumConnections(IEnumConnections **result) {
     if (!result) return E_POINTER;
-    std::vector<CONNECTDATA> items;
-    for (auto &[cookie, sink] : sinks_) items.push_back({sink.Get(), cookie});
-    *result = new ConnectionsEnum(std::move(items));
-    return S_OK;
+    *result = nullptr;
+    return ComGuard([&] {
+        std::vector<CONNECTDATA> items;
+        for (auto &[cookie, sink] : sinks_) items.push_back({sink.Get(), cookie});
+        *result = new ConnectionsEnum(std::move(items));
+        return S_OK;
+    });
 }
 
 std::vector<ComPtr<IUnknown>> ConnectionPoint::Sinks() const {

@@ -17,9 +17,21 @@ namespace {
 // Menu texts are bytes of the system's ANSI code page, as the host's runtime reads them.
 HRESULT ReturnText(const std::string &text, BSTR *value) {
     if (!value) return E_POINTER;
-    std::wstring wide = AnsiToWide(text);
-    *value = SysAllocStringLen(wide.data(), static_cast<UINT>(wide.size()));
-    return *value ? S_OK : E_OUTOFMEMORY;
+    *value = nullptr;
+    return ComGuard([&] {
+        std::wstring wide = AnsiToWide(text);
+        *value = SysAllocStringLen(wide.data(), static_cast<UINT>(wide.size()));
+        return *value ? S_OK : E_OUTOFMEMORY;
+    });
+}
+
+// A change of the record, which tells its menu: S_OK once made, or the failure it threw.
+template <class Change>
+HRESULT ChangeRecord(Change &&change) {
+    return ComGuard([&] {
+        change();
+        return S_OK;
+    });
 }
 
 std::string TextOf(BSTR value) {
@@ -172,8 +184,12 @@ STDMETHODIMP CMenuItem::putref_Picture(IPictureDisp *value) {
         ComPtr<IPicture> picture = ComPtr<IPictureDisp>(value).As<IPicture>(IID_IPicture);
         if (!picture) return RaiseError(IID__CMenuItem, L"Invalid picture type");
     }
-    record_.SetPicture(value);
-    return S_OK;
+    return ComGuard(
+        [&] {
+            record_.SetPicture(value);
+            return S_OK;
+        },
+        IID__CMenuItem, L"Invalid picture type");
 }
 
 STDMETHODIMP CMenuItem::get_PictureBackColor(OLE_COLOR *value) {
@@ -184,16 +200,14 @@ STDMETHODIMP CMenuItem::get_PictureBackColor(OLE_COLOR *value) {
 
 STDMETHODIMP CMenuItem::put_PictureBackColor(OLE_COLOR *value) {
     if (!value) return E_POINTER;
-    record_.SetPictureBackColor(*value);
-    return S_OK;
+    return ChangeRecord([&] { record_.SetPictureBackColor(*value); });
 }
 
 STDMETHODIMP CMenuItem::get_TooltTipText(BSTR *value) { return ReturnText(record_.TooltipText(), value); }
 
 STDMETHODIMP CMenuItem::put_TooltTipText(BSTR *value) {
     if (!value) return E_POINTER;
-    record_.SetTooltipText(TextOf(*value));
-    return S_OK;
+    return ChangeRecord([&] { record_.SetTooltipText(TextOf(*value)); });
 }
 
 STDMETHODIMP CMenuItem::get_Language(bdLanguage *value) {
@@ -203,15 +217,13 @@ STDMETHODIMP CMenuItem::get_Language(bdLanguage *value) {
 }
 
 STDMETHODIMP CMenuItem::put_Language(bdLanguage value) {
-    record_.SetLanguage(static_cast<long>(value));
-    return S_OK;
+    return ChangeRecord([&] { record_.SetLanguage(static_cast<long>(value)); });
 }
 
 STDMETHODIMP CMenuItem::get_Unicode(VARIANT_BOOL *value) { return ReturnBoolean(record_.Unicode(), value); }
 
 STDMETHODIMP CMenuItem::put_Unicode(VARIANT_BOOL value) {
-    record_.SetUnicode(value != VARIANT_FALSE);
-    return S_OK;
+    return ChangeRecord([&] { record_.SetUnicode(value != VARIANT_FALSE); });
 }
 
 // --- IProvideClassInfo, ISupportErrorInfo ----------------------------------------------------

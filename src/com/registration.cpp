@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "com/automation_error.h"
 #include "com/module.h"
 #include "Brocade.h"
 
@@ -68,18 +69,22 @@ SYSKIND OwnSysKind() { return sizeof(void *) == 8 ? SYS_WIN64 : SYS_WIN32; }
 
 extern "C" HRESULT WINAPI DllRegisterServer() {
     using namespace brocade;
-    if (!WriteClassKeys()) return SELFREG_E_CLASS;
-    ITypeLib *library = nullptr;
-    HRESULT hr = LoadTypeLibEx(ModulePath().c_str(), REGKIND_REGISTER, &library);
-    if (FAILED(hr)) return SELFREG_E_TYPELIB;
-    library->Release();
-    return S_OK;
+    return ComGuard([] {
+        if (!WriteClassKeys()) return SELFREG_E_CLASS;
+        ITypeLib *library = nullptr;
+        HRESULT hr = LoadTypeLibEx(ModulePath().c_str(), REGKIND_REGISTER, &library);
+        if (FAILED(hr)) return SELFREG_E_TYPELIB;
+        library->Release();
+        return S_OK;
+    });
 }
 
 extern "C" HRESULT WINAPI DllUnregisterServer() {
     using namespace brocade;
-    UnRegisterTypeLib(LIBID_BrocadeLib, 1, 0, LOCALE_NEUTRAL, OwnSysKind());
-    RegDeleteTreeW(HKEY_CLASSES_ROOT, (L"CLSID\\" + GuidText(CLSID_Brocade)).c_str());
-    RegDeleteTreeW(HKEY_CLASSES_ROOT, kProgId);
-    return S_OK;
+    return ComGuard([] {
+        UnRegisterTypeLib(LIBID_BrocadeLib, 1, 0, LOCALE_NEUTRAL, OwnSysKind());
+        RegDeleteTreeW(HKEY_CLASSES_ROOT, (L"CLSID\\" + GuidText(CLSID_Brocade)).c_str());
+        RegDeleteTreeW(HKEY_CLASSES_ROOT, kProgId);
+        return S_OK;
+    });
 }

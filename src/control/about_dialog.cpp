@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "common/boundary.h"
 #include "common/code_module.h"
 #include "control/control.h"
 #include "control/version.h"
@@ -29,12 +30,17 @@ void AddItem(std::vector<WORD> &t, DWORD style, short x, short y, short cx, shor
 }
 
 INT_PTR CALLBACK AboutProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
-    if (message == WM_INITDIALOG) return TRUE;
-    if (message == WM_COMMAND && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {
-        EndDialog(dialog, LOWORD(wParam));
-        return TRUE;
-    }
-    return FALSE;
+    // FALSE: the message is left to the dialog manager.
+    return Guarded(
+        [&]() -> INT_PTR {
+            if (message == WM_INITDIALOG) return TRUE;
+            if (message == WM_COMMAND && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {
+                EndDialog(dialog, LOWORD(wParam));
+                return TRUE;
+            }
+            return FALSE;
+        },
+        []() -> INT_PTR { return FALSE; });
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "control/control_window.h"
 
+#include "common/boundary.h"
 #include "common/code_module.h"
 #include "control/control.h"
 #include "control/design_icon.h"
@@ -51,13 +52,18 @@ void ControlWindow::Move(const RECT &position) {
 }
 
 LRESULT CALLBACK ControlWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto *self = reinterpret_cast<ControlWindow *>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (self && message == WM_PAINT) return self->OnPaint();
-    if (self && message == WM_TIMER) {
-        self->control_.OnTimer(wParam);
-        return 0;
-    }
-    return DefWindowProcW(window, message, wParam, lParam);
+    auto unhandled = [&] { return DefWindowProcW(window, message, wParam, lParam); };
+    return Guarded(
+        [&] {
+            auto *self = reinterpret_cast<ControlWindow *>(GetWindowLongPtrW(window, GWLP_USERDATA));
+            if (self && message == WM_PAINT) return self->OnPaint();
+            if (self && message == WM_TIMER) {
+                self->control_.OnTimer(wParam);
+                return LRESULT(0);
+            }
+            return unhandled();
+        },
+        unhandled);
 }
 
 LRESULT ControlWindow::OnPaint() {

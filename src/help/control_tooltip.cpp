@@ -29,17 +29,14 @@ void ApplyTooltipStyle(CTooltip &tooltip, long tooltipStyle) {
 }
 
 void ConfigureTooltip(HelpHost &host, bool keepUnsetDelays) {
-    CTooltip *tooltip = nullptr;
-    Skippable([&] { tooltip = host.HelpTooltip(); });
+    CTooltip *tooltip = host.HelpTooltip();
     if (!tooltip) return;
-    Skippable([&] { ApplyTooltipStyle(*tooltip, host.HelpTooltipStyle()); });
-    Skippable([&] { tooltip->SetBackColor(host.HelpTooltipBackColor()); });
-    Skippable([&] { tooltip->SetForeColor(host.HelpTooltipTextColor()); });
+    ApplyTooltipStyle(*tooltip, host.HelpTooltipStyle());
+    tooltip->SetBackColor(host.HelpTooltipBackColor());
+    tooltip->SetForeColor(host.HelpTooltipTextColor());
     auto apply = [&](void (CTooltip::*set)(short), short (HelpHost::*get)()) {
-        Skippable([&] {
-            short delay = (host.*get)();
-            if (delay != -1 || !keepUnsetDelays) (tooltip->*set)(delay);
-        });
+        short delay = (host.*get)();
+        if (delay != -1 || !keepUnsetDelays) (tooltip->*set)(delay);
     };
     apply(&CTooltip::SetAutopopDelay, &HelpHost::HelpTooltipAutopopDelay);
     apply(&CTooltip::SetInitialDelay, &HelpHost::HelpTooltipInitialDelay);

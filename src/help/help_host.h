@@ -14,6 +14,7 @@ class CTooltip;
 class HelpHost {
 public:
     // --- Properties of the control ----------------------------------------------------------
+    // The reads of properties only read: they do not fail.
     virtual bool HelpAutoShowHelp() = 0;
     virtual bool HelpShowTooltipTitle() = 0;
     // The bdTooltipStyle value as stored (any value but bdBalloon means rectangle).

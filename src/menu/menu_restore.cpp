@@ -7,6 +7,7 @@
 #include "menu/menu_rewrite.h"
 #include "menu/menu_scan.h"
 #include "common/os_version.h"
+#include "common/skippable.h"
 
 namespace brocade {
 
@@ -42,14 +43,11 @@ void RestoreItem(HMENU menu, int position, const MenuItemRecord &record) {
 }  // namespace
 
 void MenuScanner::RestoreMenu(HMENU menu) {
-    try {
-        RestoreMenuTree(menu, 0);
-    } catch (...) {
-    }
+    Skippable([&] { RestoreMenuTree(menu, 0); });
 }
 
 void MenuScanner::RestoreAllMenus() {
-    try {
+    Skippable([&] {
         std::vector<HMENU> menus;
         for (const RecordPtr &record : items_.Records()) {
             HMENU menu = record->MenuHandle();
@@ -57,8 +55,7 @@ void MenuScanner::RestoreAllMenus() {
         }
         for (HMENU menu : menus)
             if (IsMenu(menu)) RestoreMenuTree(menu, 0);
-    } catch (...) {
-    }
+    });
 }
 
 void MenuScanner::RestoreMenuTree(HMENU menu, int depth) {
@@ -76,20 +73,18 @@ void MenuScanner::RestoreMenuTree(HMENU menu, int depth) {
 }
 
 void MenuScanner::PurgeDeadRecords() {
-    try {
+    Skippable([&] {
         for (const auto &entry : items_.Entries())
             if (!IsMenu(entry.second->MenuHandle())) items_.Remove(entry.first);
-    } catch (...) {
-    }
+    });
 }
 
 void MenuScanner::RemoveRecordsOfWindow(HWND window) {
-    try {
+    Skippable([&] {
         auto entries = items_.Entries();
         for (auto entry = entries.rbegin(); entry != entries.rend(); ++entry)
             if (entry->second->OwnerWindow() == window) items_.Remove(entry->first);
-    } catch (...) {
-    }
+    });
 }
 
 }  // namespace brocade

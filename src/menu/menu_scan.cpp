@@ -43,7 +43,7 @@ UINT StateFlags(bool checked, bool disabled) {
 // --- The two scans ------------------------------------------------------------------------------
 
 void MenuScanner::OnInitMenuPopup(HWND window, HMENU menu, bool systemMenu) {
-    HWND hostWindow = SkippableOr<HWND>(nullptr, [&] { return host_.HostFormWindow(); });
+    HWND hostWindow = host_.HostFormWindow();
     bool resetFirst = window == hostWindow && systemMenu;
     ScanPopupMenu(window, menu, kNoParentMenuId, false, resetFirst);
 }
@@ -65,9 +65,9 @@ void MenuScanner::ScanMenuBar(HMENU menuBar) {
     int count = GetMenuItemCount(menuBar);
 
     if (SystemHasMenuInfo()) {
-        HBRUSH custom = SkippableOr<HBRUSH>(nullptr, [&] { return host_.MenuBarBackgroundBrush(); });
+        HBRUSH custom = host_.MenuBarBackgroundBrush();
         bool useCustom = custom && SkippableOr(false, [&] { return host_.ScanUseCustomColors(); }) &&
-                         SkippableOr(false, [&] { return host_.ScanEnabled(); });
+                         host_.ScanEnabled();
         MENUINFO info = {};
         info.cbSize = sizeof(info);
         info.fMask = MIM_BACKGROUND;
@@ -76,7 +76,7 @@ void MenuScanner::ScanMenuBar(HMENU menuBar) {
         if (count > 0) SetMenuInfo(menuBar, &info);
     }
 
-    HWND owner = SkippableOr<HWND>(nullptr, [&] { return host_.ControlOwnWindow(); });
+    HWND owner = host_.ControlOwnWindow();
     for (int i = 0; i < count; ++i) {
         // Items without text are skipped but still hold position 0.
         if (GetMenuText(menuBar, i).empty()) continue;
@@ -88,8 +88,9 @@ void MenuScanner::ScanMenuBar(HMENU menuBar) {
 
 RecordPtr MenuScanner::FixMenuItemStyle(HWND owner, HMENU menu, long parentMenuId, int position, bool isTopLevel,
                                         bool isFirst, bool isLast, bool resetFirst) {
-    try {
-        if (!SkippableOr(false, [&] { return host_.ScanEnabled(); })) return RecordPtr();
+    // A failing item is left as it is; the scan goes on with the next one.
+    return SkippableOr(RecordPtr(), [&] {
+        if (!host_.ScanEnabled()) return RecordPtr();
         ItemReading item;
         if (!ReadItem(menu, position, item)) return RecordPtr();
         ItemPlace place{owner, menu, position, isTopLevel, isFirst, isLast, resetFirst};
@@ -119,9 +120,7 @@ RecordPtr MenuScanner::FixMenuItemStyle(HWND owner, HMENU menu, long parentMenuI
         MeasureTexts(*record.Get());
         ConvertWhenChanged(*record.Get(), place, item);
         return record;
-    } catch (...) {
-        return RecordPtr();
-    }
+    });
 }
 
 bool MenuScanner::ReadItem(HMENU menu, int position, ItemReading &item) {
@@ -223,7 +222,7 @@ void MenuScanner::ConvertWhenChanged(MenuItemRecord &record, const ItemPlace &pl
                 reinterpret_cast<LPCSTR>(static_cast<ULONG_PTR>(static_cast<ULONG>(record.ItemSerial()))));
 
     UINT type = MFT_OWNERDRAW;
-    if (SkippableOr(false, [&] { return host_.ScanRightToLeft(); })) {
+    if (host_.ScanRightToLeft()) {
         type |= MFT_RIGHTORDER;
         if (place.isTopLevel) type |= MFT_RIGHTJUSTIFY;
     }
@@ -268,14 +267,14 @@ ComPtr<IPictureDisp> MenuScanner::GetItemPicture(MenuItemRecord &record, long la
     ComPtr<IPictureDisp> picture;
     std::string caption = record.Caption();
 
-    ComPtr<IDispatch> imageList = SkippableOr(ComPtr<IDispatch>(), [&] { return host_.ImageListObject(); });
+    ComPtr<IDispatch> imageList = host_.ImageListObject();
     if (imageList) {
         picture = FindImageListPicture(imageList.Get(), caption);
         if (!picture) picture = FindImageListPicture(imageList.Get(), GetCleanCaption(caption));
     }
 
     if (!picture && useDefaults) {
-        long iconSet = SkippableOr(0L, [&] { return host_.ScanMenuIconSet(); });
+        long iconSet = host_.ScanMenuIconSet();
         bool convert = record.Unicode();
         Skippable([&] { picture = host_.DefaultPictureFor(caption, convert, language, iconSet); });
         if (!picture) Skippable([&] { picture = host_.DefaultPictureFor(caption, convert, kEnglish, iconSet); });
@@ -301,7 +300,7 @@ std::string MenuScanner::FindHelpMessage(const std::string &text, long language,
 }
 
 SIZE MenuScanner::GetTextRect(IFontDisp *font, long language, const std::string &text, bool sameSource) {
-    bool unicode = SkippableOr(false, [&] { return host_.ScanUnicode(); });
+    bool unicode = host_.ScanUnicode();
     return SkippableOr(SIZE{0, 0}, [&] { return measurer_.Measure(font, language, text, unicode, sameSource); });
 }
 

@@ -14,6 +14,7 @@ namespace brocade {
 class ScanHost {
 public:
     // --- Properties of the control ----------------------------------------------------------
+    // The reads of properties and windows only read: they do not fail.
     virtual bool ScanEnabled() = 0;
     virtual bool ScanUnicode() = 0;
     virtual bool ScanRightToLeft() = 0;

@@ -4,7 +4,9 @@
 #include <new>
 #include <unordered_map>
 
+#include "common/boundary.h"
 #include "common/collection_error.h"
+#include "common/skippable.h"
 #include "subclass/subclass_info.h"
 
 namespace brocade {
@@ -96,30 +98,36 @@ LRESULT CallListener(cSubclassListener *listener, HWND hwnd, UINT msg, WPARAM wP
     return listener->WindowMsgListener(hwnd, msg, wParam, lParam, routeToOriginal);
 }
 
-// Hooked messages and WM_NCDESTROY. Each step's failure is dropped and the next step runs:
-// nothing a listener raises may reach the system's message dispatch.
+// Hooked messages and WM_NCDESTROY. A listener that fails is skipped: the window's own
+// procedure still runs and answers.
 LRESULT RouteThroughListener(RecordPtr record, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     LRESULT result = 0;
     bool routeToOriginal = true;
-    if (record->IsMessageHooked(msg)) {
-        try {
-            result = CallListener(record->ListenerPtr(), hwnd, msg, wParam, lParam, routeToOriginal);
-        } catch (...) {
-        }
-    }
+    if (record->IsMessageHooked(msg))
+        Skippable([&] { result = CallListener(record->ListenerPtr(), hwnd, msg, wParam, lParam, routeToOriginal); });
     if (msg == WM_NCDESTROY) {
         // The window leaves the registry by itself, and its own procedure must see the
         // message whatever the listener decided.
         UnsubclassWindow(hwnd);
         routeToOriginal = true;
     }
-    if (routeToOriginal) {
-        try {
-            result = CallWindowProcW(record->SavedWndProc(), hwnd, msg, wParam, lParam);
-        } catch (...) {
-        }
-    }
+    if (routeToOriginal) result = CallWindowProcW(record->SavedWndProc(), hwnd, msg, wParam, lParam);
     return result;
+}
+
+LRESULT Route(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
+    // A window that still carries this procedure but is not registered on this thread has
+    // nothing to forward to.
+    Registry *registry = threadRegistry.Get();
+    if (!registry) return 0;
+    auto found = registry->find(hwnd);
+    if (found == registry->end()) return 0;
+    const cSubclassInfo &record = *found->second;
+    // Unhooked messages, the common case, cost one hash look-up and a bit check more than a
+    // bare forwarding procedure.
+    if (uMsg != WM_NCDESTROY && !record.IsMessageHooked(uMsg))
+        return CallWindowProcW(record.SavedWndProc(), hwnd, uMsg, wParam, lParam);
+    return RouteThroughListener(found->second, hwnd, uMsg, wParam, lParam);
 }
 
 }  // namespace
@@ -163,23 +171,8 @@ void UnhookMessage(HWND window, UINT msg) {
 }
 
 LRESULT CALLBACK SubclassWndProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
-    // A window that still carries this procedure but is not registered on this thread has
-    // nothing to forward to.
-    Registry *registry = threadRegistry.Get();
-    if (!registry) return 0;
-    auto found = registry->find(hwnd);
-    if (found == registry->end()) return 0;
-    const cSubclassInfo &record = *found->second;
-    // Unhooked messages, the common case, cost one hash look-up and a bit check more than a
-    // bare forwarding procedure.
-    if (uMsg != WM_NCDESTROY && !record.IsMessageHooked(uMsg)) {
-        try {
-            return CallWindowProcW(record.SavedWndProc(), hwnd, uMsg, wParam, lParam);
-        } catch (...) {
-            return 0;
-        }
-    }
-    return RouteThroughListener(found->second, hwnd, uMsg, wParam, lParam);
+    return Guarded([&] { return Route(hwnd, uMsg, wParam, lParam); },
+                   [&] { return DefWindowProcW(hwnd, uMsg, wParam, lParam); });
 }
 
 }  // namespace SubclassWnd

@@ -89,6 +89,36 @@ TEST(Creation, TheProgIdNamesTheControlClassWhichAnswersAsAnAutomationControl) {
     EXPECT_TRUE(errors && errors->InterfaceSupportsErrorInfo(IID__Brocade) == S_OK) << "hosts read its error objects";
 }
 
+TEST(Creation, EveryInterfaceAHostAsksForAnswersWithTheOneIdentityAndReferenceCount) {
+    ComPtr<IUnknown> control;
+    ASSERT_EQ(CoCreateInstance(CLSID_Brocade, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown,
+                               reinterpret_cast<void **>(control.Out())), S_OK);
+    const std::pair<const char *, IID> answered[] = {
+        {"IDispatch", IID_IDispatch}, {"_Brocade", IID__Brocade}, {"IConnectionPointContainer", IID_IConnectionPointContainer},
+        {"IProvideClassInfo", IID_IProvideClassInfo}, {"IProvideClassInfo2", IID_IProvideClassInfo2},
+        {"ISupportErrorInfo", IID_ISupportErrorInfo}, {"IOleObject", IID_IOleObject}, {"IOleWindow", IID_IOleWindow},
+        {"IOleInPlaceObject", IID_IOleInPlaceObject}, {"IOleControl", IID_IOleControl}, {"IViewObject", IID_IViewObject},
+        {"IViewObject2", IID_IViewObject2}, {"IPersist", IID_IPersist}, {"IPersistStreamInit", IID_IPersistStreamInit},
+        {"IPersistPropertyBag", IID_IPersistPropertyBag}};
+    for (const auto &[name, iid] : answered) {
+        SCOPED_TRACE(name);
+        ComPtr<IUnknown> face, identity;
+        ASSERT_EQ(control->QueryInterface(iid, reinterpret_cast<void **>(face.Out())), S_OK);
+        ASSERT_EQ(face->QueryInterface(IID_IUnknown, reinterpret_cast<void **>(identity.Out())), S_OK);
+        EXPECT_EQ(identity.Get(), control.Get());
+        const ULONG before = control->AddRef();
+        EXPECT_EQ(face->AddRef(), before + 1) << "one count for the whole object";
+        face->Release(), control->Release();
+    }
+    const std::pair<const char *, IID> refused[] = {
+        {"IPersistStream", IID_IPersistStream}, {"IPersistStorage", IID_IPersistStorage}, {"IDataObject", IID_IDataObject},
+        {"IOleInPlaceActiveObject", IID_IOleInPlaceActiveObject}, {"IQuickActivate", IID_IQuickActivate}};
+    for (const auto &[name, iid] : refused) {
+        ComPtr<IUnknown> face;
+        EXPECT_EQ(control->QueryInterface(iid, reinterpret_cast<void **>(face.Out())), E_NOINTERFACE) << name;
+    }
+}
+
 TEST_F(Automation, ArgumentsAreCoercedToTheDeclaredTypesAndCallsThatCannotBeMadeFailAndChangeNothing) {
     LPOLESTR unknown[] = {const_cast<LPOLESTR>(L"NoSuchMember")};
     DISPID id = 0;
@@ -138,8 +168,11 @@ TEST_F(Automation, FailingOperationsRaiseTheBrocadeErrorThroughExcepinfoAndTheEr
         {"CaptureScreen", Call(control, L"CaptureScreen"), kBrocadeError, L"Call to undocumented function CaptureScreen"},
         {"a metafile as the background picture", PutRef(control, L"BackgroundPicture", metafile.Get()), kBrocadeError,
          L"Invalid picture type"},
+        // The collection's own error, through either method that adds.
         {"a help message added twice", Call(control, L"AddMessage", {L"&Open", L"again"}), static_cast<HRESULT>(0x800A01C9),
-         nullptr},  // the collection's own
+         L"This key is already associated with an element of this collection"},
+        {"a composite message for a caption already there", Call(control, L"AddCompositeMessage", {L"Open...|again"}),
+         static_cast<HRESULT>(0x800A01C9), L"This key is already associated with an element of this collection"},
     };
     for (const auto &[name, invoked, scode, description] : rows) {
         SCOPED_TRACE(name);

@@ -142,9 +142,10 @@ TEST_P(FailingHandler, StopsNeitherTheScanNorTheDrawingNorTheNextSinkNorTheForms
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Routing, FailingHandler, testing::Values(E_FAIL, DISP_E_EXCEPTION),
+INSTANTIATE_TEST_SUITE_P(Routing, FailingHandler, testing::Values(E_FAIL, DISP_E_EXCEPTION, E_OUTOFMEMORY),
                          [](const testing::TestParamInfo<HRESULT> &info) {
-                             return info.param == E_FAIL ? "ReturnsAFailure" : "RaisesAnError";
+                             return info.param == E_FAIL ? "ReturnsAFailure"
+                                    : info.param == E_OUTOFMEMORY ? "RunsOutOfMemory" : "RaisesAnError";
                          });
 
 TEST(Reentrancy, AHandlerThatMessagesTheFormAndChangesPropertiesInsideTheScanLeavesOneRecordPerItem) {
