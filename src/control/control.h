@@ -18,6 +18,7 @@
 #include "common/enums.h"
 #include "control/menu_animation.h"
 #include "control/looks.h"
+#include "control/menu_bar_hot_track.h"
 #include "control/menu_loop.h"
 #include "control/menu_services.h"
 #include "control/property_set.h"
@@ -50,7 +51,7 @@ struct WindowMessage {
     bool &route;  // leave true to run the window's own procedure afterwards
 };
 
-class Control : public cSubclassListener {
+class Control : public cSubclassListener, private PropertyEffects, private ControlActions {
 public:
     explicit Control(ControlSite &site);
     ~Control();
@@ -69,7 +70,7 @@ public:
     void AttachLate();
 
     // Run mode follows the container's ambient UserMode.
-    bool RunMode() { return site_.AmbientUserMode(); }
+    bool RunMode() override { return site_.AmbientUserMode(); }
 
     // The control's own window, made when the container activates the control in place.
     ControlWindow &Window() { return window_; }
@@ -96,28 +97,27 @@ public:
 
     // Rebuilds the cached brush and pen and redraws the menu bar of the window (or of the
     // MDI frame while it is hooked).
-    void Refresh(HWND window);
+    void Refresh(HWND window) override;
     // RegisterWindowMenu.
     void RegisterWindowMenu(HWND window, bool stop) { attachment_.RegisterWindowMenu(window, stop); }
-    void UnhighlightMenuBar(HWND window);
+    void UnhighlightMenuBar(HWND window) override;
 
 
     static constexpr UINT_PTR kMdiTimer = 1;
-    static constexpr UINT_PTR kHotTrackTimer = 2;
+    static constexpr UINT_PTR kHotTrackTimer = MenuBarHotTrack::kTimer;
     static constexpr UINT kPurgeMessage = WM_USER + 101;
 
 private:
-    // The parts' view of the control reads its state as it is.
-    friend class MenuServices;
-    friend class PropertySet;
 
     ControlSite &site_;
     ControlWindow window_{*this};
     bool tornDown_ = false;
     bool loaded_ = false;  // initialised by Load rather than InitNew
 
-    MenuServices services_{*this};
-    PropertySet properties_{*this};
+    MenuServices services_{ControlParts{site_, settings_, properties_, looks_, attachment_, scanner_, tooltip_,
+                                        tooltipAnchor_, loop_, backgroundSurface_, keyboardCuesHidden_,
+                                        paintCaches_, *this}};
+    PropertySet properties_{settings_, attachment_, backgroundSurface_, looks_, tooltip_, services_, *this};
     MenuScanner scanner_{services_, site_};
     std::unique_ptr<CTooltip> tooltip_;
     MenuSelectionHelp menuHelp_{services_, site_};
@@ -129,8 +129,7 @@ private:
     std::optional<MenuLoop> loop_;
     bool keyboardCuesHidden_ = false;
     MenuAnimationSwitch menuAnimation_;
-    HWND hotTrackWindow_ = nullptr;
-    MenuBarHotTracking hotTracking_{services_};
+    MenuBarHotTrack hotTrack_{settings_, looks_, loop_, window_, *this};
     HWND tooltipAnchor_ = nullptr;
 
     Looks looks_;
@@ -138,35 +137,34 @@ private:
     HWND dpiWindow_ = nullptr;
     // The font and memory DCs item painting keeps between items.
     PaintCaches paintCaches_;
+    // Items drawn between loops (the menu bar, a host drawing an item itself): nothing tells
+    // when the drawing ends, so this pass lasts one item.
+    PopupPass idlePass_;
 
     Settings settings_;
     BackgroundSurface backgroundSurface_;
 
     // A changed property gives the next item painted a new Look.
-    void Notify(DISPID dispid) {
+    void Notify(DISPID dispid) override {
         InvalidateLook();
         site_.PropertyChanged(dispid);
     }
     // Whatever the Look is made from changed: the next item painted gets a new one. The pass
     // drawing with the old one ends before that item, so a pen it holds selected goes back first.
-    void InvalidateLook() {
+    void InvalidateLook() override {
         looks_.Invalidate();
         scanner_.ForgetMeasuringSource();
     }
     // The Look items are painted with: the same object until something it is made from changes.
-    LookPtr CurrentLook();
+    LookPtr CurrentLook() override;
     PaintStyle ResolvePaintStyle();
-    // A moved selection, another menu or the loop's end ends what the items of a popup share,
-    // and the next item reads the settings afresh.
-    void EndPopupPass() {
-        paintCaches_.EndPopupPass();
-        InvalidateLook();
-    }
-    void LoadDefaultColors();
+    // The pass items are drawn in: the loop's, or between loops one that lasts a single item.
+    PopupPass &Pass() override { return loop_ ? loop_->Pass() : idlePass_; }
+    void LoadDefaultColors() override;
     void ResetColorsToDefaults();
     // The popup background brush and the highlight border pen, from the colours read now.
-    void RebuildPaintObjects(bool brush, bool pen);
-    void MakeMenuBarBrush() {
+    void RebuildPaintObjects(bool brush, bool pen) override;
+    void MakeMenuBarBrush() override {
         InvalidateLook();
         looks_.MakeMenuBarBrush(settings_.customColors[kMenuBarBackground]);
     }
@@ -176,7 +174,7 @@ private:
     void Attach();
     bool AttachToHost();
     void ReadKeyboardCues();
-    HWND EnsureOwnWindow();
+    HWND EnsureOwnWindow() override;
     void StartMdiTimer();
 
     // The dispatch table: each entry cracks its message once and calls its handler.

@@ -64,9 +64,10 @@ void Control::Teardown() {
     attachment_.Detach();
     settings_.ReleaseObjects();
     // The kept DCs first: one may still hold the pen.
+    loop_.reset();
+    idlePass_.End();
     paintCaches_.Clear();
     looks_.Clear();
-    loop_.reset();
     menuAnimation_.Resume();
     window_.Destroy();
     scanner_.Items().Clear();

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "render/paint_caches.h"
+#include "render/popup_pass.h"
 #include "render/shadow_backdrop.h"
 
 namespace brocade {
@@ -20,9 +21,13 @@ public:
     // The screen taken at the start; null when there is none.
     ShadowBackdrop *Backdrop() { return backdrop_.Empty() ? nullptr : &backdrop_; }
 
+    // The pass of the popup being drawn; it ends with the loop at the latest.
+    PopupPass &Pass() { return pass_; }
+
 private:
     PaintCaches &caches_;
     ShadowBackdrop backdrop_;
+    PopupPass pass_;
 };
 
 }  // namespace brocade

@@ -6,7 +6,14 @@
 
 #include "common/color_utils.h"
 #include "common/os_version.h"
-#include "control/control.h"
+#include "control/attachment.h"
+#include "control/control_site.h"
+#include "control/looks.h"
+#include "control/menu_loop.h"
+#include "control/property_set.h"
+#include "control/settings.h"
+#include "menu/menu_scan.h"
+#include "render/background_surface.h"
 #include "menu/captions.h"
 #include "menu/unicode_caption.h"
 
@@ -61,7 +68,7 @@ short AmbientCharset(IFontDisp *ambient) {
 
 }  // namespace
 
-MenuServices::MenuServices(Control &control) : control_(control) {
+MenuServices::MenuServices(const ControlParts &parts) : parts_(parts) {
     // The bare name: the system's library search order finds it.
     resourceLibrary_ = LoadLibraryA("BrocadeRes.dll");
     defaultPictures_ = std::make_unique<DefaultPictures>(
@@ -103,7 +110,7 @@ void MenuServices::LoadBuiltInCheckMark(long iconSet) {
 
 ComPtr<IFontDisp> MenuServices::GetSystemMenuFont(bool rebuild) {
     if (systemMenuFont_ && !rebuild) return systemMenuFont_;
-    ComPtr<IFontDisp> ambient = ComPtr<IFontDisp>::Adopt(control_.site_.AmbientFont());
+    ComPtr<IFontDisp> ambient = ComPtr<IFontDisp>::Adopt(parts_.site.AmbientFont());
     NONCLIENTMETRICSA metrics = {};
     metrics.cbSize = 340;  // the size without the padded border width of later systems
     if (SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, 340, &metrics, 0)) {
@@ -128,79 +135,65 @@ ComPtr<IFontDisp> MenuServices::GetSystemMenuFont(bool rebuild) {
 }
 
 ComPtr<IFontDisp> MenuServices::MenuCaptionFont() {
-    const Settings &settings = control_.settings_;
+    const Settings &settings = parts_.settings;
     return settings.captionFont ? settings.captionFont : GetSystemMenuFont(false);
 }
 
 ComPtr<IFontDisp> MenuServices::MenuShortcutFont() {
-    const Settings &settings = control_.settings_;
+    const Settings &settings = parts_.settings;
     return settings.shortcutFont ? settings.shortcutFont : GetSystemMenuFont(false);
 }
 
 // --- The scan -------------------------------------------------------------------------------
 
-bool MenuServices::ScanEnabled() { return control_.settings_.enabled; }
-bool MenuServices::ScanUnicode() { return control_.settings_.unicode; }
-bool MenuServices::ScanRightToLeft() { return control_.settings_.rightToLeft; }
-long MenuServices::ScanLanguage() { return control_.settings_.language; }
-long MenuServices::ScanMenuIconSet() { return control_.settings_.menuIconSet; }
-HBRUSH MenuServices::MenuBarBackgroundBrush() { return control_.looks_.MenuBarBrush(); }
-HWND MenuServices::HostFormWindow() { return control_.attachment_.Host(); }
-HWND MenuServices::ControlOwnWindow() { return control_.EnsureOwnWindow(); }
-ComPtr<IDispatch> MenuServices::ImageListObject() { return control_.settings_.imageList; }
+bool MenuServices::ScanEnabled() { return parts_.settings.enabled; }
+bool MenuServices::ScanUnicode() { return parts_.settings.unicode; }
+bool MenuServices::ScanRightToLeft() { return parts_.settings.rightToLeft; }
+long MenuServices::ScanLanguage() { return parts_.settings.language; }
+long MenuServices::ScanMenuIconSet() { return parts_.settings.menuIconSet; }
+HBRUSH MenuServices::MenuBarBackgroundBrush() { return parts_.looks.MenuBarBrush(); }
+HWND MenuServices::HostFormWindow() { return parts_.attachment.Host(); }
+HWND MenuServices::ControlOwnWindow() { return parts_.actions.EnsureOwnWindow(); }
+ComPtr<IDispatch> MenuServices::ImageListObject() { return parts_.settings.imageList; }
 
 // --- Help and tooltips ----------------------------------------------------------------------
 
-bool MenuServices::HelpAutoShowHelp() { return control_.settings_.autoShowHelp; }
-bool MenuServices::HelpShowTooltipTitle() { return control_.settings_.showTooltipTitle; }
-long MenuServices::HelpTooltipStyle() { return control_.settings_.tooltipStyle; }
-COLORREF MenuServices::HelpTooltipBackColor() { return OleToRGB(control_.properties_.Color(kTooltipBackground)); }
-COLORREF MenuServices::HelpTooltipTextColor() { return OleToRGB(control_.properties_.Color(kTooltipTextColor)); }
-short MenuServices::HelpTooltipAutopopDelay() { return control_.settings_.tooltipAutopopDelay; }
-short MenuServices::HelpTooltipInitialDelay() { return control_.settings_.tooltipInitialDelay; }
-short MenuServices::HelpTooltipReshowDelay() { return control_.settings_.tooltipReshowDelay; }
-HWND MenuServices::HelpStatusBar() { return control_.attachment_.StatusBar(); }
+bool MenuServices::HelpAutoShowHelp() { return parts_.settings.autoShowHelp; }
+bool MenuServices::HelpShowTooltipTitle() { return parts_.settings.showTooltipTitle; }
+long MenuServices::HelpTooltipStyle() { return parts_.settings.tooltipStyle; }
+COLORREF MenuServices::HelpTooltipBackColor() { return OleToRGB(parts_.properties.Color(kTooltipBackground)); }
+COLORREF MenuServices::HelpTooltipTextColor() { return OleToRGB(parts_.properties.Color(kTooltipTextColor)); }
+short MenuServices::HelpTooltipAutopopDelay() { return parts_.settings.tooltipAutopopDelay; }
+short MenuServices::HelpTooltipInitialDelay() { return parts_.settings.tooltipInitialDelay; }
+short MenuServices::HelpTooltipReshowDelay() { return parts_.settings.tooltipReshowDelay; }
+HWND MenuServices::HelpStatusBar() { return parts_.attachment.StatusBar(); }
 std::string MenuServices::HelpFindHelpMessage(const std::string &text, long language, bool unicode) {
-    return control_.scanner_.FindHelpMessage(text, language, unicode);
+    return parts_.scanner.FindHelpMessage(text, language, unicode);
 }
-CTooltip *MenuServices::HelpTooltip() { return control_.tooltip_.get(); }
-void MenuServices::SetTooltipAnchorWindow(HWND window) { control_.tooltipAnchor_ = window; }
+CTooltip *MenuServices::HelpTooltip() { return parts_.tooltip.get(); }
+void MenuServices::SetTooltipAnchorWindow(HWND window) { parts_.tooltipAnchor = window; }
 
 // --- Measurement and painting ---------------------------------------------------------------
 
-ComPtr<IPictureDisp> MenuServices::MeasureCheckMark() { return control_.settings_.checkMark; }
-RecordPtr MenuServices::MeasureMenuItemByKey(const std::string &key) { return control_.scanner_.GetMenuItemByKey(key); }
-const MenuItemCollection &MenuServices::MeasureMenuItems() { return control_.scanner_.Items(); }
+ComPtr<IPictureDisp> MenuServices::MeasureCheckMark() { return parts_.settings.checkMark; }
+RecordPtr MenuServices::MeasureMenuItemByKey(const std::string &key) { return parts_.scanner.GetMenuItemByKey(key); }
+const MenuItemCollection &MenuServices::MeasureMenuItems() { return parts_.scanner.Items(); }
 
 // In a menu loop with nobody listening, nothing runs between the items of a popup measured in
 // a row: the font object read for one holds for the next until the pass ends.
 SIZE MenuServices::MeasureTextRect(IFontDisp *font, long language, const std::string &text) {
-    return control_.scanner_.GetTextRect(font, language, text, control_.loop_ && !control_.site_.HasEventHandlers());
+    return parts_.scanner.GetTextRect(font, language, text, parts_.loop && !parts_.site.HasEventHandlers());
 }
 
-LookPtr MenuServices::DrawLook() { return control_.CurrentLook(); }
+LookPtr MenuServices::DrawLook() { return parts_.actions.CurrentLook(); }
 const BackgroundSurface *MenuServices::DrawBackgroundSurface() {
-    return control_.backgroundSurface_.Dc() ? &control_.backgroundSurface_ : nullptr;
+    return parts_.backgroundSurface.Dc() ? &parts_.backgroundSurface : nullptr;
 }
-ShadowBackdrop *MenuServices::DrawShadowBackdrop() { return control_.loop_ ? control_.loop_->Backdrop() : nullptr; }
-bool MenuServices::DrawKeyboardCuesHidden() { return control_.keyboardCuesHidden_; }
-ComPtr<IFontDisp> MenuServices::DrawAmbientFont() { return ComPtr<IFontDisp>::Adopt(control_.site_.AmbientFont()); }
-PaintCaches &MenuServices::DrawCaches() { return control_.paintCaches_; }
+ShadowBackdrop *MenuServices::DrawShadowBackdrop() { return parts_.loop ? parts_.loop->Backdrop() : nullptr; }
+bool MenuServices::DrawKeyboardCuesHidden() { return parts_.keyboardCuesHidden; }
+ComPtr<IFontDisp> MenuServices::DrawAmbientFont() { return ComPtr<IFontDisp>::Adopt(parts_.site.AmbientFont()); }
+PaintCaches &MenuServices::DrawCaches() { return parts_.paintCaches; }
+PopupPass &MenuServices::DrawPass() { return parts_.actions.Pass(); }
 
-// --- Hot tracking ---------------------------------------------------------------------------
-
-bool MenuServices::HotTrackInMenuLoop() { return control_.loop_.has_value(); }
-HPEN MenuServices::HotTrackBorderPen() { return control_.looks_.BorderPen(); }
-
-void MenuServices::StartHotTrackTimer() {
-    control_.hotTrackWindow_ = control_.hotTracking_.HotWindow();
-    if (HWND own = control_.EnsureOwnWindow()) SetTimer(own, Control::kHotTrackTimer, kHotTrackInterval, nullptr);
-}
-
-void MenuServices::StopHotTrackTimer() {
-    if (HWND own = control_.window_.Handle()) KillTimer(own, Control::kHotTrackTimer);
-}
-
-void MenuServices::UnhighlightMenuBarForHotTracking(HWND window) { control_.UnhighlightMenuBar(window); }
 
 }  // namespace brocade

@@ -8,24 +8,66 @@
 #include <olectl.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "common/com_ptr.h"
 #include "help/default_help.h"
 #include "help/help_host.h"
+#include "control/menu_loop.h"
 #include "help/help_messages.h"
 #include "menu/scan_host.h"
 #include "render/default_pictures.h"
 #include "render/draw_host.h"
-#include "render/hot_tracking.h"
 
 namespace brocade {
 
-class Control;
+class Attachment;
+class BackgroundSurface;
+class ControlSite;
+class CTooltip;
+class Looks;
+class MenuScanner;
+class PopupPass;
+class PropertySet;
+struct PaintCaches;
+struct Settings;
 
-class MenuServices final : public ScanHost, public HelpHost, public DrawHost, public HotTrackHost {
+// What the menu machinery asks the control to do.
+class ControlActions {
 public:
-    explicit MenuServices(Control &control);
+    // The control's own window, made on first demand: it receives the timers.
+    virtual HWND EnsureOwnWindow() = 0;
+    // The Look items are painted with, made when something it is made from changed.
+    virtual LookPtr CurrentLook() = 0;
+    // The pass items are drawn in.
+    virtual PopupPass &Pass() = 0;
+    virtual void UnhighlightMenuBar(HWND window) = 0;
+
+protected:
+    ~ControlActions() = default;
+};
+
+// The parts of the control the menu machinery reads, as the control holds them.
+struct ControlParts {
+    ControlSite &site;
+    const Settings &settings;
+    const PropertySet &properties;
+    const Looks &looks;
+    const Attachment &attachment;
+    MenuScanner &scanner;
+    const std::unique_ptr<CTooltip> &tooltip;
+    HWND &tooltipAnchor;
+    std::optional<MenuLoop> &loop;
+    const BackgroundSurface &backgroundSurface;
+    const bool &keyboardCuesHidden;
+    PaintCaches &paintCaches;
+    ControlActions &actions;
+};
+
+class MenuServices final : public ScanHost, public HelpHost, public DrawHost {
+public:
+    explicit MenuServices(const ControlParts &parts);
     ~MenuServices();
     MenuServices(const MenuServices &) = delete;
     MenuServices &operator=(const MenuServices &) = delete;
@@ -94,21 +136,13 @@ public:
     bool DrawKeyboardCuesHidden() override;
     ComPtr<IFontDisp> DrawAmbientFont() override;
     PaintCaches &DrawCaches() override;
+    PopupPass &DrawPass() override;
     ComPtr<IPictureDisp> DrawSharperPicture(IPictureDisp *picture, int pixels) override {
         return defaultPictures_ ? defaultPictures_->Sharper(picture, pixels) : nullptr;
     }
 
-    // --- What hot tracking reads and asks for -------------------------------------------------
-    bool HotTrackEnabled() override { return ScanEnabled(); }
-    bool HotTrackInMenuLoop() override;
-    long HotTrackMenuBorder() override { return DrawLook()->style.menuBorder; }
-    HPEN HotTrackBorderPen() override;
-    void StartHotTrackTimer() override;
-    void StopHotTrackTimer() override;
-    void UnhighlightMenuBarForHotTracking(HWND window) override;
-
 private:
-    Control &control_;
+    ControlParts parts_;
     HMODULE resourceLibrary_ = nullptr;
     DefaultHelp defaultHelp_;
     std::unique_ptr<DefaultPictures> defaultPictures_;

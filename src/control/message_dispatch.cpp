@@ -128,7 +128,7 @@ LRESULT Control::OnSettingChange(HWND window) {
 LRESULT Control::OnDpiChanged(HWND window) {
     ForgetMenuMetrics();
     dpiWindow_ = window;
-    EndPopupPass();
+    InvalidateLook();
     for (const RecordPtr &record : scanner_.Items().Records()) record->SetAttributesChanged(true);
     if (!scanner_.Items().Empty()) Refresh(window);
     return 0;
@@ -153,7 +153,9 @@ LRESULT Control::OnGetMinMaxInfo(HWND window) {
 
 LRESULT Control::OnDrawItem(HWND window, const DRAWITEMSTRUCT &draw, bool &route) {
     FollowDpiOf(window);
-    return brocade::OnDrawItem(services_, site_, draw, route);
+    const LRESULT result = brocade::OnDrawItem(services_, site_, draw, route);
+    if (!loop_) idlePass_.End();
+    return result;
 }
 
 LRESULT Control::OnMeasureItem(HWND window, MEASUREITEMSTRUCT &measure, bool &route) {
@@ -168,7 +170,7 @@ LRESULT Control::OnNotify(const NMHDR &header) {
 }
 
 LRESULT Control::OnNCMouseMove(HWND window, WPARAM hitTest) {
-    if (!loop_ && hitTest == HTMENU) hotTracking_.TrackMenuBarHot(window);
+    if (!loop_ && hitTest == HTMENU) hotTrack_.Track(window);
     return 0;
 }
 
@@ -181,7 +183,6 @@ LRESULT Control::OnInitMenu(HWND window, HMENU menu, bool &route) {
 }
 
 LRESULT Control::OnInitMenuPopup(HWND window, HMENU popup, UINT position, bool systemMenu, bool &route) {
-    EndPopupPass();
     if (!settings_.enabled) return 0;
     // The host enables, checks and adds items in its own handler before the scan sees them.
     SubclassWnd::CallSavedWndProc(window, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup),
@@ -193,9 +194,9 @@ LRESULT Control::OnInitMenuPopup(HWND window, HMENU popup, UINT position, bool s
 }
 
 LRESULT Control::OnMenuSelect(HWND window, UINT item, UINT flags, HMENU menu) {
-    // The items of a popup are drawn in a row; once the selection moves, the popup it kept a
-    // DC of may close.
-    EndPopupPass();
+    // The system reports the selection once the items it moved are drawn: the frame beside
+    // them shows now, not with the next item.
+    if (loop_) loop_->Pass().Frame().Flush();
     return menuHelp_.OnMenuSelect(window, item, flags, menu);
 }
 
@@ -204,12 +205,11 @@ LRESULT Control::OnMenuChar(wchar_t character, HMENU menu, bool &route) {
 }
 
 LRESULT Control::OnEnterMenuLoop(HWND window) {
-    EndPopupPass();
     if (!settings_.enabled) {
         attachment_.RestoreMenus(window);
         return 0;
     }
-    if (window_.Handle()) KillTimer(window_.Handle(), kHotTrackTimer);
+    hotTrack_.StopHotTrackTimer();
     loop_.emplace(paintCaches_);
     // Each loop reads the DPI afresh: the window may have moved to another monitor since.
     dpiWindow_ = window;
@@ -229,7 +229,7 @@ LRESULT Control::OnExitMenuLoop() {
     loop_.reset();
     InvalidateLook();
     menuAnimation_.Resume();
-    hotTracking_.Forget();
+    hotTrack_.Forget();
     return 0;
 }
 
@@ -283,7 +283,7 @@ void Control::OnTimer(UINT_PTR timer) {
         KillTimer(window_.Handle(), kMdiTimer);  // one shot
         attachment_.RedrawMenuBar(attachment_.RedrawTarget(attachment_.Host()));
     } else if (timer == kHotTrackTimer) {
-        hotTracking_.TrackMenuBarHot(hotTrackWindow_);
+        hotTrack_.Poll();
     }
 }
 

@@ -1,7 +1,9 @@
 #include "control/property_set.h"
 
 #include "common/color_utils.h"
-#include "control/control.h"
+#include "control/attachment.h"
+#include "control/looks.h"
+#include "control/menu_services.h"
 #include "control/dispids.h"
 #include "control/version.h"
 #include "help/control_tooltip.h"
@@ -14,79 +16,84 @@ DISPID ColorDispid(ColorIndex index) { return kDispMenuBackground + index; }
 
 }  // namespace
 
-const Settings &PropertySet::Values() const { return control_.settings_; }
+PropertySet::PropertySet(Settings &settings, Attachment &attachment, BackgroundSurface &background, Looks &looks,
+                         const std::unique_ptr<CTooltip> &tooltip, MenuServices &services, PropertyEffects &effects)
+    : settings_(settings), attachment_(attachment), background_(background), looks_(looks), tooltip_(tooltip),
+      services_(services), effects_(effects) {}
 
-OLE_COLOR PropertySet::Color(ColorIndex index) const { return control_.settings_.Color(index, control_.RunMode()); }
+const Settings &PropertySet::Values() const { return settings_; }
 
-void PropertySet::Notify(DISPID dispid) { control_.Notify(dispid); }
+OLE_COLOR PropertySet::Color(ColorIndex index) const { return settings_.Color(index, effects_.RunMode()); }
+
+void PropertySet::Notify(DISPID dispid) { effects_.Notify(dispid); }
 
 // --- Set operations -----------------------------------------------------------------------------
 
 void PropertySet::SetAutoShowHelp(bool value) {
-    control_.settings_.autoShowHelp = value;
+    settings_.autoShowHelp = value;
     Notify(kDispAutoShowHelp);
 }
 
 void PropertySet::SetCheckMark(IPictureDisp *value) {
-    control_.settings_.checkMark = ComPtr<IPictureDisp>(value);
+    settings_.checkMark = ComPtr<IPictureDisp>(value);
     Notify(kDispCheckMark);
 }
 
 void PropertySet::SetHighlightStyle(long value) {
-    if (value == control_.settings_.highlightStyle) return;
-    control_.settings_.highlightStyle = value;
-    control_.LoadDefaultColors();
-    if (control_.RunMode()) control_.RebuildPaintObjects(true, true);
+    if (value == settings_.highlightStyle) return;
+    settings_.highlightStyle = value;
+    effects_.LoadDefaultColors();
+    if (effects_.RunMode()) effects_.RebuildPaintObjects(true, true);
     Notify(kDispHighlightStyle);
 }
 
 void PropertySet::SetMenuBorder(long value) {
-    if (value == control_.settings_.menuBorder) return;
-    control_.settings_.menuBorder = value;
-    control_.LoadDefaultColors();
-    if (control_.RunMode()) control_.RebuildPaintObjects(true, true);
+    if (value == settings_.menuBorder) return;
+    settings_.menuBorder = value;
+    effects_.LoadDefaultColors();
+    if (effects_.RunMode()) effects_.RebuildPaintObjects(true, true);
     Notify(kDispMenuBorder);
 }
 
 void PropertySet::SetUseCustomColors(bool value) {
-    if (value == control_.settings_.useCustomColors) return;
-    control_.settings_.useCustomColors = value;
-    if (control_.tooltip_) {
-        control_.tooltip_->SetForeColor(OleToRGB(Color(kTooltipTextColor)));
-        control_.tooltip_->SetBackColor(OleToRGB(Color(kTooltipBackground)));
+    if (value == settings_.useCustomColors) return;
+    settings_.useCustomColors = value;
+    if (tooltip_) {
+        tooltip_->SetForeColor(OleToRGB(Color(kTooltipTextColor)));
+        tooltip_->SetBackColor(OleToRGB(Color(kTooltipBackground)));
     }
     // The brush and pen follow the colours now read, also while LockRefresh holds the refresh.
-    if (control_.settings_.lockRefresh && control_.RunMode()) control_.RebuildPaintObjects(true, true);
-    control_.Refresh(control_.attachment_.Host());
+    if (settings_.lockRefresh && effects_.RunMode()) effects_.RebuildPaintObjects(true, true);
+    effects_.Refresh(attachment_.Host());
     Notify(kDispUseCustomColors);
 }
 
 void PropertySet::SetColor(ColorIndex index, OLE_COLOR value) {
-    if (value == control_.settings_.customColors[index]) return;
-    control_.settings_.customColors[index] = value;
-    control_.InvalidateLook();
+    if (value == settings_.customColors[index]) return;
+    settings_.customColors[index] = value;
+    effects_.InvalidateLook();
     switch (index) {
     case kMenuBackground:
-        control_.RebuildPaintObjects(true, false);
+        effects_.RebuildPaintObjects(true, false);
         break;
     case kMenuHighlightBorder:
-        control_.RebuildPaintObjects(false, true);
+        effects_.RebuildPaintObjects(false, true);
         break;
     case kMenuBarBackground: {
-        UniqueBrush previous = control_.looks_.TakeMenuBarBrush();
-        control_.MakeMenuBarBrush();
-        control_.Refresh(control_.attachment_.Host());
+        UniqueBrush previous = looks_.TakeMenuBarBrush();
+        effects_.MakeMenuBarBrush();
+        effects_.Refresh(attachment_.Host());
         break;  // the previous brush goes only after the menu bar no longer uses it
     }
     case kTextColor:
     case kDisabledTextColor:
-        control_.Refresh(control_.attachment_.Host());
+        effects_.Refresh(attachment_.Host());
         break;
     case kTooltipBackground:
-        if (control_.tooltip_ && control_.RunMode()) control_.tooltip_->SetBackColor(OleToRGB(value));
+        if (tooltip_ && effects_.RunMode()) tooltip_->SetBackColor(OleToRGB(value));
         break;
     case kTooltipTextColor:
-        if (control_.tooltip_ && control_.RunMode()) control_.tooltip_->SetForeColor(OleToRGB(value));
+        if (tooltip_ && effects_.RunMode()) tooltip_->SetForeColor(OleToRGB(value));
         break;
     default:
         break;
@@ -95,131 +102,131 @@ void PropertySet::SetColor(ColorIndex index, OLE_COLOR value) {
 }
 
 void PropertySet::SetLanguage(long value) {
-    if (value == control_.settings_.language && value != kAuto) return;
-    control_.settings_.language = value == kAuto ? DetectLanguage() : value;
-    control_.services_.LoadLanguageHelp(control_.settings_.language);
+    if (value == settings_.language && value != kAuto) return;
+    settings_.language = value == kAuto ? DetectLanguage() : value;
+    services_.LoadLanguageHelp(settings_.language);
     Notify(kDispLanguage);
 }
 
 void PropertySet::SetRightToLeft(bool value) {
-    if (value == control_.settings_.rightToLeft) return;
-    control_.settings_.rightToLeft = value;
-    control_.attachment_.RedrawMenuBar(control_.attachment_.Host());
-    for (HWND window : std::vector<HWND>(control_.attachment_.Registered())) control_.attachment_.RedrawMenuBar(window);
+    if (value == settings_.rightToLeft) return;
+    settings_.rightToLeft = value;
+    attachment_.RedrawMenuBar(attachment_.Host());
+    for (HWND window : std::vector<HWND>(attachment_.Registered())) attachment_.RedrawMenuBar(window);
     Notify(kDispRightToLeft);
 }
 
 void PropertySet::SetShowTooltip(bool value) {
-    if (value == control_.settings_.showTooltip) return;
-    control_.settings_.showTooltip = value;
-    if (control_.tooltip_) control_.tooltip_->SetActivate(value);
+    if (value == settings_.showTooltip) return;
+    settings_.showTooltip = value;
+    if (tooltip_) tooltip_->SetActivate(value);
     Notify(kDispShowTooltip);
 }
 
 void PropertySet::SetTooltipStyle(long value) {
-    if (value == control_.settings_.tooltipStyle) return;
-    control_.settings_.tooltipStyle = value;
-    if (control_.tooltip_) ApplyTooltipStyle(*control_.tooltip_, value);
+    if (value == settings_.tooltipStyle) return;
+    settings_.tooltipStyle = value;
+    if (tooltip_) ApplyTooltipStyle(*tooltip_, value);
     Notify(kDispTooltipStyle);
 }
 
 void PropertySet::SetShowTooltipTitle(bool value) {
-    if (value == control_.settings_.showTooltipTitle) return;
-    control_.settings_.showTooltipTitle = value;
+    if (value == settings_.showTooltipTitle) return;
+    settings_.showTooltipTitle = value;
     Notify(kDispShowTooltipTitle);
 }
 
 bool PropertySet::SetBackgroundPicture(IPictureDisp *value) {
-    if (SameObject(control_.settings_.backgroundPicture, value)) return true;
-    control_.InvalidateLook();
-    control_.backgroundSurface_.Clear();
-    control_.settings_.backgroundPicture = ComPtr<IPictureDisp>(value);
-    if (value && control_.backgroundSurface_.Prepare(value, OleToRGB(Color(kMenuBackground))) != PictureTypeStatus::kAccepted)
+    if (SameObject(settings_.backgroundPicture, value)) return true;
+    effects_.InvalidateLook();
+    background_.Clear();
+    settings_.backgroundPicture = ComPtr<IPictureDisp>(value);
+    if (value && background_.Prepare(value, OleToRGB(Color(kMenuBackground))) != PictureTypeStatus::kAccepted)
         return false;  // kept, but not drawable and not announced
     Notify(kDispBackgroundPicture);
     return true;
 }
 
 void PropertySet::SetTooltipInitialDelay(short value) {
-    if (value == control_.settings_.tooltipInitialDelay) return;
-    control_.settings_.tooltipInitialDelay = value;
-    if (control_.tooltip_) control_.tooltip_->SetInitialDelay(value);
+    if (value == settings_.tooltipInitialDelay) return;
+    settings_.tooltipInitialDelay = value;
+    if (tooltip_) tooltip_->SetInitialDelay(value);
     Notify(kDispTooltipInitialDelay);
 }
 
 void PropertySet::SetTooltipReshowDelay(short value) {
-    if (value == control_.settings_.tooltipReshowDelay) return;
-    control_.settings_.tooltipReshowDelay = value;
-    if (control_.tooltip_) control_.tooltip_->SetReshowDelay(value);
+    if (value == settings_.tooltipReshowDelay) return;
+    settings_.tooltipReshowDelay = value;
+    if (tooltip_) tooltip_->SetReshowDelay(value);
     Notify(kDispTooltipReshowDelay);
 }
 
 void PropertySet::SetTooltipAutopopDelay(short value) {
-    if (value == control_.settings_.tooltipAutopopDelay) return;
-    control_.settings_.tooltipAutopopDelay = value;
-    if (control_.tooltip_) control_.tooltip_->SetAutopopDelay(value);
+    if (value == settings_.tooltipAutopopDelay) return;
+    settings_.tooltipAutopopDelay = value;
+    if (tooltip_) tooltip_->SetAutopopDelay(value);
     Notify(kDispTooltipAutopopDelay);
 }
 
 void PropertySet::SetEnabled(bool value) {
-    if (value == control_.settings_.enabled) return;
-    control_.settings_.enabled = value;
-    std::vector<HWND> lastFirst(control_.attachment_.Registered().rbegin(), control_.attachment_.Registered().rend());
-    if (control_.settings_.enabled) {
-        for (HWND window : lastFirst) control_.attachment_.RedrawMenuBar(window);
+    if (value == settings_.enabled) return;
+    settings_.enabled = value;
+    std::vector<HWND> lastFirst(attachment_.Registered().rbegin(), attachment_.Registered().rend());
+    if (settings_.enabled) {
+        for (HWND window : lastFirst) attachment_.RedrawMenuBar(window);
     } else {
-        control_.attachment_.RestoreMenus(control_.attachment_.Host());
+        attachment_.RestoreMenus(attachment_.Host());
         for (HWND window : lastFirst) {
-            control_.attachment_.RestoreMenus(window);
-            control_.Refresh(window);
+            attachment_.RestoreMenus(window);
+            effects_.Refresh(window);
         }
     }
-    control_.Refresh(control_.attachment_.Host());
+    effects_.Refresh(attachment_.Host());
     Notify(kDispEnabled);
 }
 
 void PropertySet::SetHighlightAppearance(long value) {
-    if (value == control_.settings_.highlightAppearance) return;
-    control_.settings_.highlightAppearance = value;
+    if (value == settings_.highlightAppearance) return;
+    settings_.highlightAppearance = value;
     Notify(kDispHighlightAppearance);
 }
 
 void PropertySet::SetUnicode(bool value) {
-    if (value == control_.settings_.unicode) return;
-    control_.settings_.unicode = value;
+    if (value == settings_.unicode) return;
+    settings_.unicode = value;
     Notify(kDispUnicode);
 }
 
 void PropertySet::SetHighlightOverBitmap(long value) {
-    if (value == control_.settings_.highlightOverBitmap) return;
-    control_.settings_.highlightOverBitmap = value;
+    if (value == settings_.highlightOverBitmap) return;
+    settings_.highlightOverBitmap = value;
     Notify(kDispHighlightOverBitmap);
 }
 
 void PropertySet::SetMenuIconSet(long value) {
-    if (value == control_.settings_.menuIconSet) return;
-    control_.settings_.menuIconSet = value;
-    control_.services_.LoadBuiltInCheckMark(control_.settings_.menuIconSet);
+    if (value == settings_.menuIconSet) return;
+    settings_.menuIconSet = value;
+    services_.LoadBuiltInCheckMark(settings_.menuIconSet);
     Notify(kDispMenuIconSet);
 }
 
 void PropertySet::SetLockRefresh(bool value) {
-    if (value == control_.settings_.lockRefresh) return;
-    control_.settings_.lockRefresh = value;
-    if (!control_.settings_.lockRefresh) control_.Refresh(control_.attachment_.Host());
+    if (value == settings_.lockRefresh) return;
+    settings_.lockRefresh = value;
+    if (!settings_.lockRefresh) effects_.Refresh(attachment_.Host());
 }
 
 void PropertySet::SetMenuCaptionFont(IFontDisp *font) {
-    control_.settings_.captionFont = ComPtr<IFontDisp>(font);
-    control_.attachment_.RedrawMenuBar(control_.attachment_.MenuWindow());
+    settings_.captionFont = ComPtr<IFontDisp>(font);
+    attachment_.RedrawMenuBar(attachment_.MenuWindow());
 }
 
 void PropertySet::SetMenuShortcutFont(IFontDisp *font) {
-    control_.settings_.shortcutFont = ComPtr<IFontDisp>(font);
-    control_.attachment_.RedrawMenuBar(control_.attachment_.MenuWindow());
+    settings_.shortcutFont = ComPtr<IFontDisp>(font);
+    attachment_.RedrawMenuBar(attachment_.MenuWindow());
 }
 
-void PropertySet::SetImageList(IDispatch *value) { control_.settings_.imageList = ComPtr<IDispatch>(value); }
+void PropertySet::SetImageList(IDispatch *value) { settings_.imageList = ComPtr<IDispatch>(value); }
 
 std::wstring PropertySet::Version() const { return kVersionText; }
 

@@ -6,6 +6,7 @@
 #include <ole2.h>
 #include <olectl.h>
 
+#include <memory>
 #include <string>
 
 #include "common/enums.h"
@@ -13,11 +14,38 @@
 
 namespace brocade {
 
-class Control;
+class Attachment;
+class BackgroundSurface;
+class CTooltip;
+class Looks;
+class MenuServices;
+
+// What a changed property asks of the control that holds it.
+class PropertyEffects {
+public:
+    // Run mode follows the container's ambient UserMode.
+    virtual bool RunMode() = 0;
+    // Tells the container, and the next item painted gets a new Look.
+    virtual void Notify(DISPID dispid) = 0;
+    // The next item painted gets a new Look.
+    virtual void InvalidateLook() = 0;
+    // The colours of the highlight style and menu border as the custom colours' defaults.
+    virtual void LoadDefaultColors() = 0;
+    // The popup background brush and the highlight border pen, from the colours read now.
+    virtual void RebuildPaintObjects(bool brush, bool pen) = 0;
+    // The brush of MenuBarBackground.
+    virtual void MakeMenuBarBrush() = 0;
+    // New brush and pen, and the menu bar of window drawn again.
+    virtual void Refresh(HWND window) = 0;
+
+protected:
+    ~PropertyEffects() = default;
+};
 
 class PropertySet {
 public:
-    explicit PropertySet(Control &control) : control_(control) {}
+    PropertySet(Settings &settings, Attachment &attachment, BackgroundSurface &background, Looks &looks,
+                const std::unique_ptr<CTooltip> &tooltip, MenuServices &services, PropertyEffects &effects);
     PropertySet(const PropertySet &) = delete;
     PropertySet &operator=(const PropertySet &) = delete;
 
@@ -56,7 +84,13 @@ public:
     std::wstring Version() const;
 
 private:
-    Control &control_;
+    Settings &settings_;
+    Attachment &attachment_;
+    BackgroundSurface &background_;
+    Looks &looks_;
+    const std::unique_ptr<CTooltip> &tooltip_;
+    MenuServices &services_;
+    PropertyEffects &effects_;
 
     void Notify(DISPID dispid);
 };

@@ -14,11 +14,10 @@ void Control::Refresh(HWND window) {
     attachment_.RedrawMenuBar(attachment_.RedrawTarget(window));
 }
 
-// While a popup is drawn, the DC kept for its frame holds the pen of the pass's Look selected,
-// and DeleteObject fails on a selected object: the pass ends first, so the DC gives the pen
-// back, and the old brush and pen go with the last Look that holds them.
+// The pass drawing with the old brush and pen would keep them, selected, until its end: it
+// ends now, so they go with the change.
 void Control::RebuildPaintObjects(bool brush, bool pen) {
-    paintCaches_.EndPopupPass();
+    Pass().End();
     looks_.RebuildBrushAndPen(ResolvePaintStyle(), brush, pen);
     InvalidateLook();
 }
@@ -33,7 +32,7 @@ void Control::FollowDpiOf(HWND window) {
     if (!window || window == dpiWindow_) return;
     dpiWindow_ = window;
     const LookPtr &look = looks_.Current();
-    if (look && look->style.dpi != WindowDpi(window)) EndPopupPass();
+    if (look && look->style.dpi != WindowDpi(window)) InvalidateLook();
 }
 
 PaintStyle Control::ResolvePaintStyle() {
@@ -57,7 +56,7 @@ PaintStyle Control::ResolvePaintStyle() {
 }
 
 void Control::UnhighlightMenuBar(HWND window) {
-    hotTracking_.Forget();
+    hotTrack_.Forget();
     HMENU menu = GetMenu(window);
     if (!menu) return;
     int count = GetMenuItemCount(menu);

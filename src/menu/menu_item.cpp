@@ -101,7 +101,7 @@ void MenuItemRecord::ReleaseAttributes() {
 
 // --- Text -----------------------------------------------------------------------------------
 
-void MenuItemRecord::SetMenuText(const std::string &text) {
+void ItemText::SetMenuText(const std::string &text) {
     menuText_ = text;
     caption_ = text;
     shortcutText_.clear();
@@ -142,7 +142,7 @@ void MenuItemRecord::SetPictureBackColor(OLE_COLOR color) {
     attributesChanged_ = true;
 }
 
-void MenuItemRecord::SetTooltipText(const std::string &text) { tooltipText_ = TrimSpaces(text); }
+void ItemText::SetTooltipText(const std::string &text) { tooltipText_ = TrimSpaces(text); }
 
 void MenuItemRecord::SetLanguage(long language) {
     language_ = language;

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "common/com_ptr.h"
+#include "menu/item_parts.h"
 
 namespace brocade {
 
@@ -41,7 +42,9 @@ unsigned long long WatchedFontStamp(IFontDisp *font);
 // The colour a new record leaves transparent in bitmap pictures: light gray.
 constexpr OLE_COLOR kDefaultPictureBackColor = 0x00C0C0C0;
 
-class MenuItemRecord {
+// The record is made of its text and the facts the scan learnt, and holds besides them what
+// changes the item's looks: its picture, fonts and language, its check and measured sizes.
+class MenuItemRecord : public ItemText, public ItemFacts {
 public:
     static ComPtr<MenuItemRecord> Create();
     MenuItemRecord(const MenuItemRecord &) = delete;
@@ -50,26 +53,12 @@ public:
     ULONG AddRef();
     ULONG Release();
 
-    // --- The item's text --------------------------------------------------------------------
-    const std::string &MenuText() const { return menuText_; }
-    // Stores the text and splits it into caption, shortcut text and mnemonic code.
-    void SetMenuText(const std::string &text);
-    const std::string &Caption() const { return caption_; }
-    const std::string &ShortcutText() const { return shortcutText_; }
-    long MnemonicCode() const { return mnemonicCode_; }
-    // The same character as UTF-16, upper-cased; 0 when there is none. WM_MENUCHAR reaches a
-    // window subclassed with the W procedures as UTF-16, so keys are matched against this.
-    wchar_t MnemonicCharacter() const { return mnemonicCharacter_; }
-
     // --- Attributes the host may change -----------------------------------------------------
     ComPtr<IPictureDisp> Picture() const { return picture_; }
     // Marks the record changed only when another object takes the place of the held one.
     void SetPicture(IPictureDisp *picture);
     OLE_COLOR PictureBackColor() const { return pictureBackColor_; }
     void SetPictureBackColor(OLE_COLOR color);
-    const std::string &TooltipText() const { return tooltipText_; }
-    // Stores the text without its leading and trailing spaces.
-    void SetTooltipText(const std::string &text);
     long Language() const { return language_; }
     // Stores the language and gives both fonts, where set, the language's character set.
     void SetLanguage(long language);
@@ -83,31 +72,11 @@ public:
     void SetCaptionFont(IFontDisp *font);
     void SetShortcutFont(IFontDisp *font);
 
-    // --- What the scan learnt from the system -------------------------------------------------
-    long Position() const { return position_; }
-    void SetPosition(long value) { position_ = value; }
-    bool IsFirst() const { return isFirst_; }
-    void SetIsFirst(bool value) { isFirst_ = value; }
-    bool IsLast() const { return isLast_; }
-    void SetIsLast(bool value) { isLast_ = value; }
-    long ParentMenuId() const { return parentMenuId_; }
-    void SetParentMenuId(long value) { parentMenuId_ = value; }
-    long MenuId() const { return menuId_; }
-    void SetMenuId(long value) { menuId_ = value; }
+    // --- What the scan learnt that the menu's index and columns follow ------------------------
     HMENU MenuHandle() const { return menu_; }
     void SetMenuHandle(HMENU menu);
-    HWND OwnerWindow() const { return owner_; }
-    void SetOwnerWindow(HWND window) { owner_ = window; }
     bool Checked() const { return checked_; }
     void SetChecked(bool value);
-    bool Disabled() const { return disabled_; }
-    void SetDisabled(bool value) { disabled_ = value; }
-    bool IsTopLevel() const { return isTopLevel_; }
-    void SetIsTopLevel(bool value) { isTopLevel_ = value; }
-    bool HasSubMenus() const { return hasSubMenus_; }
-    void SetHasSubMenus(bool value) { hasSubMenus_ = value; }
-    bool IsSeparator() const { return isSeparator_; }
-    void SetIsSeparator(bool value) { isSeparator_ = value; }
 
     long CaptionTextWidth() const { return captionTextWidth_; }
     long CaptionTextHeight() const { return captionTextHeight_; }
@@ -163,30 +132,14 @@ private:
     void ApplyCharset(IFontDisp *font) const;
 
     LONG refs_ = 1;
-    std::string menuText_;
-    std::string caption_;
-    std::string shortcutText_;
-    long mnemonicCode_ = 0;
-    wchar_t mnemonicCharacter_ = 0;
     ComPtr<IPictureDisp> picture_;
     OLE_COLOR pictureBackColor_ = kDefaultPictureBackColor;
-    long position_ = 0;
-    bool isFirst_ = false;
-    bool isLast_ = false;
-    long parentMenuId_ = 0;
-    long menuId_ = 0;
     HMENU menu_ = nullptr;
-    HWND owner_ = nullptr;
     bool checked_ = false;
-    bool disabled_ = false;
     long shortcutTextWidth_ = 0;
     long shortcutTextHeight_ = 0;
     long captionTextWidth_ = 0;
     long captionTextHeight_ = 0;
-    bool isTopLevel_ = false;
-    bool hasSubMenus_ = false;
-    bool isSeparator_ = false;
-    std::string tooltipText_;
     UINT appliedMenuFlags_ = 0;
     long itemSerial_ = 0;
     bool attributesChanged_ = false;

@@ -17,6 +17,7 @@ namespace brocade {
 class BackgroundSurface;
 class ShadowBackdrop;
 struct PaintCaches;
+class PopupPass;
 
 class DrawHost : public MeasureHost {
 public:
@@ -35,6 +36,8 @@ public:
     virtual ComPtr<IPictureDisp> DrawSharperPicture(IPictureDisp *, int) { return nullptr; }
     // The font and memory DCs kept between items (owned by the control).
     virtual PaintCaches &DrawCaches() = 0;
+    // What the items of the popup being drawn share (owned by the menu loop while there is one).
+    virtual PopupPass &DrawPass() = 0;
 
 protected:
     ~DrawHost() = default;

@@ -9,6 +9,7 @@
 #include "render/item_surface.h"
 #include "render/menu_bar_item.h"
 #include "render/paint_caches.h"
+#include "render/popup_pass.h"
 #include "render/popup_item.h"
 #include "render/tile_background.h"
 
@@ -42,9 +43,10 @@ void PaintItem(DrawHost &host, MenuEvents &events, MenuItemRecord &record, const
     const bool topLevel = record.IsTopLevel();
     // The style holds for the whole item; the brush and pen are asked for where they are used,
     // as a handler may have replaced them meanwhile.
-    const Look *look = PassLook(host);
-    if (!look) return;
-    const PaintStyle style = look->style;
+    LookPtr current = host.DrawLook();
+    if (!current) return;
+    const HWND window = WindowFromDC(draw.hDC);
+    const PaintStyle style = host.DrawPass().Enter(record.MenuHandle(), window, std::move(current)).style;
     if (!topLevel) Skippable([&] { TileUnderPopupItem(host, style, record, item, draw.rcItem); });
 
     bool userDrawn = false;
@@ -57,7 +59,7 @@ void PaintItem(DrawHost &host, MenuEvents &events, MenuItemRecord &record, const
         DrawMenuBarItem(host, events, style, record, item);
     } else {
         Skippable([&] {
-            DrawPopupItem(host, events, style, record, WindowFromDC(draw.hDC), item, draw.rcItem.left,
+            DrawPopupItem(host, events, style, record, window, item, draw.rcItem.left,
                           draw.rcItem.top + ViewportTop(draw.hDC));
         });
     }
@@ -68,10 +70,7 @@ void PaintItem(DrawHost &host, MenuEvents &events, MenuItemRecord &record, const
 const Look *PassLook(DrawHost &host) {
     LookPtr look = host.DrawLook();
     if (!look) return nullptr;
-    PaintCaches &caches = host.DrawCaches();
-    if (caches.passLook && caches.passLook->generation != look->generation) caches.EndPopupPass();
-    caches.passLook = std::move(look);
-    return caches.passLook.get();
+    return &host.DrawPass().Follow(std::move(look));
 }
 
 LRESULT OnDrawItem(DrawHost &host, MenuEvents &events, const DRAWITEMSTRUCT &draw, bool &route) {

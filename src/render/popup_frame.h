@@ -43,6 +43,8 @@ public:
     PopupFramePass &operator=(const PopupFramePass &) = delete;
 
     void Draw(HWND popup, const MenuItemRecord &record, int cx, int cy, int top, const PopupFrameStyle &style);
+    // Paints what is gathered.
+    void Flush();
     // Paints what is gathered and lets the window DC go.
     void End();
 
@@ -55,8 +57,6 @@ private:
     };
     PopupWindowDc dc_;
     std::optional<Run> run_;
-
-    void Flush();
 };
 // The same in windowDc, a DC of popup's whole window, measured as geometry.
 void DrawPopup(HWND popup, HDC windowDc, const PopupGeometry &geometry, const MenuItemRecord &record, int cx,

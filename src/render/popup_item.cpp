@@ -10,6 +10,7 @@
 #include "render/measure_item.h"
 #include "render/draw_item.h"
 #include "render/paint_caches.h"
+#include "render/popup_pass.h"
 #include "render/menu_metrics.h"
 #include "render/popup_frame.h"
 #include "render/separator.h"
@@ -50,11 +51,11 @@ PopupFrameStyle FrameStyle(DrawHost &host, const PaintStyle &style) {
 
 // Every item of a menu looks at all the others for these; in a pass they are read again only
 // when a record of the menus changed.
-PaintCaches::ColumnWidths ColumnWidthsOf(DrawHost &host, const MenuItemRecord &record) {
-    std::optional<PaintCaches::ColumnWidths> &kept = host.DrawCaches().passWidths;
+PopupPass::ColumnWidths ColumnWidthsOf(DrawHost &host, const MenuItemRecord &record) {
+    std::optional<PopupPass::ColumnWidths> &kept = host.DrawPass().Widths();
     const unsigned long changes = SkippableOr(0UL, [&] { return host.MeasureMenuItems().ColumnChanges(); });
     if (kept && kept->menu == record.MenuHandle() && kept->changes == changes) return *kept;
-    const PaintCaches::ColumnWidths widths{record.MenuHandle(), changes,
+    const PopupPass::ColumnWidths widths{record.MenuHandle(), changes,
                                            SkippableOr(0L, [&] { return GetBitmapColumnWidth(host, record); }),
                                            SkippableOr(0L, [&] { return GetMaxShortcutWidth(host, record); })};
     kept = widths;
@@ -77,7 +78,7 @@ BorderOffsets ItemBorderOffsets(long menuBorder, bool isLast, int dpi) {
 void DrawPopupItem(DrawHost &host, MenuEvents &events, const PaintStyle &style, MenuItemRecord &record, HWND popup,
                    const ItemCanvas &item, int, int top) {
     const int cx = item.cx, cy = item.cy;
-    const PaintCaches::ColumnWidths widths = ColumnWidthsOf(host, record);
+    const PopupPass::ColumnWidths widths = ColumnWidthsOf(host, record);
     const long bitmapWidth = widths.bitmap, shortcutWidth = widths.shortcut;
     Skippable([&] { ReadMenuState(record); });
     const std::string caption = SkippableOr(std::string(), [&] { return DecodeUnicodeCaption(record.Caption()); });
@@ -89,7 +90,7 @@ void DrawPopupItem(DrawHost &host, MenuEvents &events, const PaintStyle &style, 
 
     if (IsFlatBorder(style.menuBorder))
         Skippable([&] {
-            host.DrawCaches().popupFrame.Draw(popup, record, cx, cy, top, FrameStyle(host, style));
+            host.DrawPass().Frame().Draw(popup, record, cx, cy, top, FrameStyle(host, style));
         });
 
     bool doDefault = true;

@@ -1,8 +1,7 @@
 // The whole-window DC of the popup whose items are being drawn, kept from one item to the
 // next with the popup's measurements: a popup draws all its items in a row, and one window DC
-// serves them all instead of one taken and released per item. The DC is let go as soon as anything
-// else can happen to the popup (the selection moves, a menu opens, the loop ends, another
-// popup draws).
+// serves them all instead of one taken and released per item. The DC is let go when the pass
+// that keeps it ends: another popup, menu or Look draws, or the loop ends.
 #pragma once
 #include <windows.h>
 
