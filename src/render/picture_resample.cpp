@@ -22,12 +22,8 @@ struct Image {
     const Weighted &At(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
 };
 
-// The 32-bit top-down pixels of a bitmap, blue first.
-bool ReadPixels(HBITMAP bitmap, int &width, int &height, std::vector<uint32_t> &pixels) {
-    BITMAP info = {};
-    if (!bitmap || !GetObjectW(bitmap, sizeof info, &info) || info.bmWidth <= 0 || info.bmHeight <= 0) return false;
-    width = info.bmWidth;
-    height = info.bmHeight;
+// The format of 32-bit top-down pixels, blue first.
+BITMAPINFO TopDownFormat(int width, int height) {
     BITMAPINFO format = {};
     format.bmiHeader.biSize = sizeof format.bmiHeader;
     format.bmiHeader.biWidth = width;
@@ -35,6 +31,16 @@ bool ReadPixels(HBITMAP bitmap, int &width, int &height, std::vector<uint32_t> &
     format.bmiHeader.biPlanes = 1;
     format.bmiHeader.biBitCount = 32;
     format.bmiHeader.biCompression = BI_RGB;
+    return format;
+}
+
+// The 32-bit top-down pixels of a bitmap, blue first.
+bool ReadPixels(HBITMAP bitmap, int &width, int &height, std::vector<uint32_t> &pixels) {
+    BITMAP info = {};
+    if (!bitmap || !GetObjectW(bitmap, sizeof info, &info) || info.bmWidth <= 0 || info.bmHeight <= 0) return false;
+    width = info.bmWidth;
+    height = info.bmHeight;
+    BITMAPINFO format = TopDownFormat(width, height);
     pixels.assign(static_cast<size_t>(width) * height, 0);
     WindowDc screen(nullptr);
     return GetDIBits(screen.Get(), bitmap, 0, static_cast<UINT>(height), pixels.data(), &format, DIB_RGB_COLORS) ==
@@ -75,13 +81,7 @@ BYTE Channel(double value) { return static_cast<BYTE>(std::clamp(value + 0.5, 0.
 
 // A 32-bit top-down DIB section of the given pixels.
 UniqueBitmap MakeSection(int width, int height, const std::vector<uint32_t> &pixels) {
-    BITMAPINFO format = {};
-    format.bmiHeader.biSize = sizeof format.bmiHeader;
-    format.bmiHeader.biWidth = width;
-    format.bmiHeader.biHeight = -height;
-    format.bmiHeader.biPlanes = 1;
-    format.bmiHeader.biBitCount = 32;
-    format.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO format = TopDownFormat(width, height);
     void *bits = nullptr;
     UniqueBitmap section(CreateDIBSection(nullptr, &format, DIB_RGB_COLORS, &bits, nullptr, 0));
     if (section && bits) std::copy(pixels.begin(), pixels.end(), static_cast<uint32_t *>(bits));
