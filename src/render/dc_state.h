@@ -1,6 +1,6 @@
 // The attributes of a DC that item painting relies on, and the host's event handlers may
 // change. Saving and restoring a whole DC around every item costs more than painting a plain
-// item under Wine; comparing these few attributes and putting back only those a handler
+// item; comparing these few attributes and putting back only those a handler
 // changed costs little, and nothing when the handler changed none.
 #pragma once
 #include <windows.h>

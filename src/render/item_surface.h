@@ -50,8 +50,8 @@ private:
 };
 
 // The painters' own DC for an item's texts, which no host callback ever sees: the font the
-// texts are drawn in stays selected from one item to the next (selecting a font costs more than
-// drawing a text under Wine), while the item DC the host's handlers get keeps a new DC's font.
+// texts are drawn in stays selected from one item to the next (selecting a font can cost more
+// than drawing a text), while the item DC the host's handlers get keeps a new DC's font.
 // Its bitmap, of the item DC's format, grows to the largest item asked for.
 class TextLayer {
 public:
@@ -99,7 +99,7 @@ private:
 class ItemSurface {
 public:
     // The DC keeps the font the painters selected from one item to the next (selecting a font
-    // costs more than drawing a text under Wine); the painters set every attribute they rely on
+    // can cost more than drawing a text); the painters set every attribute they rely on
     // themselves. With observed False nobody but the painters sees the DC (no event handler is
     // listening); with paintersCoverAll as well, the painters fill every pixel before anything
     // else (a popup item's background), so the kept bitmap is not cleared first. With observed

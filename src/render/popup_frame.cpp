@@ -145,13 +145,6 @@ bool DrawsFrame(HWND popup, const PopupFrameStyle &style) {
 
 }  // namespace
 
-void DrawPopup(HWND popup, const MenuItemRecord &record, int cx, int cy, int top, const PopupFrameStyle &style) {
-    if (!DrawsFrame(popup, style)) return;
-    WindowDc dc = WindowDc::Whole(popup);
-    PopupGeometry geometry;
-    if (dc && MeasurePopup(popup, geometry)) DrawPopup(popup, dc.Get(), geometry, record, cx, cy, top, style);
-}
-
 void PopupFramePass::Draw(HWND popup, const MenuItemRecord &record, int cx, int cy, int top,
                           const PopupFrameStyle &style) {
     if (!DrawsFrame(popup, style)) return;
@@ -193,16 +186,6 @@ void PopupFramePass::Flush() {
 void PopupFramePass::End() {
     Flush();
     dc_.Release();
-}
-
-void DrawPopup(HWND popup, HDC windowDc, const PopupGeometry &geometry, const MenuItemRecord &record, int cx,
-               int cy, int top, const PopupFrameStyle &style) {
-    if (!DrawsFrame(popup, style) || !windowDc) return;
-    const ItemFrame frame = FrameOf(geometry, record, cx, cy, top, style.menuBorder == kBorderFlatWithShadow);
-    FillStrips(popup, windowDc, geometry, frame, style, false);
-    if (!style.borderPen) return;  // an outline in whatever pen the DC holds would be wrong
-    SelectGuard pen(windowDc, style.borderPen);
-    DrawOutline(windowDc, geometry, frame, style.dpi);
 }
 
 }  // namespace brocade

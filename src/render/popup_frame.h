@@ -25,14 +25,10 @@ struct PopupFrameStyle {
     int dpi = kDefaultDpi;  // the outline is 1 pixel wide and the shadow 2 at 96 DPI
 };
 
-// Repaints the part of the popup's frame beside one item (the top part for the first item, the
-// bottom part for the last). top is the item's top in the client area, viewport origin included.
-void DrawPopup(HWND popup, const MenuItemRecord &record, int cx, int cy, int top, const PopupFrameStyle &style);
-
 // The frame of the popup whose items are drawn in a row, in the popup's kept window DC. The
 // parts beside a run of items between the first and the last are gathered and painted at once
 // when an item outside the run comes, or the pass ends: painting the popup's window DC between
-// the copies of the items to its client DC costs several times those copies under Wine. The
+// the copies of the items to its client DC makes each copy several times slower. The
 // frame lies outside the client area and the items inside it, and the parts of one run do not
 // overlap, so the pixels are those of parts painted one item at a time.
 class PopupFramePass {
@@ -58,8 +54,5 @@ private:
     PopupWindowDc dc_;
     std::optional<Run> run_;
 };
-// The same in windowDc, a DC of popup's whole window, measured as geometry.
-void DrawPopup(HWND popup, HDC windowDc, const PopupGeometry &geometry, const MenuItemRecord &record, int cx,
-               int cy, int top, const PopupFrameStyle &style);
 
 }  // namespace brocade
