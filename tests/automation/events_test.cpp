@@ -94,6 +94,21 @@ TEST(Events, EachEventCarriesTheItemAsTheHostReadsItAndItsOtherArguments) {
     EXPECT_EQ(kept->putref_Picture(reinterpret_cast<IPictureDisp *>(font.Get())), static_cast<HRESULT>(0x80040000));
 }
 
+namespace {
+
+// Pixels unlike the background at the item's right end.
+int Ink(const Surface &item) {
+    const int background = Count(item, item.At(item.Width() - 1, item.Height() / 2));
+    return item.Width() * item.Height() - background;
+}
+
+void MakeFontsBold(_CMenuItem *item) {
+    for (const wchar_t *font : {L"CaptionFont", L"ShortcutFont"})
+        Put(Get(item, font).value.AsDispatch().Get(), L"Bold", true);
+}
+
+}  // namespace
+
 // The fonts an item was measured with are read again for its texts once a handler changed one
 // (what was read is kept until the font object tells of a change).
 TEST(Events, AFontMadeBoldInDrawMenuItemShowsInThatItemsText) {
@@ -102,16 +117,11 @@ TEST(Events, AFontMadeBoldInDrawMenuItemShowsInThatItemsText) {
     HostedControl control = HostedControl::WithSite(form);
     EventSink sink;
     ASSERT_TRUE(sink.Connect(control));
-    auto ink = [](const Surface &item) {  // pixels unlike the background at the item's right end
-        const int background = Count(item, item.At(item.Width() - 1, item.Height() / 2));
-        return item.Width() * item.Height() - background;
-    };
-    const int plain = ink(DrawItemThroughForm(form, file, 0));
+    const int plain = Ink(DrawItemThroughForm(form, file, 0));
     sink.onDrawMenuItem = [&](_CMenuItem *item, HDC, bool, LONG, LONG, VARIANT_BOOL &) {
-        for (const wchar_t *font : {L"CaptionFont", L"ShortcutFont"})
-            Put(Get(item, font).value.AsDispatch().Get(), L"Bold", true);
+        MakeFontsBold(item);
     };
-    EXPECT_GT(ink(DrawItemThroughForm(form, file, 0)), plain + plain / 10) << "thicker strokes";
+    EXPECT_GT(Ink(DrawItemThroughForm(form, file, 0)), plain + plain / 10) << "thicker strokes";
 }
 
 // Each opening gives the items the menu's fonts again, so a change made in one opening lasts
@@ -122,18 +132,13 @@ TEST(Events, AFontMadeBoldInOneOpeningIsTheMenuFontAgainAtTheNext) {
     HostedControl control = HostedControl::WithSite(form);
     EventSink sink;
     ASSERT_TRUE(sink.Connect(control));
-    auto ink = [](const Surface &item) {  // pixels unlike the background at the item's right end
-        const int background = Count(item, item.At(item.Width() - 1, item.Height() / 2));
-        return item.Width() * item.Height() - background;
-    };
-    const int plain = ink(DrawItemThroughForm(form, file, 0));
+    const int plain = Ink(DrawItemThroughForm(form, file, 0));
     sink.onSetMenuItemAttributes = [&](_CMenuItem *item) {
-        for (const wchar_t *font : {L"CaptionFont", L"ShortcutFont"})
-            Put(Get(item, font).value.AsDispatch().Get(), L"Bold", true);
+        MakeFontsBold(item);
     };
-    EXPECT_GT(ink(DrawItemThroughForm(form, file, 0)), plain + plain / 10) << "bold in the opening that asked";
+    EXPECT_GT(Ink(DrawItemThroughForm(form, file, 0)), plain + plain / 10) << "bold in the opening that asked";
     sink.onSetMenuItemAttributes = nullptr;
-    EXPECT_EQ(ink(DrawItemThroughForm(form, file, 0)), plain) << "the menu's font at the next";
+    EXPECT_EQ(Ink(DrawItemThroughForm(form, file, 0)), plain) << "the menu's font at the next";
 }
 
 TEST(Events, WhatTheHostChangesInAnEventShowsInThatVeryMeasureOrDraw) {
