@@ -176,7 +176,7 @@ void MenuServices::SetTooltipAnchorWindow(HWND window) { parts_.tooltipAnchor = 
 // --- Measurement and painting ---------------------------------------------------------------
 
 ComPtr<IPictureDisp> MenuServices::MeasureCheckMark() { return parts_.settings.checkMark; }
-RecordPtr MenuServices::MeasureMenuItemByKey(const std::string &key) { return parts_.scanner.GetMenuItemByKey(key); }
+RecordPtr MenuServices::MeasureMenuItemBySerial(long serial) { return parts_.scanner.Items().FindSerial(serial); }
 const MenuItemCollection &MenuServices::MeasureMenuItems() { return parts_.scanner.Items(); }
 
 // In a menu loop with nobody listening, nothing runs between the items of a popup measured in
@@ -194,6 +194,7 @@ bool MenuServices::DrawKeyboardCuesHidden() { return parts_.keyboardCuesHidden; 
 ComPtr<IFontDisp> MenuServices::DrawAmbientFont() { return ComPtr<IFontDisp>::Adopt(parts_.site.AmbientFont()); }
 PaintCaches &MenuServices::DrawCaches() { return parts_.paintCaches; }
 PopupPass &MenuServices::DrawPass() { return parts_.actions.Pass(); }
+ItemImageCache *MenuServices::DrawItemImages() { return parts_.loop ? &parts_.loop->ItemImages() : nullptr; }
 
 
 }  // namespace brocade

@@ -116,7 +116,7 @@ public:
     short HelpTooltipReshowDelay() override;
     long HelpLanguage() override { return ScanLanguage(); }
     HWND HelpStatusBar() override;
-    RecordPtr HelpMenuItemByKey(const std::string &key) override { return MeasureMenuItemByKey(key); }
+    RecordPtr HelpMenuItemBySerial(long serial) override { return MeasureMenuItemBySerial(serial); }
     std::string HelpFindHelpMessage(const std::string &text, long language, bool unicode) override;
     CTooltip *HelpTooltip() override;
     void SetTooltipAnchorWindow(HWND window) override;
@@ -127,7 +127,9 @@ public:
     int MeasureDpi() override { return DrawLook()->style.dpi; }
     ComPtr<IPictureDisp> MeasureCheckMark() override;
     ComPtr<IPictureDisp> MeasureBuiltInCheckMark() override { return builtInCheckMark_; }
-    RecordPtr MeasureMenuItemByKey(const std::string &key) override;
+    RecordPtr MeasureMenuItemBySerial(long serial) override;
+    std::optional<MeasuredColumns> *MeasureColumnsKept() override { return &parts_.paintCaches.measuredColumns; }
+    ItemImageCache *DrawItemImages() override;
     const MenuItemCollection &MeasureMenuItems() override;
     SIZE MeasureTextRect(IFontDisp *font, long language, const std::string &text) override;
     LookPtr DrawLook() override;

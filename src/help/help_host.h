@@ -35,7 +35,7 @@ public:
 
     // --- Records and help texts ---------------------------------------------------------------
     // The record stored under a MenuItemKey; null when there is none.
-    virtual RecordPtr HelpMenuItemByKey(const std::string &key) = 0;
+    virtual RecordPtr HelpMenuItemBySerial(long serial) = 0;
     // The host's help message for the text, else the built-in one (MenuScanner::FindHelpMessage).
     virtual std::string HelpFindHelpMessage(const std::string &text, long language, bool unicode) = 0;
 

@@ -61,7 +61,7 @@ RecordPtr MenuSelectionHelp::FindSelectedRecord(HMENU menu, UINT id) {
     if (!GetMenuItemInfoA(menu, id, FALSE, &info)) return RecordPtr();
     // A converted item's data is its record's serial.
     if (info.dwItemData > static_cast<ULONG_PTR>(LONG_MAX)) return RecordPtr();
-    return host_.HelpMenuItemByKey(MenuItemKey(static_cast<long>(info.dwItemData)));
+    return host_.HelpMenuItemBySerial(static_cast<long>(info.dwItemData));
 }
 
 void MenuSelectionHelp::ShowItemHelp(HWND window, HMENU menu, UINT id, UINT flags) {

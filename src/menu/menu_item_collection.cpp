@@ -1,5 +1,8 @@
 #include "menu/menu_item_collection.h"
 
+#include <cerrno>
+#include <cstdlib>
+
 namespace brocade {
 
 std::string MenuItemKey(long serial) { return "MENU_" + std::to_string(serial); }
@@ -13,6 +16,19 @@ std::string MenuItemCollection::Normalized(const std::string &key) {
     return upper;
 }
 
+bool MenuItemCollection::SerialOfKey(const std::string &normalized, long &serial) {
+    static const std::string prefix = "MENU_";
+    if (normalized.compare(0, prefix.size(), prefix) != 0) return false;
+    const std::string digits = normalized.substr(prefix.size());
+    char *end = nullptr;
+    errno = 0;
+    const long value = std::strtol(digits.c_str(), &end, 10);
+    // Only the spelling MenuItemKey gives: no sign, leading zero or spaces it would not write.
+    if (digits.empty() || errno != 0 || *end != '\0' || std::to_string(value) != digits) return false;
+    serial = value;
+    return true;
+}
+
 bool MenuItemCollection::Add(const std::string &key, const RecordPtr &record) {
     if (!record) return false;
     ++columnChanges_;
@@ -22,6 +38,8 @@ bool MenuItemCollection::Add(const std::string &key, const RecordPtr &record) {
     auto position = std::prev(entries_.end());
     byKey_.emplace(std::move(normalized), position);
     byRecord_.emplace(record.Get(), position);
+    long serial = 0;
+    if (SerialOfKey(Normalized(key), serial)) bySerial_.emplace(serial, position);
     IndexMenu(*position, record->MenuHandle());
     record->SetMenuObserver(this);
     return true;
@@ -30,6 +48,11 @@ bool MenuItemCollection::Add(const std::string &key, const RecordPtr &record) {
 RecordPtr MenuItemCollection::Find(const std::string &key) const {
     auto found = byKey_.find(Normalized(key));
     return found == byKey_.end() ? RecordPtr() : found->second->record;
+}
+
+RecordPtr MenuItemCollection::FindSerial(long serial) const {
+    auto found = bySerial_.find(serial);
+    return found == bySerial_.end() ? RecordPtr() : found->second->record;
 }
 
 RecordPtr MenuItemCollection::Remove(const std::string &key) {
@@ -41,6 +64,8 @@ RecordPtr MenuItemCollection::Remove(const std::string &key) {
     UnindexMenu(*position);
     record->SetMenuObserver(nullptr);
     byRecord_.erase(record.Get());
+    long serial = 0;
+    if (SerialOfKey(found->first, serial)) bySerial_.erase(serial);
     byKey_.erase(found);
     entries_.erase(position);
     return record;
@@ -51,6 +76,7 @@ void MenuItemCollection::Clear() {
     for (Entry &entry : entries_) entry.record->SetMenuObserver(nullptr);
     byMenu_.clear();
     byRecord_.clear();
+    bySerial_.clear();
     byKey_.clear();
     // Records may run host code when released; the collection is consistent by then.
     EntryList released;

@@ -31,6 +31,8 @@ public:
     bool Add(const std::string &key, const RecordPtr &record);
     // The record under the key; null when there is none.
     RecordPtr Find(const std::string &key) const;
+    // Find(MenuItemKey(serial)) without making the key: every draw and measure looks one up.
+    RecordPtr FindSerial(long serial) const;
     // Removes and returns the record under the key (null when there is none).
     RecordPtr Remove(const std::string &key);
     void Clear();
@@ -68,10 +70,13 @@ private:
     EntryList entries_;
     std::unordered_map<std::string, EntryList::iterator> byKey_;
     std::unordered_map<MenuItemRecord *, EntryList::iterator> byRecord_;
+    std::unordered_map<long, EntryList::iterator> bySerial_;  // the entries whose key is a MenuItemKey
     std::unordered_map<HMENU, std::map<uint64_t, Entry *>> byMenu_;
     uint64_t nextSequence_ = 0;
 
     static std::string Normalized(const std::string &key);
+    // The serial whose MenuItemKey is the normalized key, if it is one.
+    static bool SerialOfKey(const std::string &normalized, long &serial);
     void IndexMenu(Entry &entry, HMENU menu);
     void UnindexMenu(Entry &entry);
     void MenuHandleChanged(MenuItemRecord &record, HMENU previous) override;

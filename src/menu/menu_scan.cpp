@@ -261,7 +261,7 @@ RecordPtr MenuScanner::FindMenuItem(HMENU menu, int position) const {
     if (!GetMenuItemInfoA(menu, static_cast<UINT>(position), TRUE, &info)) return RecordPtr();
     // Serials are 32-bit; larger item data is the host's own.
     if (info.dwItemData > 0xFFFFFFFFu) return RecordPtr();
-    return items_.Find(MenuItemKey(static_cast<LONG>(static_cast<ULONG>(info.dwItemData))));
+    return items_.FindSerial(static_cast<LONG>(static_cast<ULONG>(info.dwItemData)));
 }
 
 // --- Pictures, help, sizes --------------------------------------------------------------------

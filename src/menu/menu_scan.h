@@ -49,7 +49,6 @@ public:
     void AddToMenuItemCollection(const RecordPtr &record);
     // The record of a converted item, found through its item data.
     RecordPtr FindMenuItem(HMENU menu, int position) const;
-    RecordPtr GetMenuItemByKey(const std::string &key) const { return items_.Find(key); }
 
     // The item's picture from the host's image list (by caption, then by clean caption), else,
     // for popup items, a built-in one (in the language, then in English).

@@ -18,6 +18,7 @@ class BackgroundSurface;
 class ShadowBackdrop;
 struct PaintCaches;
 class PopupPass;
+class ItemImageCache;
 
 class DrawHost : public MeasureHost {
 public:
@@ -38,6 +39,8 @@ public:
     virtual PaintCaches &DrawCaches() = 0;
     // What the items of the popup being drawn share (owned by the menu loop while there is one).
     virtual PopupPass &DrawPass() = 0;
+    // The popup items the menu loop has drawn; null outside a loop.
+    virtual ItemImageCache *DrawItemImages() { return nullptr; }
 
 protected:
     ~DrawHost() = default;

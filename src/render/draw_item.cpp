@@ -18,8 +18,8 @@ namespace brocade {
 namespace {
 
 RecordPtr RecordOfItemData(DrawHost &host, ULONG_PTR itemData) {
-    const std::string key = MenuItemKey(static_cast<LONG>(static_cast<ULONG>(itemData)));
-    return SkippableOr(RecordPtr(), [&] { return host.MeasureMenuItemByKey(key); });
+    const long serial = static_cast<LONG>(static_cast<ULONG>(itemData));
+    return SkippableOr(RecordPtr(), [&] { return host.MeasureMenuItemBySerial(serial); });
 }
 
 // A set background picture lies under everything a popup item shows, the host's own
@@ -39,14 +39,16 @@ int ViewportTop(HDC dc) {
     return origin.y;
 }
 
-void PaintItem(DrawHost &host, MenuEvents &events, MenuItemRecord &record, const DRAWITEMSTRUCT &draw, const ItemCanvas &item) {
+void PaintItem(DrawHost &host, MenuEvents &events, MenuItemRecord &record, const DRAWITEMSTRUCT &draw, ItemCanvas &item) {
     const bool topLevel = record.IsTopLevel();
     // The style holds for the whole item; the brush and pen are asked for where they are used,
     // as a handler may have replaced them meanwhile.
     LookPtr current = host.DrawLook();
     if (!current) return;
     const HWND window = WindowFromDC(draw.hDC);
-    const PaintStyle style = host.DrawPass().Enter(record.MenuHandle(), window, std::move(current)).style;
+    const Look &entered = host.DrawPass().Enter(record.MenuHandle(), window, std::move(current));
+    const PaintStyle style = entered.style;
+    item.lookGeneration = entered.generation;
     if (!topLevel) Skippable([&] { TileUnderPopupItem(host, style, record, item, draw.rcItem); });
 
     bool userDrawn = false;

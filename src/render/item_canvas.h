@@ -21,6 +21,7 @@ struct ItemCanvas {
     // share what the first one read (style, fonts, column widths) until the pass ends.
     bool unobserved = false;
     ItemSurface *surface = nullptr;  // where dc comes from
+    unsigned long lookGeneration = 0;  // of the Look the item is painted with
 };
 
 // Before and after a host callback on the item: the handler gets the DC in the state it was

@@ -184,7 +184,20 @@ ItemSurface::ItemSurface(ItemSurfaceCache &cache, HDC target, int cx, int cy, bo
     dc_ = ownDc_->Get();
 }
 
+void ItemSurface::WatchHostDrawing() {
+    if (!dc_ || watching_) return;
+    watching_ = SetBoundsRect(dc_, nullptr, DCB_ENABLE | DCB_RESET) != 0;
+    if (!watching_) hostDrew_ = true;
+}
+
 void ItemSurface::Freshen() {
+    if (watching_) {
+        // A new DC accumulates no bounds, so the next callback finds none.
+        RECT bounds;
+        if (GetBoundsRect(dc_, &bounds, DCB_RESET) != DCB_RESET) hostDrew_ = true;
+        SetBoundsRect(dc_, nullptr, DCB_DISABLE);
+        watching_ = false;
+    }
     if (!observed_ || !dc_ || broken_) return;
     if (cache_) {
         broken_ = !cache_->Freshen(bitmap_);

@@ -114,6 +114,8 @@ public:
     HDC Dc() const { return dc_; }
     // True when the DC may keep what the painters select into it after the item.
     bool KeepsState() const { return cache_ != nullptr; }
+    // The format of the kept DC's bitmaps (see FormatOf); -1 for a DC made for this item alone.
+    int Format() const { return cache_ ? cache_->depth_ : -1; }
     // Around a host callback: brings the DC back to the state it was made with, comparing the
     // attributes the painters rely on and putting back only those that differ, rather than
     // saving and restoring the whole DC for every item.
@@ -123,6 +125,12 @@ public:
     void FreshenForFirstCallback();
     // After the item's last callback and its Freshen: nothing changes the DC's state any more.
     void EndsFresh() { endsFresh_ = !broken_; }
+    // Before a host callback: the DC notes where the host draws (its bounds accumulate) until
+    // the Freshen after it.
+    void WatchHostDrawing();
+    // Whether the host drew on the DC in a watched callback (or may have: the bounds could not
+    // be read). A host that only draws through GDI calls on the DC is seen.
+    bool HostDrew() const { return hostDrew_; }
 
 private:
     ItemSurfaceCache *cache_ = nullptr;  // set while the cached DC is lent out
@@ -132,6 +140,8 @@ private:
     bool broken_ = false;  // a handler left the DC in a state it cannot be brought back from
     bool startsFresh_ = false;
     bool endsFresh_ = false;
+    bool watching_ = false;
+    bool hostDrew_ = false;
     // An item's own DC and bitmap, when the cache cannot serve.
     std::optional<MemoryDc> ownDc_;
     UniqueBitmap ownBitmap_;

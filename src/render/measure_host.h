@@ -5,6 +5,7 @@
 #include <ocidl.h>
 #include <olectl.h>
 
+#include <optional>
 #include <string>
 
 #include "common/com_ptr.h"
@@ -14,6 +15,17 @@
 namespace brocade {
 
 class MenuItemCollection;
+
+// The width a popup's columns give each of its items. Every item of a menu is measured from
+// all of them, so it is summed once and kept until a record of the collection changes (its
+// column generation), or the DPI or check mark differs.
+struct MeasuredColumns {
+    HMENU menu = nullptr;
+    unsigned long changes = 0;
+    int dpi = 0;
+    ComPtr<IPictureDisp> checkMark;
+    long width = 0;
+};
 
 class MeasureHost {
 public:
@@ -30,12 +42,14 @@ public:
     virtual int MeasureDpi() { return 96; }
 
     // --- Records ------------------------------------------------------------------------------
-    // GetMenuItemByKey: the record stored under a MenuItemKey; null when there is none.
-    virtual RecordPtr MeasureMenuItemByKey(const std::string &key) = 0;
+    // The record stored under MenuItemKey(serial); null when there is none.
+    virtual RecordPtr MeasureMenuItemBySerial(long serial) = 0;
     // The item collection: the records of every menu the control has scanned.
     virtual const MenuItemCollection &MeasureMenuItems() = 0;
     // GetTextRect of the menu scan (MenuScanner::GetTextRect): the size of a text in a font.
     virtual SIZE MeasureTextRect(IFontDisp *font, long language, const std::string &text) = 0;
+    // Where the popup columns last measured are kept; null keeps none.
+    virtual std::optional<MeasuredColumns> *MeasureColumnsKept() { return nullptr; }
 
 protected:
     ~MeasureHost() = default;

@@ -37,8 +37,8 @@ void TakeCheckMarkBackColor(MenuItemRecord &record, long iconSet) {
 
 // The item data of a converted item is its record's serial, 32 bits wide where the host runs.
 RecordPtr RecordOfItemData(MeasureHost &host, ULONG_PTR itemData) {
-    std::string key = MenuItemKey(static_cast<LONG>(static_cast<ULONG>(itemData)));
-    return SkippableOr(RecordPtr(), [&] { return host.MeasureMenuItemByKey(key); });
+    const long serial = static_cast<LONG>(static_cast<ULONG>(itemData));
+    return SkippableOr(RecordPtr(), [&] { return host.MeasureMenuItemBySerial(serial); });
 }
 
 // The host may have renamed the item since the scan; an owner-drawn item reads no text.
@@ -54,12 +54,17 @@ long ScaledPictureWidth(IPictureDisp *picture, float pixelsPerHimetric, int dpi)
                                                   : 0;
 }
 
-// What a checked item without a picture of its own gives the bitmap column.
-long CheckMarkColumnWidth(MeasureHost &host, float pixelsPerHimetric, int dpi) {
+// The picture a checked item without one of its own shows; null for none.
+ComPtr<IPictureDisp> CheckMarkOf(MeasureHost &host) {
     ComPtr<IPictureDisp> mark = SkippableOr(ComPtr<IPictureDisp>(), [&] { return host.MeasureCheckMark(); });
     if (!mark) mark = SkippableOr(ComPtr<IPictureDisp>(), [&] { return host.MeasureBuiltInCheckMark(); });
+    return mark;
+}
+
+// What a checked item without a picture of its own gives the bitmap column.
+long CheckMarkColumnWidth(IPictureDisp *mark, float pixelsPerHimetric, int dpi) {
     if (!mark) return ScaleToDpi(kDefaultCheckMarkWidth, dpi);
-    return ScaledPictureWidth(mark.Get(), pixelsPerHimetric, dpi);
+    return ScaledPictureWidth(mark, pixelsPerHimetric, dpi);
 }
 
 long BitmapColumnCandidate(const MenuItemRecord &record, float pixelsPerHimetric, int dpi, long checkMarkWidth) {
@@ -83,9 +88,9 @@ long LargestInMenu(MeasureHost &host, const MenuItemRecord &record, Value value)
 
 // The bitmap column and the widest caption and shortcut of the record's menu, its items
 // visited once for all three.
-long PopupColumnsWidth(MeasureHost &host, const MenuItemRecord &record, int dpi) {
+long SumPopupColumns(MeasureHost &host, const MenuItemRecord &record, int dpi, IPictureDisp *mark) {
     const float pixelsPerHimetric = PixelsPerHimetric(ScreenPixelsPerInch(LOGPIXELSX));
-    const long checkMarkWidth = CheckMarkColumnWidth(host, pixelsPerHimetric, dpi);
+    const long checkMarkWidth = CheckMarkColumnWidth(mark, pixelsPerHimetric, dpi);
     long bitmap = 0, caption = 0, shortcut = 0;
     const auto take = [&](const MenuItemRecord &other) {
         bitmap = Larger(bitmap, BitmapColumnCandidate(other, pixelsPerHimetric, dpi, checkMarkWidth));
@@ -96,6 +101,19 @@ long PopupColumnsWidth(MeasureHost &host, const MenuItemRecord &record, int dpi)
     take(record);
     Skippable([&] { host.MeasureMenuItems().VisitMenu(record.MenuHandle(), take); });
     return Larger(bitmap + ScaleToDpi(kItemMargin, dpi), MenuHeightMetric(dpi)) + caption + shortcut;
+}
+
+long PopupColumnsWidth(MeasureHost &host, const MenuItemRecord &record, int dpi) {
+    ComPtr<IPictureDisp> mark = CheckMarkOf(host);
+    std::optional<MeasuredColumns> *kept = SkippableOr<std::optional<MeasuredColumns> *>(
+        nullptr, [&] { return host.MeasureColumnsKept(); });
+    const unsigned long changes = SkippableOr(0UL, [&] { return host.MeasureMenuItems().ColumnChanges(); });
+    if (kept && *kept && (*kept)->menu == record.MenuHandle() && (*kept)->changes == changes && (*kept)->dpi == dpi &&
+        (*kept)->checkMark.Get() == mark.Get())
+        return (*kept)->width;
+    const long width = SumPopupColumns(host, record, dpi, mark.Get());
+    if (kept) *kept = MeasuredColumns{record.MenuHandle(), changes, dpi, mark, width};
+    return width;
 }
 
 // The size before the host's say: texts and picture set the height, the kind of item the width.
@@ -188,7 +206,7 @@ long GetMenuBarItemHeight(MeasureHost &host) {
 long GetBitmapColumnWidth(MeasureHost &host, const MenuItemRecord &record) {
     const float pixelsPerHimetric = PixelsPerHimetric(ScreenPixelsPerInch(LOGPIXELSX));
     const int dpi = SkippableOr(kDefaultDpi, [&] { return host.MeasureDpi(); });
-    const long checkMarkWidth = CheckMarkColumnWidth(host, pixelsPerHimetric, dpi);
+    const long checkMarkWidth = CheckMarkColumnWidth(CheckMarkOf(host).Get(), pixelsPerHimetric, dpi);
     long widest = LargestInMenu(host, record, [&](const MenuItemRecord &other) {
         return BitmapColumnCandidate(other, pixelsPerHimetric, dpi, checkMarkWidth);
     });

@@ -5,6 +5,7 @@
 #include "render/gradient_cache.h"
 #include "render/item_font.h"
 #include "render/item_surface.h"
+#include "render/measure_host.h"
 #include "render/paint_style.h"
 #include "render/popup_shadow.h"
 
@@ -19,11 +20,13 @@ struct PaintCaches {
     ShadowColumnCache shadowColumn;
     GradientCache columnGradients;
     GradientCache highlightGradients;
+    std::optional<MeasuredColumns> measuredColumns;
     // What serves the popups of one menu loop is not kept once it ends.
     void EndMenuLoop() {
         shadowColumn.Clear();
         columnGradients.Clear();
         highlightGradients.Clear();
+        measuredColumns.reset();
     }
 
     // The DCs first: one may hold the cached font.

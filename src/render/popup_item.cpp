@@ -6,6 +6,8 @@
 #include "render/item_background.h"
 #include "render/item_highlight.h"
 #include "render/item_icon.h"
+#include "render/item_image_cache.h"
+#include "render/item_surface.h"
 #include "render/item_texts.h"
 #include "render/measure_item.h"
 #include "render/draw_item.h"
@@ -64,6 +66,50 @@ PopupPass::ColumnWidths ColumnWidthsOf(DrawHost &host, const MenuItemRecord &rec
 
 HPEN BorderPenOf(const Look *look) { return look ? look->BorderPen() : nullptr; }
 
+// Where the item's image is kept for the menu loop, and under what: not when a background
+// picture lies under the item (its tiling follows the item's place in the popup).
+struct KeptImage {
+    ItemImageCache *images = nullptr;
+    std::optional<ItemImageKey> key;
+
+    bool Draw(const MenuItemRecord &record, HDC dc) const { return key && images->Draw(record, *key, dc); }
+    void Keep(const MenuItemRecord &record, HDC dc) {
+        if (key) images->Keep(record, std::move(*key), dc);
+    }
+};
+
+KeptImage KeptImageOf(DrawHost &host, const PaintStyle &style, const MenuItemRecord &record, const ItemCanvas &item,
+                      const PopupPass::ColumnWidths &widths, IPictureDisp *picture, const std::string &caption) {
+    KeptImage kept;
+    if (style.hasBackgroundPicture || !item.surface || item.surface->Format() < 0) return kept;
+    kept.images = SkippableOr<ItemImageCache *>(nullptr, [&] { return host.DrawItemImages(); });
+    if (!kept.images) return kept;
+    kept.key = ItemImageKeyOf(record, item.lookGeneration, item.surface->Format(), item.cx, item.cy, widths.bitmap,
+                              widths.shortcut, item.selected, item.hideAccel, picture, caption);
+    return kept;
+}
+
+void DrawIconAndTexts(DrawHost &host, const PaintStyle &style, MenuItemRecord &record, const ItemCanvas &item,
+                      const PopupPass::ColumnWidths &widths, IPictureDisp *picture, const std::string &caption,
+                      const BorderOffsets &border, int bottom) {
+    const int cx = item.cx;
+    const long bitmapWidth = widths.bitmap, shortcutWidth = widths.shortcut;
+    Skippable([&] {
+        ComPtr<IPictureDisp> sharper;
+        if (picture && style.dpi != kDefaultDpi)
+            sharper = SkippableOr(ComPtr<IPictureDisp>(), [&] {
+                return host.DrawSharperPicture(picture, ScaleToDpi(PicturePixels(picture), style.dpi).cx);
+            });
+        DrawItemIcon(item.dc, cx, bottom, bitmapWidth, picture, record, item.selected, style,
+                     BorderPenOf(PassLook(host)), sharper.Get());
+    });
+    Skippable([&] {
+        const ItemTextLayout layout = LayOutItemTexts(cx, bottom, bitmapWidth, shortcutWidth,
+                                                      MenuCheckWidthMetric(style.dpi), border.dx, style.rightToLeft, style.dpi);
+        DrawItemTexts(host, style, record, item, caption, layout);
+    });
+}
+
 }  // namespace
 
 BorderOffsets ItemBorderOffsets(long menuBorder, bool isLast, int dpi) {
@@ -96,6 +142,16 @@ void DrawPopupItem(DrawHost &host, MenuEvents &events, const PaintStyle &style, 
     bool doDefault = true;
     RaiseDrawStage(events, record, item, kPreErase, doDefault);
     if (!doDefault) return;
+    // Read when nothing can change it any more before the painters draw what it names.
+    const auto keptImage = [&] {
+        return SkippableOr(KeptImage(), [&] { return KeptImageOf(host, style, record, item, widths, picture.Get(), caption); });
+    };
+    KeptImage kept;
+    // With nobody listening, nothing but the painters draws the item.
+    if (item.unobserved) {
+        kept = keptImage();
+        if (SkippableOr(false, [&] { return kept.Draw(record, item.dc); })) return;
+    }
 
     if (!style.hasBackgroundPicture) {
         Skippable([&] { EraseItemBackground(item.dc, cx, cy, style); });
@@ -105,6 +161,8 @@ void DrawPopupItem(DrawHost &host, MenuEvents &events, const PaintStyle &style, 
     }
     if (record.IsSeparator()) {
         Skippable([&] { DrawSeparator(item.dc, cx, bottom, bitmapWidth, style); });
+        if (!item.unobserved) kept = keptImage();
+        Skippable([&] { kept.Keep(record, item.dc); });
         return;
     }
     Skippable([&] {
@@ -112,24 +170,19 @@ void DrawPopupItem(DrawHost &host, MenuEvents &events, const PaintStyle &style, 
                           &host.DrawCaches().highlightGradients);
     });
 
+    // The background covers whatever the handlers before drew; from here on the item is the
+    // painters' alone unless this handler draws.
+    if (item.surface && !item.unobserved) item.surface->WatchHostDrawing();
     RaiseDrawStage(events, record, item, kPostErase, doDefault);
     if (!doDefault) return;
-
-    Skippable([&] {
-        ComPtr<IPictureDisp> sharper;
-        if (picture && style.dpi != kDefaultDpi)
-            sharper = SkippableOr(ComPtr<IPictureDisp>(), [&] {
-                return host.DrawSharperPicture(picture.Get(), ScaleToDpi(PicturePixels(picture.Get()), style.dpi).cx);
-            });
-        DrawItemIcon(item.dc, cx, bottom, bitmapWidth, picture.Get(), record, item.selected, style,
-                     BorderPenOf(PassLook(host)), sharper.Get());
-    });
-    Skippable([&] {
-        const ItemTextLayout layout = LayOutItemTexts(cx, bottom, bitmapWidth, shortcutWidth,
-                                                      MenuCheckWidthMetric(style.dpi), border.dx, style.rightToLeft, style.dpi);
-        DrawItemTexts(host, style, record, item, caption, layout);
-    });
+    const bool painters = item.unobserved || (item.surface && !item.surface->HostDrew());
+    if (painters && !item.unobserved) kept = keptImage();
+    if (!painters || !SkippableOr(false, [&] { return kept.Draw(record, item.dc); })) {
+        DrawIconAndTexts(host, style, record, item, widths, picture.Get(), caption, border, bottom);
+        if (painters) Skippable([&] { kept.Keep(record, item.dc); });
+    }
     RaiseDrawStage(events, record, item, kPostDraw, doDefault);
 }
+
 
 }  // namespace brocade

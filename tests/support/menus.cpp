@@ -108,7 +108,7 @@ void MoveMouseTo(int x, int y) {
     SendInput(1, &input, sizeof input);
 }
 
-Surface DrawItemThroughForm(HWND form, HMENU menu, UINT position, bool selected, Caller caller) {
+FormMenuLoop::FormMenuLoop(HWND form, HMENU menu) : form_(form), menu_(menu) {
     const bool bar = menu == GetMenu(form);
     SendMessageW(form, WM_ENTERMENULOOP, FALSE, 0);
     if (bar) {
@@ -121,24 +121,32 @@ Surface DrawItemThroughForm(HWND form, HMENU menu, UINT position, bool selected,
             if (GetSubMenu(owner, i) == menu) index = static_cast<UINT>(i);
         SendMessageW(form, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(menu), MAKELPARAM(index, FALSE));
     }
+}
+
+FormMenuLoop::~FormMenuLoop() { SendMessageW(form_, WM_EXITMENULOOP, FALSE, 0); }
+
+Surface FormMenuLoop::Draw(UINT position, bool selected, Caller caller) {
     MENUITEMINFOW info = {sizeof info, MIIM_FTYPE | MIIM_ID | MIIM_DATA | MIIM_STATE | MIIM_SUBMENU};
     Surface pixels;
-    if (!GetMenuItemInfoW(menu, position, TRUE, &info) || !(info.fType & MFT_OWNERDRAW)) {
+    if (!GetMenuItemInfoW(menu_, position, TRUE, &info) || !(info.fType & MFT_OWNERDRAW)) {
         ADD_FAILURE_AT(caller.file, caller.line) << "item " << position << " of the menu was not made owner-drawn";
     } else {
         const UINT id = info.hSubMenu ? static_cast<UINT>(reinterpret_cast<UINT_PTR>(info.hSubMenu)) : info.wID;
         MEASUREITEMSTRUCT measure = {ODT_MENU, 0, id, 0, 0, info.dwItemData};
-        SendMessageW(form, WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&measure));
+        SendMessageW(form_, WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&measure));
         pixels = Surface(static_cast<int>(measure.itemWidth), static_cast<int>(measure.itemHeight));
         UINT state = selected ? ODS_SELECTED : 0;
         if (info.fState & MFS_CHECKED) state |= ODS_CHECKED;
         if (info.fState & MFS_DISABLED) state |= ODS_GRAYED | ODS_DISABLED;
-        DRAWITEMSTRUCT draw = {ODT_MENU, 0, id, ODA_DRAWENTIRE, state, reinterpret_cast<HWND>(menu), pixels.Dc(),
+        DRAWITEMSTRUCT draw = {ODT_MENU, 0, id, ODA_DRAWENTIRE, state, reinterpret_cast<HWND>(menu_), pixels.Dc(),
                                {0, 0, pixels.Width(), pixels.Height()}, info.dwItemData};
-        SendMessageW(form, WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw));
+        SendMessageW(form_, WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw));
     }
-    SendMessageW(form, WM_EXITMENULOOP, FALSE, 0);
     return pixels;
+}
+
+Surface DrawItemThroughForm(HWND form, HMENU menu, UINT position, bool selected, Caller caller) {
+    return FormMenuLoop(form, menu).Draw(position, selected, caller);
 }
 
 }  // namespace brocade_test

@@ -39,4 +39,20 @@ HWND FindPopupWindow(HMENU menu);
 // failure, when the item was not made owner-drawn.
 Surface DrawItemThroughForm(HWND form, HMENU menu, UINT position, bool selected = false, Caller caller = {});
 
+// The same within one menu loop, as the system draws items again while the loop lasts (the
+// popup opened again, the selection moved): the loop begins and the menu is scanned on
+// construction, and the loop ends on destruction.
+class FormMenuLoop {
+public:
+    FormMenuLoop(HWND form, HMENU menu);
+    ~FormMenuLoop();
+    FormMenuLoop(const FormMenuLoop &) = delete;
+    FormMenuLoop &operator=(const FormMenuLoop &) = delete;
+    Surface Draw(UINT position, bool selected = false, Caller caller = {});
+
+private:
+    HWND form_;
+    HMENU menu_;
+};
+
 }  // namespace brocade_test
