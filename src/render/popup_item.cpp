@@ -125,7 +125,7 @@ void DrawPopupItem(DrawHost &host, MenuEvents &events, const PaintStyle &style, 
                    const ItemCanvas &item, int, int top) {
     const int cx = item.cx, cy = item.cy;
     const PopupPass::ColumnWidths widths = ColumnWidthsOf(host, record);
-    const long bitmapWidth = widths.bitmap, shortcutWidth = widths.shortcut;
+    const long bitmapWidth = widths.bitmap;
     Skippable([&] { ReadMenuState(record); });
     const std::string caption = SkippableOr(std::string(), [&] { return DecodeUnicodeCaption(record.Caption()); });
 
@@ -183,6 +183,5 @@ void DrawPopupItem(DrawHost &host, MenuEvents &events, const PaintStyle &style, 
     }
     RaiseDrawStage(events, record, item, kPostDraw, doDefault);
 }
-
 
 }  // namespace brocade
