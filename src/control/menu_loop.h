@@ -3,7 +3,6 @@
 #pragma once
 #include <windows.h>
 
-#include "render/item_image_cache.h"
 #include "render/paint_caches.h"
 #include "render/popup_pass.h"
 #include "render/shadow_backdrop.h"
@@ -24,14 +23,11 @@ public:
 
     // The pass of the popup being drawn; it ends with the loop at the latest.
     PopupPass &Pass() { return pass_; }
-    // The popup items drawn in this loop.
-    ItemImageCache &ItemImages() { return itemImages_; }
 
 private:
     PaintCaches &caches_;
     ShadowBackdrop backdrop_;
     PopupPass pass_;
-    ItemImageCache itemImages_;
 };
 
 }  // namespace brocade

@@ -194,7 +194,7 @@ bool MenuServices::DrawKeyboardCuesHidden() { return parts_.keyboardCuesHidden; 
 ComPtr<IFontDisp> MenuServices::DrawAmbientFont() { return ComPtr<IFontDisp>::Adopt(parts_.site.AmbientFont()); }
 PaintCaches &MenuServices::DrawCaches() { return parts_.paintCaches; }
 PopupPass &MenuServices::DrawPass() { return parts_.actions.Pass(); }
-ItemImageCache *MenuServices::DrawItemImages() { return parts_.loop ? &parts_.loop->ItemImages() : nullptr; }
+ItemImageCache *MenuServices::DrawItemImages() { return parts_.loop ? &parts_.paintCaches.itemImages : nullptr; }
 
 
 }  // namespace brocade

@@ -106,6 +106,11 @@ void ItemImageCache::Keep(const MenuItemRecord &record, ItemImageKey key, HDC dc
     images_.emplace(name, Image{std::move(key), top});
 }
 
+void ItemImageCache::Forget() {
+    images_.clear();
+    used_ = 0;
+}
+
 void ItemImageCache::Clear() {
     if (dc_ && originalBitmap_) SelectObject(dc_->Get(), originalBitmap_);
     images_.clear();

@@ -1,4 +1,4 @@
-// Popup items as the painters last drew them, kept for one menu loop. The system draws an item
+// Popup items as the painters last drew them, kept while one menu loop lasts. The system draws an item
 // again whenever its popup opens or the selection moves over it; an item whose inputs are all
 // the same (the same Look, size, texts, fonts, picture and state) is copied instead of painted.
 // Nothing else decides what the painters draw, so the copy has the same pixels.
@@ -56,6 +56,9 @@ public:
     bool Draw(const MenuItemRecord &record, const ItemImageKey &key, HDC dc);
     // Keeps the cx x cy pixels at (0, 0) of dc as the record's item under key.
     void Keep(const MenuItemRecord &record, ItemImageKey key, HDC dc);
+    // Lets go of every image and keeps the bitmap they lay in.
+    void Forget();
+    // Lets go of everything, the bitmap too.
     void Clear();
 
 private:

@@ -4,6 +4,7 @@
 
 #include "render/gradient_cache.h"
 #include "render/item_font.h"
+#include "render/item_image_cache.h"
 #include "render/item_surface.h"
 #include "render/measure_host.h"
 #include "render/paint_style.h"
@@ -21,12 +22,16 @@ struct PaintCaches {
     GradientCache columnGradients;
     GradientCache highlightGradients;
     std::optional<MeasuredColumns> measuredColumns;
+    // The images of the popup items a menu loop draws; the loop's end forgets them and keeps
+    // the bitmap they lie in for the next loop.
+    ItemImageCache itemImages;
     // What serves the popups of one menu loop is not kept once it ends.
     void EndMenuLoop() {
         shadowColumn.Clear();
         columnGradients.Clear();
         highlightGradients.Clear();
         measuredColumns.reset();
+        itemImages.Forget();
     }
 
     // The DCs first: one may hold the cached font.
@@ -34,6 +39,7 @@ struct PaintCaches {
         EndMenuLoop();
         surfaces.Clear();
         textLayer.Clear();
+        itemImages.Clear();
         fonts.Clear();
     }
 };
